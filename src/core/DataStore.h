@@ -1,0 +1,65 @@
+#pragma once
+
+#include "Records.h"
+
+#include <QString>
+
+#include <array>
+
+namespace dvk {
+
+// The result of reading or writing the data file. `ok` is false on any failure; `message` then
+// says what went wrong in words a user can be shown.
+struct FileResult
+{
+    bool ok = true;
+    QString message;
+    // After a failed load: where a copy of the damaged file was kept, if one was made.
+    QString keptCopy;
+};
+
+// All of the user's data: four lists of records and the password digest. There is one store for
+// the whole run; the panels edit its records in place and it is written back at exit.
+class DataStore final
+{
+public:
+    static constexpr int PasswordBlockSize = 48;
+    using PasswordBlock = std::array<quint8, PasswordBlockSize>;
+
+    explicit DataStore(const Clock& clock = Clock::system());
+    DataStore(const DataStore&) = delete;
+    DataStore& operator=(const DataStore&) = delete;
+    ~DataStore();
+
+    // Reads the data file at the user's data path (see DataPaths). A missing file gives an empty
+    // store; a damaged one keeps what was read before the damage, sets loadFailed, removes the
+    // password and is copied aside first.
+    FileResult load();
+    // Writes the data file safely: the old file is replaced only by a completely written new one.
+    // The form (plain or encrypted) follows the EncryptDVKFile setting read now.
+    FileResult save();
+
+    // An empty or absent text means no password.
+    void setPassword(const QByteArray& password);
+    bool checkPassword(const QByteArray& password) const;
+    bool hasPassword() const;
+    // "%lu-%lu-%lu-%lu" of the four list counts; the key of the password block in the file.
+    QByteArray countsText() const;
+
+    const Clock& clock() const { return m_clock; }
+
+    PasswordBlock passwordBlock{};
+    RecordList<ArchiveItem> archiveItems;
+    RecordList<PurseCategory> purseCategories;
+    RecordList<MemoRecord> memos;
+    RecordList<NoteRecord> notes;
+    int loadFailed = 0;
+
+    // Stands for "no password": two control characters that no password box can produce.
+    static const QByteArray NoPasswordSentinel;
+
+private:
+    const Clock& m_clock;
+};
+
+} // namespace dvk
