@@ -1,0 +1,239 @@
+#include "DataFile.h"
+
+#include "DataStream.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "CipherDevice.h"
+
+namespace dvk {
+namespace {
+
+void writeNote(DataWriter& w, const NoteRecord& n, bool itemLayout)
+{
+    w.u32(n.year);
+    w.u32(n.month);
+    w.u32(n.day);
+    if (itemLayout) {
+        w.u32(n.imageIndex);
+        w.text(n.text);
+    } else {
+        w.text(n.text);
+        w.u32(n.imageIndex);
+    }
+}
+
+void readNote(DataReader& r, NoteRecord& n, bool itemLayout)
+{
+    n.year = r.i32();
+    n.month = r.i32();
+    n.day = r.i32();
+    if (itemLayout) {
+        n.imageIndex = r.i32();
+        n.text = r.text();
+    } else {
+        n.text = r.text();
+        n.imageIndex = r.i32();
+    }
+}
+
+void writeItem(DataWriter& w, const ArchiveItem& item)
+{
+    w.u32(item.createdYear);
+    w.u32(item.createdMonth);
+    w.u32(item.createdDay);
+    w.text(item.name);
+    w.text(item.category);
+    w.u32(quint32(item.fields.count()));
+    for (const ArchiveField* f : item.fields) {
+        w.text(f->name);
+        w.text(f->value);
+    }
+    w.u32(quint32(item.notes.count()));
+    for (const NoteRecord* n : item.notes)
+        writeNote(w, *n, true);
+}
+
+void readItem(DataReader& r, ArchiveItem& item)
+{
+    item.createdYear = r.i32();
+    item.createdMonth = r.i32();
+    item.createdDay = r.i32();
+    item.name = r.text();
+    item.category = r.text();
+    r.list(item.fields, [](DataReader& r, ArchiveField& f) {
+        f.name = r.text();
+        f.value = r.text();
+    });
+    r.list(item.notes, [](DataReader& r, NoteRecord& n) { readNote(r, n, true); });
+}
+
+void writeCategory(DataWriter& w, const PurseCategory& c)
+{
+    w.text(c.name);
+    w.u32(quint32(c.entries.count()));
+    for (const PurseEntry* e : c.entries) {
+        w.u32(e->year);
+        w.u32(e->month);
+        w.u32(e->day);
+        w.text(e->note);
+        w.f64(e->amount);
+    }
+}
+
+void readCategory(DataReader& r, PurseCategory& c)
+{
+    c.name = r.text();
+    r.list(c.entries, [](DataReader& r, PurseEntry& e) {
+        e.year = r.i32();
+        e.month = r.i32();
+        e.day = r.i32();
+        e.note = r.text();
+        e.amount = r.f64();
+    });
+}
+
+void writeMemo(DataWriter& w, const MemoRecord& m)
+{
+    w.u32(m.createdYear);
+    w.u32(m.createdMonth);
+    w.u32(m.createdDay);
+    w.text(m.text);
+    for (const qint32 v : {m.imageIndex, m.dueYear, m.dueMonth, m.dueDay, m.dueHour, m.dueMinute,
+                           m.dueSecond, m.anyTime, m.dismissed, m.beep, m.recurrence})
+        w.u32(v);
+}
+
+void readMemo(DataReader& r, MemoRecord& m)
+{
+    m.createdYear = r.i32();
+    m.createdMonth = r.i32();
+    m.createdDay = r.i32();
+    m.text = r.text();
+    for (qint32* v : {&m.imageIndex, &m.dueYear, &m.dueMonth, &m.dueDay, &m.dueHour, &m.dueMinute,
+                      &m.dueSecond, &m.anyTime, &m.dismissed, &m.beep, &m.recurrence})
+        *v = r.i32();
+}
+
+template <class T, class WriteOne>
+void writeList(DataWriter& w, const RecordList<T>& list, WriteOne writeOne)
+{
+    w.u32(quint32(list.count()));
+    for (const T* record : list)
+        writeOne(w, *record);
+}
+
+DataStore::PasswordBlock cipheredBlock(const DataStore::PasswordBlock& block, const QByteArray& key,
+                                       bool encrypt)
+{
+    DataStore::PasswordBlock out = block;
+    ZipCipher cipher(key);
+    if (encrypt)
+        cipher.encrypt(reinterpret_cast<char*>(out.data()), qsizetype(out.size()));
+    else
+        cipher.decrypt(reinterpret_cast<char*>(out.data()), qsizetype(out.size()));
+    return out;
+}
+
+} // namespace
+
+FileResult DataFile::write(const DataStore& store, QIODevice& device)
+{
+    DataWriter w(device);
+    try {
+        w.u32(0);
+        writeList(w, store.archiveItems, writeItem);
+        writeList(w, store.purseCategories, writeCategory);
+        writeList(w, store.memos, writeMemo);
+        writeList(w, store.notes, [](DataWriter& w, const NoteRecord& n) { writeNote(w, n, false); });
+        const auto block = cipheredBlock(store.passwordBlock, store.countsText(), true);
+        w.raw(reinterpret_cast<const char*>(block.data()), qsizetype(block.size()));
+        w.flush();
+    } catch (const StreamError& e) {
+        return {false, e.message, {}};
+    }
+    return {};
+}
+
+FileResult DataFile::read(DataStore& store, QIODevice& device)
+{
+    DataReader r(device);
+    try {
+        r.u32(); // the marker: always 0 when written, ignored when read
+        r.list(store.archiveItems, readItem);
+        r.list(store.purseCategories, readCategory);
+        r.list(store.memos, readMemo);
+        r.list(store.notes, [](DataReader& r, NoteRecord& n) { readNote(r, n, false); });
+        DataStore::PasswordBlock block{};
+        r.raw(reinterpret_cast<char*>(block.data()), qsizetype(block.size()));
+        store.passwordBlock = cipheredBlock(block, store.countsText(), false);
+    } catch (const StreamError& e) {
+        return {false, e.message, {}};
+    }
+    return {};
+}
+
+bool DataFile::isEncrypted(const QByteArray& firstFourBytes)
+{
+    return firstFourBytes.size() == 4 && firstFourBytes != QByteArray(4, '\0');
+}
+
+FileResult DataFile::saveFile(const DataStore& store, const QString& path, bool encrypted)
+{
+    const bool existed = QFileInfo::exists(path);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return {false, out.errorString(), {}};
+    FileResult result;
+    if (encrypted) {
+        CipherDevice cipher(&out, ZipCipher::fileKey());
+        result = cipher.open(QIODevice::WriteOnly) ? write(store, cipher)
+                                                   : FileResult{false, cipher.errorString(), {}};
+    } else {
+        result = write(store, out);
+    }
+    if (!result.ok) {
+        out.cancelWriting();
+        return result;
+    }
+    if (!out.commit())
+        return {false, out.errorString(), {}};
+    if (!existed)
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return {};
+}
+
+FileResult DataFile::loadFile(DataStore& store, const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    // DataReader buffers on its own; QFile's buffer would only copy every byte once more.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return {false, file.errorString(), {}};
+    const QByteArray head = file.read(4);
+    if (head.size() < 4) {
+        file.close();
+        file.remove();
+        return {};
+    }
+    file.seek(0);
+    if (!isEncrypted(head))
+        return read(store, file);
+    CipherDevice cipher(&file, ZipCipher::fileKey());
+    if (!cipher.open(QIODevice::ReadOnly))
+        return {false, cipher.errorString(), {}};
+    return read(store, cipher);
+}
+
+QString DataFile::keepDamagedCopy(const QString& path)
+{
+    QString target = path + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(target) && n < 1000; ++n)
+        target = path + QStringLiteral(".damaged-") + QString::number(n);
+    return QFile::copy(path, target) ? target : QString();
+}
+
+} // namespace dvk
