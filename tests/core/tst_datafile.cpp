@@ -1,0 +1,445 @@
+#include "CipherDevice.h"
+#include "DataFile.h"
+#include "DataPaths.h"
+#include "FakeClock.h"
+#include "SettingsStore.h"
+#include "StoreFactory.h"
+#include "TestData.h"
+#include "TestRegistry.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <sys/resource.h>
+#include <csignal>
+#include <unistd.h>
+
+using namespace dvk;
+using dvk::test::FakeClock;
+
+namespace {
+
+QByteArray serialize(const DataStore& store)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const FileResult r = DataFile::write(store, buffer);
+    return r.ok ? bytes : QByteArray();
+}
+
+FileResult deserialize(DataStore& store, QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return DataFile::read(store, buffer);
+}
+
+// Every field of two stores, list by list.
+void compareStores(const DataStore& a, const DataStore& b)
+{
+    QCOMPARE(a.passwordBlock, b.passwordBlock);
+    QCOMPARE(a.archiveItems.count(), b.archiveItems.count());
+    for (qsizetype i = 0; i < a.archiveItems.count(); ++i) {
+        const ArchiveItem& x = *a.archiveItems[i];
+        const ArchiveItem& y = *b.archiveItems[i];
+        QCOMPARE(std::tie(x.createdYear, x.createdMonth, x.createdDay, x.name, x.category),
+                 std::tie(y.createdYear, y.createdMonth, y.createdDay, y.name, y.category));
+        QCOMPARE(x.fields.count(), y.fields.count());
+        for (qsizetype f = 0; f < x.fields.count(); ++f)
+            QCOMPARE(std::tie(x.fields[f]->name, x.fields[f]->value),
+                     std::tie(y.fields[f]->name, y.fields[f]->value));
+        QCOMPARE(x.notes.count(), y.notes.count());
+        for (qsizetype n = 0; n < x.notes.count(); ++n) {
+            const NoteRecord& p = *x.notes[n];
+            const NoteRecord& q = *y.notes[n];
+            QCOMPARE(std::tie(p.year, p.month, p.day, p.imageIndex, p.text),
+                     std::tie(q.year, q.month, q.day, q.imageIndex, q.text));
+        }
+    }
+    QCOMPARE(a.purseCategories.count(), b.purseCategories.count());
+    for (qsizetype i = 0; i < a.purseCategories.count(); ++i) {
+        const PurseCategory& x = *a.purseCategories[i];
+        const PurseCategory& y = *b.purseCategories[i];
+        QCOMPARE(x.name, y.name);
+        QCOMPARE(x.entries.count(), y.entries.count());
+        for (qsizetype e = 0; e < x.entries.count(); ++e) {
+            const PurseEntry& p = *x.entries[e];
+            const PurseEntry& q = *y.entries[e];
+            QCOMPARE(std::tie(p.year, p.month, p.day, p.note), std::tie(q.year, q.month, q.day, q.note));
+            QCOMPARE(std::memcmp(&p.amount, &q.amount, sizeof(double)), 0);
+        }
+    }
+    QCOMPARE(a.memos.count(), b.memos.count());
+    for (qsizetype i = 0; i < a.memos.count(); ++i) {
+        const MemoRecord& x = *a.memos[i];
+        const MemoRecord& y = *b.memos[i];
+        QCOMPARE(std::tie(x.createdYear, x.createdMonth, x.createdDay, x.text, x.imageIndex, x.dueYear,
+                          x.dueMonth, x.dueDay, x.dueHour, x.dueMinute, x.dueSecond, x.anyTime,
+                          x.dismissed, x.beep, x.recurrence),
+                 std::tie(y.createdYear, y.createdMonth, y.createdDay, y.text, y.imageIndex, y.dueYear,
+                          y.dueMonth, y.dueDay, y.dueHour, y.dueMinute, y.dueSecond, y.anyTime,
+                          y.dismissed, y.beep, y.recurrence));
+    }
+    QCOMPARE(a.notes.count(), b.notes.count());
+    for (qsizetype i = 0; i < a.notes.count(); ++i) {
+        const NoteRecord& p = *a.notes[i];
+        const NoteRecord& q = *b.notes[i];
+        QCOMPARE(std::tie(p.year, p.month, p.day, p.imageIndex, p.text),
+                 std::tie(q.year, q.month, q.day, q.imageIndex, q.text));
+    }
+}
+
+} // namespace
+
+class DataFileTest final : public QObject
+{
+    Q_OBJECT
+private:
+    FakeClock m_clock;
+    QString m_path;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_path = DataPaths::dataFilePath();
+        QDir(DataPaths::userDataFolder()).removeRecursively();
+        SettingsStore().remove(SettingsStore::EncryptDVKFile);
+        m_path = DataPaths::dataFilePath();
+    }
+
+    void emptyStore_data()
+    {
+        QTest::addColumn<QByteArray>("password");
+        QTest::newRow("no password") << QByteArray();
+        QTest::newRow("password") << QByteArray("open sesame");
+    }
+    void emptyStore()
+    {
+        QFETCH(QByteArray, password);
+        DataStore store(m_clock);
+        store.setPassword(password);
+        const QByteArray bytes = serialize(store);
+        QCOMPARE(bytes.size(), 68);
+        QCOMPARE(bytes.left(20), QByteArray(20, '\0'));
+        QVERIFY(bytes.mid(20) != QByteArray(reinterpret_cast<const char*>(store.passwordBlock.data()), 48));
+
+        DataStore back(m_clock);
+        QVERIFY(deserialize(back, bytes).ok);
+        QCOMPARE(back.hasPassword(), !password.isEmpty());
+        QCOMPARE(back.passwordBlock, store.passwordBlock);
+    }
+
+    void textPrefix_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QByteArray>("prefix");
+        QTest::newRow("0") << 0 << QByteArray::fromHex("00");
+        QTest::newRow("254") << 254 << QByteArray::fromHex("fe");
+        QTest::newRow("255") << 255 << QByteArray::fromHex("ffff00");
+        QTest::newRow("65533") << 65533 << QByteArray::fromHex("fffdff");
+        QTest::newRow("65534") << 65534 << QByteArray::fromHex("fffffffeff0000");
+        QTest::newRow("65535") << 65535 << QByteArray::fromHex("ffffffffff0000");
+        QTest::newRow("1 MiB") << (1 << 20) << QByteArray::fromHex("ffffff00001000");
+    }
+    void textPrefix()
+    {
+        QFETCH(int, length);
+        QFETCH(QByteArray, prefix);
+        DataStore store(m_clock);
+        NoteRecord* note = store.notes.add();
+        note->text = QByteArray(length, 'x');
+        const QByteArray bytes = serialize(store);
+        // marker, three empty counts, the Notes count, then year, month, day of the note
+        QCOMPARE(bytes.mid(32, prefix.size()), prefix);
+
+        DataStore back(m_clock);
+        QVERIFY(deserialize(back, bytes).ok);
+        QCOMPARE(back.notes[0]->text, note->text);
+    }
+
+    void noteLayouts()
+    {
+        DataStore store(m_clock);
+        NoteRecord* note = store.notes.add();
+        ArchiveItem* item = store.archiveItems.add();
+        NoteRecord* itemNote = item->notes.add();
+        for (NoteRecord* n : {note, itemNote}) {
+            n->text = "abc";
+            n->imageIndex = 2;
+        }
+        const QByteArray bytes = serialize(store);
+        const QByteArray notesLayout = QByteArray::fromHex("0361626302000000");
+        const QByteArray itemLayout = QByteArray::fromHex("0200000003616263");
+        QCOMPARE(bytes.count(notesLayout), 1);
+        QCOMPARE(bytes.count(itemLayout), 1);
+        QVERIFY(bytes.indexOf(itemLayout) < bytes.indexOf(notesLayout));
+    }
+
+    void countsKeyChangesBlock_data()
+    {
+        QTest::addColumn<int>("list");
+        QTest::newRow("archive item") << 0;
+        QTest::newRow("purse category") << 1;
+        QTest::newRow("memo") << 2;
+        QTest::newRow("note") << 3;
+    }
+    void countsKeyChangesBlock()
+    {
+        QFETCH(int, list);
+        DataStore store(m_clock);
+        store.setPassword("unchanged");
+        const QByteArray before = serialize(store).right(48);
+        const QByteArray countsBefore = store.countsText();
+        switch (list) {
+        case 0: store.archiveItems.add(); break;
+        case 1: store.purseCategories.add(); break;
+        case 2: store.memos.add(); break;
+        default: store.notes.add(); break;
+        }
+        QVERIFY(store.countsText() != countsBefore);
+        QVERIFY(serialize(store).right(48) != before);
+        DataStore back(m_clock);
+        QVERIFY(deserialize(back, serialize(store)).ok);
+        QVERIFY(back.checkPassword("unchanged"));
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<bool>("encrypted");
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 2u, 3u}) {
+            QTest::addRow("plain %u", seed) << false << seed;
+            QTest::addRow("encrypted %u", seed) << true << seed;
+        }
+    }
+    void roundTrip()
+    {
+        QFETCH(bool, encrypted);
+        QFETCH(quint32, seed);
+        DataStore store(m_clock);
+        test::StoreFactory(seed).fill(store, 40);
+        store.setPassword("pw " + QByteArray::number(seed));
+        QVERIFY(DataFile::saveFile(store, m_path, encrypted).ok);
+        const QByteArray first = test::readFile(m_path);
+        QCOMPARE(DataFile::isEncrypted(first.left(4)), encrypted);
+
+        DataStore back(m_clock);
+        QVERIFY(DataFile::loadFile(back, m_path).ok);
+        compareStores(store, back);
+        QVERIFY(DataFile::saveFile(back, m_path, encrypted).ok);
+        QVERIFY(test::readFile(m_path) == first);
+    }
+
+    void encryptedMarkerIsNeverZero()
+    {
+        QByteArray marker(4, '\0');
+        ZipCipher(ZipCipher::fileKey()).encrypt(marker.data(), 4);
+        QVERIFY(DataFile::isEncrypted(marker));
+        DataStore store(m_clock);
+        QVERIFY(DataFile::saveFile(store, m_path, true).ok);
+        QCOMPARE(test::readFile(m_path).left(4), marker);
+    }
+
+    void utf16Text()
+    {
+        // An item whose name uses the UTF-16 form: FF FE FF, then 5 units of "Grüße".
+        const QString name = QStringLiteral("Gr\u00fc\u00dfe");
+        QByteArray bytes = QByteArray::fromHex("00000000" "01000000" "01000000" "02000000" "03000000");
+        bytes += QByteArray::fromHex("fffeff05");
+        for (const QChar c : name)
+            bytes += char(c.unicode() & 0xFF), bytes += char(c.unicode() >> 8);
+        bytes += QByteArray::fromHex("00" "00000000" "00000000");
+        bytes += QByteArray::fromHex("00000000" "00000000" "00000000");
+        DataStore plain(m_clock);
+        bytes += serialize(plain).right(48); // counts differ: the block just must be 48 bytes
+        DataStore store(m_clock);
+        QVERIFY(deserialize(store, bytes).ok);
+        QCOMPARE(store.archiveItems.count(), 1);
+        QCOMPARE(store.archiveItems[0]->name, name.toLocal8Bit());
+        QCOMPARE(store.archiveItems[0]->createdMonth, 2);
+    }
+
+    // Damage in the middle of the Memo list keeps what came before it.
+    void truncatedInMemoList()
+    {
+        DataStore store(m_clock);
+        test::StoreFactory(7).fill(store, 5);
+        store.setPassword("locked");
+        const QByteArray full = serialize(store);
+
+        DataStore head(m_clock);
+        test::StoreFactory(7).fill(head, 5);
+        head.memos.clear();
+        head.notes.clear();
+        // the memos start after the marker, the first two lists and the memo count
+        qsizetype cut = serialize(head).size() - 4 - 48;
+        for (int i = 0; i < 2; ++i) {
+            const qsizetype n = store.memos[i]->text.size();
+            cut += 12 + (n < 255 ? 1 : n < 65534 ? 3 : 7) + n + 11 * 4;
+        }
+        QVERIFY(test::writeFile(m_path, full.left(cut + 9)));
+
+        DataStore back(m_clock);
+        const FileResult r = back.load();
+        QVERIFY(!r.ok);
+        QCOMPARE(back.loadFailed, 1);
+        QCOMPARE(back.archiveItems.count(), 5);
+        QCOMPARE(back.purseCategories.count(), 5);
+        QCOMPARE(back.memos.count(), 2);
+        QCOMPARE(back.notes.count(), 0);
+        QVERIFY(!back.hasPassword());
+        QCOMPARE(back.memos[1]->text, store.memos[1]->text);
+        // the damaged file is kept as it was, and a copy is set aside
+        QCOMPARE(test::readFile(m_path), full.left(cut + 9));
+        QCOMPARE(test::readFile(r.keptCopy), full.left(cut + 9));
+    }
+
+    // Hostile or damaged bytes fail cleanly, without allocating what the input cannot hold.
+    void hostileInput_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("items");
+        QTest::newRow("ends in the password block")
+            << QByteArray::fromHex("00000000" "00000000" "00000000" "00000000" "00000000") + QByteArray(47, 'p') << 0;
+        QTest::newRow("huge count") << QByteArray::fromHex("00000000" "ffffffff") << 0;
+        QTest::newRow("huge text length")
+            << QByteArray::fromHex("00000000" "01000000" "010000000200000003000000" "ffffffff" "f0ffffff") << 0;
+        QTest::newRow("huge UTF-16 length")
+            << QByteArray::fromHex("00000000" "01000000" "010000000200000003000000" "fffeffffffff" "ffffff7f") << 0;
+        QTest::newRow("second item cut")
+            << QByteArray::fromHex("00000000" "02000000" "010000000200000003000000" "0161" "00" "00000000" "00000000" "0100") << 1;
+    }
+    void hostileInput()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, items);
+        DataStore store(m_clock);
+        QVERIFY(!deserialize(store, bytes).ok);
+        QCOMPARE(store.archiveItems.count(), items);
+    }
+
+    void shortAndMissingFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("three bytes") << QByteArray("\0\0\0", 3) << true;
+    }
+    void shortAndMissingFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, exists);
+        if (exists)
+            QVERIFY(test::writeFile(m_path, content));
+        DataStore store(m_clock);
+        QVERIFY(store.load().ok);
+        QCOMPARE(store.loadFailed, 0);
+        QVERIFY(!QFile::exists(m_path));
+        QCOMPARE(store.notes.count(), 0);
+    }
+
+    void saveFollowsEncryptSetting_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("encrypted");
+        QTest::newRow("missing") << QString() << false;
+        QTest::newRow("0") << QStringLiteral("0") << false;
+        QTest::newRow("1") << QStringLiteral("1") << true;
+        QTest::newRow("7") << QStringLiteral("7") << true;
+        QTest::newRow("not a number") << QStringLiteral("yes") << false;
+    }
+    void saveFollowsEncryptSetting()
+    {
+        QFETCH(QString, setting);
+        QFETCH(bool, encrypted);
+        if (!setting.isNull())
+            QVERIFY(SettingsStore().writeText(SettingsStore::EncryptDVKFile, setting));
+        DataStore store(m_clock);
+        store.notes.add()->text = "remember";
+        QVERIFY(store.save().ok);
+        QCOMPARE(DataFile::isEncrypted(test::readFile(m_path).left(4)), encrypted);
+        DataStore back(m_clock);
+        QVERIFY(back.load().ok);
+        QCOMPARE(back.notes[0]->text, QByteArray("remember"));
+    }
+
+    // A save that cannot be completed leaves the previous file exactly as it was.
+    void failedSaveKeepsOldFile_data()
+    {
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("disk full") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+    void failedSaveKeepsOldFile()
+    {
+        QFETCH(bool, readOnlyFolder);
+        if (readOnlyFolder && ::geteuid() == 0)
+            QSKIP("permissions do not stop root");
+        DataStore old(m_clock);
+        old.notes.add()->text = "old";
+        QVERIFY(old.save().ok);
+        const QByteArray before = test::readFile(m_path);
+
+        DataStore store(m_clock);
+        test::StoreFactory(11).fill(store, 200);
+        const QString folder = DataPaths::userDataFolder();
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        if (readOnlyFolder) {
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        } else {
+            rlimit small = saved;
+            small.rlim_cur = 16384;
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        }
+        const FileResult r = DataFile::saveFile(store, m_path, false);
+        const int failedFlagBefore = store.loadFailed;
+        const FileResult viaStore = store.save();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+        QVERIFY(!r.ok);
+        QVERIFY(!r.message.isEmpty());
+        QVERIFY(!viaStore.ok);
+        QCOMPARE(failedFlagBefore, 0);
+        QCOMPARE(store.loadFailed, 1);
+        QCOMPARE(test::readFile(m_path), before);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("DVK.DAT")});
+    }
+
+    // Reading through the cipher device in odd chunks gives the same bytes as one pass.
+    void cipherDeviceChunking()
+    {
+        QByteArray plain(10000, Qt::Uninitialized);
+        for (int i = 0; i < plain.size(); ++i)
+            plain[i] = char(i * 7 + i / 13);
+        QByteArray once = plain;
+        ZipCipher(ZipCipher::fileKey()).encrypt(once.data(), once.size());
+
+        QByteArray written;
+        QBuffer out(&written);
+        out.open(QIODevice::WriteOnly);
+        CipherDevice encrypt(&out, ZipCipher::fileKey());
+        QVERIFY(encrypt.open(QIODevice::WriteOnly));
+        for (qsizetype pos = 0, step = 1; pos < plain.size(); pos += step, step = step * 3 % 4099 + 1)
+            QVERIFY(encrypt.write(plain.constData() + pos, std::min(step, plain.size() - pos)) > 0);
+        QCOMPARE(written, once);
+
+        QBuffer in(&written);
+        in.open(QIODevice::ReadOnly);
+        CipherDevice decrypt(&in, ZipCipher::fileKey());
+        QVERIFY(decrypt.open(QIODevice::ReadOnly));
+        QByteArray back;
+        for (qint64 step = 5; !decrypt.atEnd(); step = step * 5 % 3001 + 1)
+            back += decrypt.read(step);
+        QCOMPARE(back, plain);
+    }
+};
+
+DVK_TEST(DataFileTest);
+#include "tst_datafile.moc"

@@ -1,0 +1,117 @@
+#include "DataPaths.h"
+#include "SettingsStore.h"
+#include "TestRegistry.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace dvk;
+
+class SettingsStoreTest final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QDir(QFileInfo(SettingsStore().filePath()).absolutePath()).removeRecursively(); }
+
+    void freshAccountFallsBackAndFirstWriteCreates()
+    {
+        const SettingsStore settings;
+        QVERIFY(settings.filePath().endsWith(QStringLiteral("/QUILLMARK/DVK.conf")));
+        QVERIFY(!settings.readNumber(SettingsStore::EncryptDVKFile));
+        QVERIFY(!settings.readNumber(SettingsStore::BeepFlag));
+        QVERIFY(!settings.readText(SettingsStore::DateFormat, 80));
+        QVERIFY(!settings.readBytes(SettingsStore::RichEditDefaultFont));
+        QVERIFY(!QFileInfo::exists(settings.filePath()));
+
+        QVERIFY(settings.writeNumber(SettingsStore::BeepFlag, 1));
+        QVERIFY(QFileInfo::exists(settings.filePath()));
+        QCOMPARE(settings.readNumber(SettingsStore::BeepFlag), std::optional<quint32>(1));
+        QVERIFY(!settings.readNumber(SettingsStore::EncryptDVKFile));
+    }
+
+    // A value is read back only as the type it was written as.
+    void typedReads()
+    {
+        const SettingsStore s;
+        QVERIFY(s.writeNumber(QStringLiteral("Number"), 4000000000u));
+        QVERIFY(s.writeText(QStringLiteral("Text"), QStringLiteral("yyyy-MM-dd, dddd")));
+        QVERIFY(s.writeBytes(QStringLiteral("Bytes"), QByteArray("\0\1\2", 3)));
+        QVERIFY(s.writeText(QStringLiteral("Word"), QStringLiteral("twelve")));
+
+        QCOMPARE(s.readNumber(QStringLiteral("Number")), std::optional<quint32>(4000000000u));
+        QCOMPARE(s.readText(QStringLiteral("Text"), 80), std::optional<QString>(QStringLiteral("yyyy-MM-dd, dddd")));
+        QCOMPARE(s.readBytes(QStringLiteral("Bytes")), std::optional<QByteArray>(QByteArray("\0\1\2", 3)));
+        QVERIFY(!s.readNumber(QStringLiteral("Word")));
+        QVERIFY(!s.readNumber(QStringLiteral("Bytes")));
+        QVERIFY(!s.readText(QStringLiteral("Bytes"), 80));
+        QVERIFY(!s.readBytes(QStringLiteral("Text")));
+    }
+
+    void textLimit_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("80") << 80 << true;
+        QTest::newRow("81") << 81 << false;
+        QTest::newRow("empty") << 0 << true;
+    }
+    void textLimit()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, readable);
+        const SettingsStore s;
+        QVERIFY(s.writeText(SettingsStore::DateFormat, QString(length, u'd')));
+        QCOMPARE(s.readText(SettingsStore::DateFormat, 80).has_value(), readable);
+    }
+
+    void binaryKeepsExactLength_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("59") << 59;
+        QTest::newRow("60") << 60;
+        QTest::newRow("61") << 61;
+    }
+    void binaryKeepsExactLength()
+    {
+        QFETCH(int, length);
+        QByteArray value(length, '\0');
+        for (int i = 0; i < length; i += 3)
+            value[i] = char(0xFF - i);
+        QVERIFY(SettingsStore().writeBytes(SettingsStore::RichEditDefaultFont, value));
+        QCOMPARE(SettingsStore().readBytes(SettingsStore::RichEditDefaultFont).value_or(QByteArray()), value);
+    }
+
+    void normalizePath_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("plain") << "/home/u/.local/share/Quillmark" << "/home/u/.local/share/Quillmark";
+        QTest::newRow("runs") << "/home//u///x" << "/home/u/x";
+        QTest::newRow("backslashes") << "C:\\\\data\\x\\" << "C:/data/x";
+        QTest::newRow("trailing") << "/tmp/x///" << "/tmp/x";
+        QTest::newRow("network prefix kept") << "//server//share/" << "//server/share";
+        QTest::newRow("first two untouched") << "///x" << "///x";
+        QTest::newRow("short") << "//" << "//";
+        QTest::newRow("root stays") << "/a/" << "/a/";
+    }
+    void normalizePath()
+    {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QCOMPARE(DataPaths::normalizePath(in), out);
+    }
+
+    void dataPathsLiveUnderTheDataFolder()
+    {
+        const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        QDir(base + QStringLiteral("/Quillmark")).removeRecursively();
+        QCOMPARE(DataPaths::dataFilePath(), base + QStringLiteral("/Quillmark/DVK/DVK.DAT"));
+        QVERIFY(QFileInfo(base + QStringLiteral("/Quillmark/DVK")).isDir());
+        QCOMPARE(DataPaths::stagingFilePath(), base + QStringLiteral("/Quillmark/DVK/DVK.DAT.bak"));
+    }
+};
+
+DVK_TEST(SettingsStoreTest);
+#include "tst_settings.moc"
