@@ -21,6 +21,10 @@ public:
     bool open(OpenMode mode) override;
     bool isSequential() const override { return true; }
     qint64 size() const override { return m_inner->size(); }
+    qint64 bytesAvailable() const override
+    {
+        return m_inner->bytesAvailable() + QIODevice::bytesAvailable();
+    }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override;

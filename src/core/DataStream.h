@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordList.h"
+#include "Records.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -56,7 +56,7 @@ public:
     // Bytes of the input not yet consumed.
     qint64 remaining() const { return m_remaining + (m_end - m_pos); }
 
-    // Reads a u32 count and that many records, each constructed with its defaults, filled by
+    // Reads a u32 count and that many records, each constructed blank, filled by
     // `readOne` and appended only once it was read completely. A record takes at least one byte,
     // so an absurd count ends at the end of the input, not in a long loop.
     template <class T, class ReadOne>
@@ -66,7 +66,7 @@ public:
         for (quint32 i = 0; i < count; ++i) {
             if (remaining() == 0)
                 fail();
-            auto record = records.makeRecord();
+            auto record = records.makeUnfilledRecord(Unfilled{});
             readOne(*this, *record);
             records.append(std::move(record));
         }

@@ -27,14 +27,23 @@ public:
     // Constructs a record with its defaults, appends it and returns it for the caller to fill.
     T* add() { return append(makeRecord()); }
 
-    // A record with its defaults that is not yet in the list (the file reader fills it first and
-    // appends it only when it was read completely).
+    // A record with its defaults that is not yet in the list.
     std::unique_ptr<T> makeRecord() const
     {
         if constexpr (std::is_constructible_v<T, const Clock&>)
             return std::make_unique<T>(*m_clock);
         else
             return std::make_unique<T>();
+    }
+    // A record whose dates are left at zero, for a reader that fills every field and appends the
+    // record only when it was read completely.
+    template <class Tag>
+    std::unique_ptr<T> makeUnfilledRecord(Tag tag) const
+    {
+        if constexpr (std::is_constructible_v<T, const Clock&, Tag>)
+            return std::make_unique<T>(*m_clock, tag);
+        else
+            return makeRecord();
     }
 
     T* append(std::unique_ptr<T> record)

@@ -8,6 +8,12 @@
 
 namespace dvk {
 
+// Selects the record constructors that skip the date defaults, for the file reader, which fills
+// every field anyway: asking the clock for today costs more than reading the record.
+struct Unfilled
+{
+};
+
 // The records of the data store. Texts are bytes in the locale's 8-bit encoding, kept exactly as
 // read so that a data file round-trips byte for byte; dates are year, month and day as given,
 // never validated here (a damaged file may hold any value).
@@ -34,6 +40,7 @@ struct NoteRecord final
         month = d.month();
         day = d.day();
     }
+    NoteRecord(const Clock&, Unfilled) {}
     qint64 dateKey() const { return dvk::dateKey(year, month, day); }
 
     qint32 year = 0;
@@ -55,6 +62,7 @@ struct MemoRecord final
         createdMonth = dueMonth = d.month();
         createdDay = dueDay = d.day();
     }
+    MemoRecord(const Clock&, Unfilled) {}
 
     qint32 createdYear = 0;
     qint32 createdMonth = 0;
@@ -82,6 +90,7 @@ struct PurseEntry final
         month = d.month();
         day = d.day();
     }
+    PurseEntry(const Clock&, Unfilled) {}
     qint64 dateKey() const { return dvk::dateKey(year, month, day); }
 
     qint32 year = 0;
@@ -95,6 +104,7 @@ struct PurseEntry final
 struct PurseCategory final
 {
     explicit PurseCategory(const Clock& clock) : entries(clock) {}
+    PurseCategory(const Clock& clock, Unfilled) : entries(clock) {}
 
     // The sum of the amounts in list order, in double precision.
     double total() const
@@ -119,6 +129,7 @@ struct ArchiveItem final
         createdMonth = d.month();
         createdDay = d.day();
     }
+    ArchiveItem(const Clock& clock, Unfilled) : fields(clock), notes(clock) {}
 
     qint32 createdYear = 0;
     qint32 createdMonth = 0;
