@@ -1,0 +1,224 @@
+#include "MainWindow.h"
+
+#include "Backup.h"
+#include "DataStore.h"
+#include "DateFormatDialog.h"
+#include "DialogUnits.h"
+#include "NavigationBar.h"
+#include "Prompts.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+namespace {
+
+const QString BackupFilter = u"Backup Files (*.bak)"_s;
+const QString BackupSuffix = u"bak"_s;
+
+} // namespace
+
+MainWindow::MainWindow(DataStore& store, const PanelFactory& panels, QWidget* parent)
+    : QDialog(parent)
+    , m_store(store)
+    , m_layout(DialogUnits(font()))
+{
+    setWindowTitle(u"DVK"_s);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    // Window managers only maximise a window that can be resized; it never gets smaller than
+    // its designed size.
+    resize(m_layout.designedSize());
+    setMinimumSize(m_layout.designedSize());
+
+    const MainWindowLayout::Placement designed = m_layout.designed();
+    m_bar = new NavigationBar(this);
+    m_bar->setGeometry(designed.bar);
+
+    static constexpr const char* panelNames[PanelCount] = {"archivesPanel", "pursePanel",
+                                                           "memoPanel", "notesPanel"};
+    for (int i = 0; i < PanelCount; ++i) {
+        QWidget* panel = panels ? panels(i, this) : nullptr;
+        if (!panel)
+            panel = new QWidget(this);
+        panel->setParent(this);
+        if (panel->objectName().isEmpty())
+            panel->setObjectName(QString::fromLatin1(panelNames[i]));
+        panel->setGeometry(designed.panel);
+        m_panels[i] = panel;
+    }
+
+    m_tools = makeButton(u"&Tools..."_s, designed.tools);
+    m_about = makeButton(u"&About..."_s, designed.about);
+    m_close = makeButton(u"&Close"_s, designed.close);
+    buildToolsMenu();
+
+    connect(m_bar, &NavigationBar::selectionChanged, this, &MainWindow::showSelectedPanel,
+            Qt::QueuedConnection);
+    connect(m_tools, &QPushButton::clicked, this, &MainWindow::openToolsMenu);
+    connect(m_about, &QPushButton::clicked, this, &MainWindow::runAbout);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+
+    showSelectedPanel();
+    m_bar->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::panel(int index) const
+{
+    return index >= 0 && index < PanelCount ? m_panels[index] : nullptr;
+}
+
+QPushButton* MainWindow::makeButton(const QString& text, const QRect& designed)
+{
+    auto* button = new QPushButton(text, this);
+    // Enter must not press a button of the main window.
+    button->setAutoDefault(false);
+    button->setGeometry(designed);
+    return button;
+}
+
+void MainWindow::buildToolsMenu()
+{
+    m_toolsMenu = new QMenu(this);
+    m_toolsMenu->addAction(u"&Security..."_s, this, &MainWindow::runSecurity);
+    m_toolsMenu->addAction(u"&Date Format..."_s, this, &MainWindow::runDateFormat);
+    m_toolsMenu->addSeparator();
+    m_toolsMenu->addAction(u"&Backup..."_s, this, &MainWindow::backup);
+    m_toolsMenu->addAction(u"&Restore..."_s, this, &MainWindow::restore);
+}
+
+void MainWindow::showSelectedPanel()
+{
+    int selected = m_bar->selected();
+    if (selected < 1 || selected >= PanelCount)
+        selected = 0;
+    // Show first, then hide, so the focus never falls out of the window in between.
+    m_panels[selected]->show();
+    for (int i = 0; i < PanelCount; ++i) {
+        if (i != selected)
+            m_panels[i]->hide();
+    }
+}
+
+void MainWindow::memoAlert()
+{
+    m_bar->memoAlert();
+}
+
+void MainWindow::relayoutWindow()
+{
+    if (isMinimized())
+        return;
+    const MainWindowLayout::Placement p = m_layout.place(size(), m_close->size());
+    m_bar->setGeometry(p.bar);
+    for (QWidget* panel : m_panels)
+        panel->setGeometry(p.panel);
+    m_close->setGeometry(p.close);
+    m_about->setGeometry(p.about);
+    m_tools->setGeometry(p.tools);
+    update();
+}
+
+void MainWindow::openToolsMenu()
+{
+    // The menu's bottom-left corner sits on the button's top-left corner.
+    const QPoint corner = m_tools->mapToGlobal(QPoint(0, 0));
+    m_toolsMenu->popup(corner - QPoint(0, m_toolsMenu->sizeHint().height()));
+}
+
+void MainWindow::runAbout()
+{
+    Q_EMIT aboutRequested();
+}
+
+void MainWindow::runSecurity()
+{
+    Q_EMIT securityRequested();
+}
+
+void MainWindow::runDateFormat()
+{
+    DateFormatDialog dialog(this, m_store.clock());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    repaintEverything();
+    Q_EMIT dateFormatChanged();
+}
+
+void MainWindow::repaintEverything()
+{
+    const QList<QWidget*> descendants = findChildren<QWidget*>();
+    for (QWidget* widget : descendants) {
+        if (widget->isVisible())
+            widget->update();
+    }
+    update();
+}
+
+void MainWindow::backup()
+{
+    Prompts& prompts = Prompts::current();
+    const QString target = prompts.saveFileName(this, BackupFilter, BackupSuffix);
+    if (target.isEmpty())
+        return;
+    if (Backup::backupTo(m_store, target))
+        prompts.message(this, u"Done."_s, Prompts::Buttons::Ok, Prompts::Icon::Information);
+    else
+        prompts.message(this, u"Backup failed."_s, Prompts::Buttons::Ok, Prompts::Icon::None);
+}
+
+void MainWindow::restore()
+{
+    Prompts& prompts = Prompts::current();
+    const QString source = prompts.openFileName(this, BackupFilter);
+    if (source.isEmpty())
+        return;
+    if (Backup::stageRestore(source))
+        prompts.message(this, u"Restored.\nYou need to restart DVK."_s, Prompts::Buttons::Ok,
+                        Prompts::Icon::Information);
+    else
+        prompts.message(this, u"Restore failed."_s, Prompts::Buttons::Ok, Prompts::Icon::None);
+}
+
+void MainWindow::reject() {}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    relayoutWindow();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // Coming back from minimised: catch up with any size change made meanwhile.
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        relayoutWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    accept();
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+} // namespace dvk

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "MainWindowLayout.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class QMenu;
+class QPushButton;
+
+namespace dvk {
+
+class DataStore;
+class NavigationBar;
+
+// DVK's main window: the navigation bar on the left, the panel area showing the one panel the
+// bar selects, and the buttons "Tools...", "About..." and "Close". Start-up runs it with exec()
+// and saves the data when it returns. Enter and Esc do nothing; the close box and Alt+F4 act
+// as "Close".
+class MainWindow final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int PanelCount = 4;
+    // Creates panel `index` (0 Archives, 1 Purse, 2 Memo, 3 Notes) as a child of `parent`; may
+    // return nullptr, and the window then keeps an empty place for that panel.
+    using PanelFactory = std::function<QWidget*(int index, QWidget* parent)>;
+
+    explicit MainWindow(DataStore& store, const PanelFactory& panels = {},
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    NavigationBar* navigationBar() const { return m_bar; }
+    QWidget* panel(int index) const;
+    QPushButton* toolsButton() const { return m_tools; }
+    QPushButton* aboutButton() const { return m_about; }
+    QPushButton* closeButton() const { return m_close; }
+    QMenu* toolsMenu() const { return m_toolsMenu; }
+    const MainWindowLayout& layoutMargins() const { return m_layout; }
+
+public Q_SLOTS:
+    // Shows the panel the bar has selected and hides the other three.
+    void showSelectedPanel();
+    // Reminders are due: the bar's "Memo" entry blinks until the user selects it.
+    void memoAlert();
+    // Places the bar, the panels and the buttons for the current size; skipped while minimised.
+    void relayoutWindow();
+    // Opens the Tools menu upwards from its button.
+    void openToolsMenu();
+    void runAbout();
+    void runSecurity();
+    void runDateFormat();
+    void backup();
+    void restore();
+    // Esc does nothing here.
+    void reject() override;
+
+Q_SIGNALS:
+    // "Security..." and "About..." were chosen; their dialogs are run by whoever connects.
+    void securityRequested();
+    void aboutRequested();
+    // The date format changed and every visible date has been redrawn with it.
+    void dateFormatChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPushButton* makeButton(const QString& text, const QRect& designed);
+    void buildToolsMenu();
+    void repaintEverything();
+
+    DataStore& m_store;
+    const MainWindowLayout m_layout;
+    NavigationBar* m_bar = nullptr;
+    std::array<QWidget*, PanelCount> m_panels{};
+    QPushButton* m_tools = nullptr;
+    QPushButton* m_about = nullptr;
+    QPushButton* m_close = nullptr;
+    QMenu* m_toolsMenu = nullptr;
+};
+
+} // namespace dvk

@@ -1,0 +1,321 @@
+#include "DataFileErrorDialog.h"
+#include "DataPaths.h"
+#include "DataStore.h"
+#include "FakePrompts.h"
+#include "MainWindow.h"
+#include "NavigationBar.h"
+#include "TestRegistry.h"
+
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using dvk::MainWindow;
+using dvk::NavigationBar;
+using dvk::Prompts;
+
+class MainWindowTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Checks that everything sits where the layout rule puts it for the window's current size.
+    static void verifyLayout(const MainWindow& window)
+    {
+        const dvk::MainWindowLayout& m = window.layoutMargins();
+        const QSize client = window.size();
+        const QRect bar = window.navigationBar()->geometry();
+        QCOMPARE(bar, QRect(m.barLeft(), m.barTop(), m.barWidth(),
+                            client.height() - m.barBottom() - m.barTop()));
+        const QRect panel = window.panel(0)->geometry();
+        QCOMPARE(panel.left(), bar.left() + bar.width() + m.gap());
+        QCOMPARE(panel.top(), bar.top());
+        QCOMPARE(panel.left() + panel.width(), client.width() - m.panelRight());
+        QCOMPARE(panel.top() + panel.height(), client.height() - m.panelBottom());
+        for (int i = 1; i < MainWindow::PanelCount; ++i)
+            QCOMPARE(window.panel(i)->geometry(), panel);
+        const QRect close = window.closeButton()->geometry();
+        QCOMPARE(close.left() + close.width(), client.width() - m.panelRight());
+        QCOMPARE(close.top() + close.height(), client.height() - m.buttonsBottom());
+        QCOMPARE(window.aboutButton()->geometry(), close.translated(-close.width() - 1, 0));
+        QCOMPARE(window.toolsButton()->geometry(), close.translated(-2 * close.width() - 2, 0));
+    }
+
+    static QAction* toolsAction(const MainWindow& window, const QString& text)
+    {
+        const QList<QAction*> actions = window.toolsMenu()->actions();
+        for (QAction* action : actions) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    }
+
+private Q_SLOTS:
+    void marginsFollowTheDesign()
+    {
+        dvk::DataStore store;
+        MainWindow window(store);
+        const dvk::MainWindowLayout& m = window.layoutMargins();
+        // The design leaves 5 units around the bar and a 3-unit gap; all but the panel bottom
+        // are small and positive, the panel bottom leaves room for the buttons.
+        for (const int margin :
+             {m.barLeft(), m.panelRight(), m.barTop(), m.gap(), m.barBottom(), m.buttonsBottom()})
+            QVERIFY(margin > 0 && margin < 20);
+        QVERIFY(m.panelBottom() > window.closeButton()->height());
+        QCOMPARE(window.size(), m.designedSize());
+        QCOMPARE(window.windowTitle(), u"DVK"_s);
+    }
+
+    void layoutAfterMaximiseAndRestore()
+    {
+        dvk::DataStore store;
+        MainWindow window(store);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QSize normal = window.size();
+        const QRect closeNormal = window.closeButton()->geometry();
+        verifyLayout(window);
+
+        window.showMaximized();
+        QTRY_VERIFY(window.size() != normal);
+        QVERIFY(window.width() > normal.width() && window.height() > normal.height());
+        verifyLayout(window);
+        QCOMPARE(window.navigationBar()->width(), window.layoutMargins().barWidth());
+
+        window.showNormal();
+        QTRY_COMPARE(window.size(), normal);
+        verifyLayout(window);
+        QCOMPARE(window.closeButton()->geometry(), closeNormal);
+    }
+
+    void noLayoutWhileMinimised()
+    {
+        dvk::DataStore store;
+        MainWindow window(store);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect bar = window.navigationBar()->geometry();
+        window.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(window.isMinimized());
+        window.resize(window.width() + 100, window.height() + 80);
+        QCOMPARE(window.navigationBar()->geometry(), bar);
+        window.setWindowState(Qt::WindowNoState);
+        QTRY_VERIFY(!window.isMinimized());
+        QCOMPARE(window.navigationBar()->height(), bar.height() + 80);
+        verifyLayout(window);
+    }
+
+    void keysDoNotClose_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("Esc on the window") << int(Qt::Key_Escape) << u"window"_s;
+        QTest::newRow("Enter on the window") << int(Qt::Key_Return) << u"window"_s;
+        QTest::newRow("keypad Enter on the window") << int(Qt::Key_Enter) << u"window"_s;
+        QTest::newRow("Enter on Close") << int(Qt::Key_Return) << u"close"_s;
+        QTest::newRow("Esc on Close") << int(Qt::Key_Escape) << u"close"_s;
+        QTest::newRow("Esc on a panel") << int(Qt::Key_Escape) << u"panel"_s;
+    }
+    void keysDoNotClose()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, target);
+        dvk::DataStore store;
+        MainWindow window(store);
+        window.open();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy finished(&window, &QDialog::finished);
+        QWidget* receiver = target == u"close"_s   ? window.closeButton()
+                            : target == u"panel"_s ? window.panel(0)
+                                                   : static_cast<QWidget*>(&window);
+        QTest::keyClick(receiver, Qt::Key(key));
+        QCoreApplication::processEvents();
+        QVERIFY(window.isVisible());
+        QCOMPARE(finished.count(), 0);
+    }
+
+    void closeBoxActsAsClose_data()
+    {
+        QTest::addColumn<bool>("useButton");
+        QTest::newRow("close box") << false;
+        QTest::newRow("Close button") << true;
+    }
+    void closeBoxActsAsClose()
+    {
+        QFETCH(bool, useButton);
+        dvk::DataStore store;
+        MainWindow window(store);
+        window.open();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy finished(&window, &QDialog::finished);
+        if (useButton)
+            window.closeButton()->click();
+        else
+            QVERIFY(window.close());
+        QVERIFY(!window.isVisible());
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.first().first().toInt(), int(QDialog::Accepted));
+    }
+
+    void showsExactlyTheSelectedPanel_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::newRow("Purse") << 1;
+        QTest::newRow("Memo") << 2;
+        QTest::newRow("Notes") << 3;
+    }
+    void showsExactlyTheSelectedPanel()
+    {
+        QFETCH(int, entry);
+        dvk::DataStore store;
+        QList<int> created;
+        MainWindow window(store, [&created](int index, QWidget* parent) -> QWidget* {
+            created << index;
+            return index == 2 ? new QWidget(parent) : nullptr;
+        });
+        QCOMPARE(created, (QList<int>{0, 1, 2, 3}));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.panel(0)->isVisible());
+        NavigationBar* bar = window.navigationBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->entryRect(entry).center());
+        // The panel changes once the click has been handled.
+        QTRY_VERIFY(window.panel(entry)->isVisible());
+        for (int i = 0; i < MainWindow::PanelCount; ++i)
+            QCOMPARE(window.panel(i)->isVisible(), i == entry);
+    }
+
+    void memoAlertBlinksTheBar()
+    {
+        dvk::DataStore store;
+        MainWindow window(store);
+        window.show();
+        window.memoAlert();
+        QVERIFY(window.navigationBar()->isBlinking());
+    }
+
+    void toolsMenuOpensUpwards()
+    {
+        dvk::DataStore store;
+        MainWindow window(store);
+        window.move(window.screen()->availableGeometry().center() - window.rect().center());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList texts;
+        const QList<QAction*> actions = window.toolsMenu()->actions();
+        for (const QAction* action : actions)
+            texts << (action->isSeparator() ? u"-"_s : action->text());
+        QCOMPARE(texts, (QStringList{u"&Security..."_s, u"&Date Format..."_s, u"-"_s,
+                                     u"&Backup..."_s, u"&Restore..."_s}));
+        QTest::mouseClick(window.toolsButton(), Qt::LeftButton);
+        QTRY_VERIFY(window.toolsMenu()->isVisible());
+        const QRect menu = window.toolsMenu()->geometry();
+        const QPoint corner = window.toolsButton()->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(menu.left(), corner.x());
+        QCOMPARE(menu.top() + menu.height(), corner.y());
+        window.toolsMenu()->close();
+    }
+
+    void backupAndRestoreMessages_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("file"); // relative to a temporary folder; empty = cancelled
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        const int info = int(Prompts::Icon::Information);
+        const int none = int(Prompts::Icon::None);
+        QTest::newRow("backup cancelled") << u"&Backup..."_s << QString() << QString() << none;
+        QTest::newRow("backup done") << u"&Backup..."_s << u"copy.bak"_s << u"Done."_s << info;
+        QTest::newRow("backup into a missing folder")
+            << u"&Backup..."_s << u"missing/copy.bak"_s << u"Backup failed."_s << none;
+        QTest::newRow("restore cancelled") << u"&Restore..."_s << QString() << QString() << none;
+        QTest::newRow("restore staged")
+            << u"&Restore..."_s << u"old.bak"_s << u"Restored.\nYou need to restart DVK."_s << info;
+        QTest::newRow("restore of a missing file")
+            << u"&Restore..."_s << u"gone.bak"_s << u"Restore failed."_s << none;
+        QTest::newRow("restore of the staging file")
+            << u"&Restore..."_s << u"<staging>"_s << u"Restore failed."_s << none;
+    }
+    void backupAndRestoreMessages()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        QTemporaryDir folder;
+        QFile old(folder.filePath(u"old.bak"_s));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("backup bytes") == 12);
+        old.close();
+        const QString staging = dvk::DataPaths::stagingFilePath();
+        QFile::remove(staging);
+        if (file == u"<staging>"_s) {
+            QVERIFY(QFile::copy(old.fileName(), staging));
+            file = staging;
+        } else if (!file.isEmpty()) {
+            file = folder.filePath(file);
+        }
+
+        dvk::test::FakePrompts prompts;
+        prompts.fileNames << file;
+        dvk::DataStore store;
+        MainWindow window(store);
+        QAction* action = toolsAction(window, command);
+        QVERIFY(action);
+        action->trigger();
+
+        QCOMPARE(prompts.filters, QStringList{u"Backup Files (*.bak)"_s});
+        QCOMPARE(prompts.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty())
+            QCOMPARE(int(prompts.icons.first()), icon);
+        if (message == u"Done."_s)
+            QVERIFY(QFile::exists(file));
+        if (message.startsWith(u"Restored."_s)) {
+            QFile staged(staging);
+            QVERIFY(staged.open(QIODevice::ReadOnly));
+            QCOMPARE(staged.readAll(), QByteArray("backup bytes"));
+        }
+        QFile::remove(staging);
+    }
+
+    void dataFileErrorDialog_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Enter continues") << u"enter"_s << int(QDialog::Accepted);
+        QTest::newRow("Continue") << u"continue"_s << int(QDialog::Accepted);
+        QTest::newRow("Exit") << u"exit"_s << int(QDialog::Rejected);
+        QTest::newRow("Esc exits") << u"esc"_s << int(QDialog::Rejected);
+        QTest::newRow("close box exits") << u"close"_s << int(QDialog::Rejected);
+    }
+    void dataFileErrorDialog()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, result);
+        dvk::DataFileErrorDialog dialog;
+        QCOMPARE(dialog.windowTitle(), u"DVK Data File Error"_s);
+        QVERIFY(dialog.continueButton()->isDefault());
+        dialog.open();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        if (how == u"enter"_s)
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        else if (how == u"continue"_s)
+            dialog.continueButton()->click();
+        else if (how == u"exit"_s)
+            dialog.exitButton()->click();
+        else if (how == u"esc"_s)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), result);
+    }
+};
+
+DVK_TEST(MainWindowTest);
+#include "tst_mainwindow.moc"

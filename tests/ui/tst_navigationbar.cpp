@@ -1,0 +1,234 @@
+#include "NavigationBar.h"
+#include "TestRegistry.h"
+
+#include <QAccessible>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using dvk::NavigationBar;
+
+class NavigationBarTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A bar of the main window's usual width, tall enough for all four entries.
+    static std::unique_ptr<NavigationBar> makeBar()
+    {
+        auto bar = std::make_unique<NavigationBar>();
+        bar->resize(95, 300);
+        bar->show();
+        return bar;
+    }
+    static QColor pixelInside(NavigationBar& bar, int index)
+    {
+        // Away from the frame, the icon and the name.
+        const QRect entry = bar.entryRect(index);
+        return bar.grab().toImage().pixelColor(entry.left() + 4, entry.top() + 4);
+    }
+
+private Q_SLOTS:
+    void entryRect_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("95 first") << 95 << 0 << QRect(1, 1, 93, 65);
+        QTest::newRow("95 second") << 95 << 1 << QRect(1, 67, 93, 65);
+        QTest::newRow("95 third") << 95 << 2 << QRect(1, 133, 93, 65);
+        QTest::newRow("95 fourth") << 95 << 3 << QRect(1, 199, 93, 65);
+        QTest::newRow("rounds up at half") << 7 << 1 << QRect(1, 6, 5, 4);
+        QTest::newRow("rounds down below half") << 60 << 1 << QRect(1, 43, 58, 41);
+        QTest::newRow("no inner width") << 2 << 3 << QRect(1, 4, 0, 0);
+        QTest::newRow("index before first") << 95 << -1 << QRect();
+        QTest::newRow("index after last") << 95 << 4 << QRect();
+    }
+    void entryRect()
+    {
+        QFETCH(int, width);
+        QFETCH(int, index);
+        QFETCH(QRect, expected);
+        QCOMPARE(NavigationBar::entryRect(QRect(0, 0, width, 400), index), expected);
+    }
+
+    void hitTest_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("top-left corner is inside") << QPoint(1, 1) << 0;
+        QTest::newRow("left border") << QPoint(0, 10) << -1;
+        QTest::newRow("top border") << QPoint(10, 0) << -1;
+        QTest::newRow("last column inside") << QPoint(93, 10) << 0;
+        QTest::newRow("right edge is outside") << QPoint(94, 10) << -1;
+        QTest::newRow("last row of first") << QPoint(10, 65) << 0;
+        QTest::newRow("gap between entries") << QPoint(10, 66) << -1;
+        QTest::newRow("first row of second") << QPoint(10, 67) << 1;
+        QTest::newRow("memo") << QPoint(47, 150) << 2;
+        QTest::newRow("last row of notes") << QPoint(47, 263) << 3;
+        QTest::newRow("below notes") << QPoint(47, 264) << -1;
+    }
+    void hitTest()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(int, expected);
+        QCOMPARE(NavigationBar::hitTest(QRect(0, 0, 95, 300), point), expected);
+    }
+
+    void click_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("signals");
+        QTest::newRow("another entry") << QPoint(47, 100) << 1 << 1;
+        QTest::newRow("the selected entry") << QPoint(47, 30) << 0 << 0;
+        QTest::newRow("below the last entry") << QPoint(47, 280) << 0 << 0;
+        QTest::newRow("the gap between entries") << QPoint(47, 66) << 0 << 0;
+    }
+    void click()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(int, selected);
+        QFETCH(int, signals);
+        auto bar = makeBar();
+        QSignalSpy spy(bar.get(), &NavigationBar::selectionChanged);
+        QTest::mouseClick(bar.get(), Qt::LeftButton, {}, point);
+        QCOMPARE(bar->selected(), selected);
+        QCOMPARE(spy.count(), signals);
+        if (signals)
+            QCOMPARE(spy.first().first().toInt(), selected);
+    }
+
+    void rightClickSelectsNothing()
+    {
+        auto bar = makeBar();
+        QSignalSpy spy(bar.get(), &NavigationBar::selectionChanged);
+        QTest::mouseClick(bar.get(), Qt::RightButton, {}, QPoint(47, 100));
+        QCOMPARE(bar->selected(), 0);
+        QCOMPARE(spy.count(), 0);
+    }
+
+    void selectedNameIsYellow()
+    {
+        auto bar = makeBar();
+        QTest::mouseClick(bar.get(), Qt::LeftButton, {}, QPoint(47, 100));
+        const QImage image = bar->grab().toImage();
+        auto hasColour = [&image](const QRect& r, const QColor& colour) {
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    if (image.pixelColor(x, y) == colour)
+                        return true;
+            return false;
+        };
+        QVERIFY(hasColour(bar->entryRect(1), NavigationBar::SelectedTextColor));
+        QVERIFY(!hasColour(bar->entryRect(0), NavigationBar::SelectedTextColor));
+        QVERIFY(hasColour(bar->entryRect(0), NavigationBar::TextColor));
+    }
+
+    void hoverFrameFollowsTheMouse()
+    {
+        auto bar = makeBar();
+        QTest::mouseMove(bar.get(), QPoint(47, 150));
+        QTRY_COMPARE(bar->hot(), 2);
+        const QRect memo = bar->entryRect(2);
+        QVERIFY(bar->grab().toImage().pixelColor(memo.topLeft()) != NavigationBar::BackgroundColor);
+        QTest::mouseMove(bar.get(), QPoint(47, 280));
+        QTRY_COMPARE(bar->hot(), -1);
+        QTest::mouseMove(bar.get(), QPoint(47, 150));
+        QTRY_COMPARE(bar->hot(), 2);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(bar.get(), &leave);
+        QCOMPARE(bar->hot(), -1);
+        QCOMPARE(bar->grab().toImage().pixelColor(memo.topLeft()), NavigationBar::BackgroundColor);
+    }
+
+    void blinkStartsAndStopsWhenMemoIsSelected()
+    {
+        auto bar = makeBar();
+        bar->memoAlert();
+        QVERIFY(bar->isBlinking());
+        QVERIFY(!bar->isEntryFilled(NavigationBar::Memo));
+        QTRY_VERIFY_WITH_TIMEOUT(bar->isEntryFilled(NavigationBar::Memo), 2000);
+        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), NavigationBar::BlinkColor);
+        QTRY_VERIFY_WITH_TIMEOUT(!bar->isEntryFilled(NavigationBar::Memo), 2000);
+        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), NavigationBar::BackgroundColor);
+
+        QTRY_VERIFY_WITH_TIMEOUT(bar->isEntryFilled(NavigationBar::Memo), 2000);
+        QTest::mouseClick(bar.get(), Qt::LeftButton, {}, bar->entryRect(2).center());
+        QCOMPARE(bar->selected(), int(NavigationBar::Memo));
+        QVERIFY(!bar->isEntryFilled(NavigationBar::Memo));
+        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), NavigationBar::BackgroundColor);
+        QTRY_VERIFY_WITH_TIMEOUT(!bar->isBlinking(), 2000);
+    }
+
+    void alertWhileMemoIsSelectedDoesNothing()
+    {
+        auto bar = makeBar();
+        bar->selectEntry(NavigationBar::Memo);
+        bar->memoAlert();
+        QVERIFY(!bar->isBlinking());
+        QVERIFY(!bar->isEntryFilled(NavigationBar::Memo));
+    }
+
+    void alertAgainRestartsTheCount()
+    {
+        auto bar = makeBar();
+        bar->memoAlert();
+        QTRY_VERIFY_WITH_TIMEOUT(bar->isEntryFilled(NavigationBar::Memo), 2000);
+        bar->memoAlert();
+        QVERIFY(bar->isBlinking());
+        QVERIFY(!bar->isEntryFilled(NavigationBar::Memo));
+    }
+
+    void keyboard_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("signals");
+        QTest::newRow("down twice, enter")
+            << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << 2 << 1;
+        QTest::newRow("arrows alone select nothing")
+            << QList<int>{Qt::Key_Down, Qt::Key_Down} << 0 << 0;
+        QTest::newRow("up stops at the first") << QList<int>{Qt::Key_Up, Qt::Key_Space} << 0 << 0;
+        QTest::newRow("end, enter") << QList<int>{Qt::Key_End, Qt::Key_Enter} << 3 << 1;
+        QTest::newRow("down stops at the last")
+            << QList<int>{Qt::Key_End, Qt::Key_Down, Qt::Key_Space} << 3 << 1;
+    }
+    void keyboard()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, selected);
+        QFETCH(int, signals);
+        auto bar = makeBar();
+        QSignalSpy spy(bar.get(), &NavigationBar::selectionChanged);
+        for (const int key : keys)
+            QTest::keyClick(bar.get(), Qt::Key(key));
+        QCOMPARE(bar->selected(), selected);
+        QCOMPARE(spy.count(), signals);
+    }
+
+    void accessibleEntries()
+    {
+        auto bar = makeBar();
+        bar->selectEntry(NavigationBar::Purse);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(bar.get());
+        QVERIFY(iface);
+        QCOMPARE(iface->childCount(), NavigationBar::EntryCount);
+        const QStringList names{u"Archives"_s, u"Purse"_s, u"Memo"_s, u"Notes"_s};
+        for (int i = 0; i < NavigationBar::EntryCount; ++i) {
+            QAccessibleInterface* entry = iface->child(i);
+            QVERIFY(entry);
+            QCOMPARE(entry->text(QAccessible::Name), names[i]);
+            QCOMPARE(entry->role(), QAccessible::PageTab);
+            QCOMPARE(bool(entry->state().selected), i == NavigationBar::Purse);
+            QCOMPARE(iface->indexOfChild(entry), i);
+        }
+        const QPoint notes = bar->mapToGlobal(bar->entryRect(3).center());
+        QCOMPARE(iface->childAt(notes.x(), notes.y()), iface->child(3));
+        iface->child(3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(bar->selected(), int(NavigationBar::Notes));
+    }
+};
+
+DVK_TEST(NavigationBarTest);
+#include "tst_navigationbar.moc"
