@@ -1,0 +1,43 @@
+#pragma once
+
+#include "DataStore.h"
+
+namespace dvk {
+
+class SingleInstance;
+
+// The dialogs and windows that start-up and shutdown need, supplied by the program.
+class StartupSteps
+{
+public:
+    virtual ~StartupSteps() = default;
+    // The data file could not be read. True to continue with what was read, false to exit.
+    virtual bool continueAfterDataFileError(const FileResult& result) = 0;
+    // The store has a password: true when the user gave it.
+    virtual bool askPassword(DataStore& store) = 0;
+    virtual void loadIconLibrary() = 0;
+    // Runs the main window until it closes.
+    virtual void runMainWindow() = 0;
+    // Saving at exit failed: true to try again, false to leave without saving.
+    virtual bool retryFailedSave(const FileResult& result) = 0;
+    virtual void saveIconLibrary() = 0;
+};
+
+// DVK's life from start to end: one running copy, a staged restore swapped in, the data loaded,
+// the error dialog and the password prompt when they apply, the main window, then the data and
+// the icon library saved. Every early end saves nothing.
+class Startup final
+{
+public:
+    enum class Outcome {
+        AnotherCopyRunning,
+        ExitedAfterDataFileError,
+        PasswordNotGiven,
+        SavedAndEnded,
+        EndedWithoutSaving, // the save at exit failed and the user chose to leave
+    };
+
+    static Outcome run(DataStore& store, SingleInstance& instance, StartupSteps& steps);
+};
+
+} // namespace dvk
