@@ -1,0 +1,247 @@
+#include "IconDecoder.h"
+#include "IconSources.h"
+#include "IconTestFiles.h"
+#include "PeIconReader.h"
+#include "TestRegistry.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace dvk;
+namespace files = dvk::test::IconFiles;
+
+namespace {
+
+// Group 0: bitmaps, red 32 and green 16. Group 1: PNGs, purple 48, blue 32 and yellow 16.
+QByteArray twoGroupProgram(bool pe32Plus)
+{
+    return files::program(pe32Plus,
+                          {{{32, files::bitmap(32, Qt::red)}, {16, files::bitmap(16, Qt::green)}},
+                           {{48, files::png(48, Qt::magenta)},
+                            {32, files::png(32, Qt::blue)},
+                            {16, files::png(16, Qt::yellow)}}});
+}
+
+QColor centre(const QImage& image)
+{
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+} // namespace
+
+class IconSourcesTest final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void iconFileExtension_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("iconFile");
+        QTest::newRow("ico") << u"/home/u/pics/star.ico"_s << true;
+        QTest::newRow("ICO in capitals") << u"/home/u/STAR.ICO"_s << true;
+        QTest::newRow("png") << u"/home/u/star.Png"_s << true;
+        QTest::newRow("no dot") << u"/home/u/ICO"_s << false;
+        QTest::newRow("dot only in a folder name") << u"/home/u/icons.ico/star"_s << false;
+        QTest::newRow("dot as first character") << u".ico"_s << false;
+        QTest::newRow("hidden file named .ico") << u"/home/u/.ico"_s << true;
+        QTest::newRow("exe") << u"/home/u/app.exe"_s << false;
+        QTest::newRow("dll") << u"/home/u/shell.dll"_s << false;
+        QTest::newRow("ico inside a longer extension") << u"/home/u/a.icon"_s << false;
+    }
+    void iconFileExtension()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, iconFile);
+        QCOMPARE(IconSources::isIconFile(path), iconFile);
+    }
+
+    void fileFilter()
+    {
+        const QString filter = IconSources::fileFilter();
+        QVERIFY(filter.startsWith(u"Icon Files (*.ico *.png"_s));
+        QVERIFY(filter.endsWith(u";;Program Files (*.exe *.dll)"_s));
+    }
+
+    void programIconGroups_data()
+    {
+        QTest::addColumn<bool>("pe32Plus");
+        QTest::newRow("PE32") << false;
+        QTest::newRow("PE32+") << true;
+    }
+    void programIconGroups()
+    {
+        QFETCH(bool, pe32Plus);
+        const QByteArray file = twoGroupProgram(pe32Plus);
+        const PeIconReader reader(file);
+        QCOMPARE(reader.groupCount(), 2);
+        QCOMPARE(reader.group(1).size(), 3);
+
+        const QList<QImage> icons = IconSources::moduleIcons(file);
+        QCOMPARE(icons.size(), 2);
+        QCOMPARE(centre(icons[0]), QColor(Qt::red));
+        QCOMPARE(centre(icons[1]), QColor(Qt::blue));
+
+        const auto first = IconSources::moduleIcon(file, 0);
+        QVERIFY(first);
+        QCOMPARE(first->small.size(), QSize(16, 16));
+        QCOMPARE(centre(first->small), QColor(Qt::green));
+        const auto second = IconSources::moduleIcon(file, 1);
+        QVERIFY(second);
+        QCOMPARE(centre(second->large), QColor(Qt::blue));
+        QCOMPARE(centre(second->small), QColor(Qt::yellow));
+        QVERIFY(!IconSources::moduleIcon(file, 2));
+        QVERIFY(!IconSources::moduleIcon(file, -1));
+    }
+
+    void damagedProgram_data()
+    {
+        QTest::addColumn<qsizetype>("offset");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("groups");
+        auto u32 = [](quint32 v) {
+            QByteArray b(4, '\0');
+            qToLittleEndian<quint32>(v, b.data());
+            return b;
+        };
+        auto u16 = [](quint16 v) {
+            QByteArray b(2, '\0');
+            qToLittleEndian<quint16>(v, b.data());
+            return b;
+        };
+        const qsizetype sections = files::OptionalHeader + 224;
+        const qsizetype root = files::ResourceFileOffset;
+        QTest::newRow("PE header beyond the end") << qsizetype(0x3c) << u32(0xfffffff0) << 0;
+        QTest::newRow("no PE signature") << files::PeHeader << QByteArray("NE") << 0;
+        QTest::newRow("unknown optional header") << files::OptionalHeader << u16(0x107) << 0;
+        QTest::newRow("optional header too short") << files::PeHeader + 20 << u16(64) << 0;
+        QTest::newRow("huge section count") << files::PeHeader + 6 << u16(0xffff) << 0;
+        QTest::newRow("section beyond the end") << sections + 20 << u32(0x7ffffff0) << 0;
+        QTest::newRow("section larger than the file") << sections + 16 << u32(0xfffffff0) << 2;
+        QTest::newRow("resources outside every section")
+            << files::OptionalHeader + 96 + 16 << u32(0x9000) << 0;
+        QTest::newRow("root claims 65535 entries") << root + 14 << u16(0xffff) << 2;
+        QTest::newRow("root names itself as a type directory")
+            << root + 16 + 12 << u32(0x80000000) << 0;
+        QTest::newRow("type directory offset beyond the end")
+            << root + 16 + 12 << u32(0x8fffff00) << 0;
+    }
+    void damagedProgram()
+    {
+        QFETCH(qsizetype, offset);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, groups);
+        QByteArray file = twoGroupProgram(false);
+        file.replace(offset, bytes.size(), bytes);
+        QCOMPARE(PeIconReader(file).groupCount(), groups);
+        QVERIFY(IconSources::moduleIcons(file).size() <= groups);
+    }
+
+    void truncatedProgram()
+    {
+        const QByteArray file = twoGroupProgram(true);
+        for (qsizetype length = 0; length < file.size(); ++length) {
+            const QByteArray part = file.left(length);
+            const PeIconReader reader(part);
+            QVERIFY(reader.groupCount() <= 2);
+            for (qsizetype g = 0; g < reader.groupCount(); ++g)
+                for (const IconEntry& entry : reader.group(g))
+                    QVERIFY(entry.data.constData() + entry.data.size() <=
+                            part.constData() + length);
+        }
+    }
+
+    void groupImagesThatDoNotExistAreSkipped()
+    {
+        QByteArray file = twoGroupProgram(false);
+        // Point group 0's first image at an RT_ICON id the file does not have.
+        const qsizetype group = file.indexOf(QByteArray::fromHex("0000010002002020"));
+        QVERIFY(group > 0);
+        files::put16(file, group + 6 + 12, 77);
+        const PeIconReader reader(file);
+        QCOMPARE(reader.groupCount(), 2);
+        QCOMPARE(reader.group(0).size(), 1);
+        QCOMPARE(centre(IconSources::moduleIcon(file, 0)->large), QColor(Qt::green));
+    }
+
+    void bestImage_data()
+    {
+        QTest::addColumn<QByteArray>("ico");
+        QTest::addColumn<QColor>("large");
+        QTest::addColumn<QColor>("small");
+        QTest::newRow("exact sizes") << files::ico({{48, files::png(48, Qt::magenta)},
+                                                    {16, files::bitmap(16, Qt::green)},
+                                                    {32, files::bitmap(32, Qt::red)}})
+                                     << QColor(Qt::red) << QColor(Qt::green);
+        QTest::newRow("only larger: the smallest larger one")
+            << files::ico({{128, files::png(128, Qt::cyan)}, {48, files::png(48, Qt::magenta)}})
+            << QColor(Qt::magenta) << QColor(Qt::magenta);
+        QTest::newRow("only smaller: the largest")
+            << files::ico({{8, files::png(8, Qt::cyan)}, {24, files::png(24, Qt::blue)}})
+            << QColor(Qt::blue) << QColor(Qt::blue);
+        QTest::newRow("broken exact image passed over")
+            << files::ico({{32, QByteArray(60, 'x')},
+                           {48, files::png(48, Qt::magenta)},
+                           {16, files::png(16, Qt::green)}})
+            << QColor(Qt::magenta) << QColor(Qt::green);
+    }
+    void bestImage()
+    {
+        QFETCH(QByteArray, ico);
+        QFETCH(QColor, large);
+        QFETCH(QColor, small);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"icon.ico"_s);
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(ico) == ico.size());
+        out.close();
+        const auto icon = IconSources::iconFile(path);
+        QVERIFY(icon);
+        QCOMPARE(icon->large.size(), QSize(32, 32));
+        QCOMPARE(icon->small.size(), QSize(16, 16));
+        QCOMPARE(centre(icon->large), large);
+        QCOMPARE(centre(icon->small), small);
+    }
+
+    void icoImagesAreOfferedOneByOne()
+    {
+        const QByteArray ico = files::ico({{32, files::bitmap(32, Qt::red)},
+                                           {48, files::png(48, Qt::blue)},
+                                           {16, QByteArray(50, 'x')}});
+        const QList<QImage> icons = IconSources::moduleIcons(ico);
+        QCOMPARE(icons.size(), 2); // the list stops at the image that does not decode
+        QCOMPARE(centre(icons[1]), QColor(Qt::blue));
+        QCOMPARE(centre(IconSources::moduleIcon(ico, 1)->small), QColor(Qt::blue));
+    }
+
+    void lyingIcoDirectory_data()
+    {
+        QTest::addColumn<QByteArray>("ico");
+        QByteArray valid = files::ico({{32, files::bitmap(32, Qt::red)}});
+        QByteArray countLies = valid;
+        files::put16(countLies, 4, 500);
+        QByteArray offsetLies = valid;
+        files::put32(offsetLies, 6 + 12, 0xfffffff0);
+        QByteArray lengthLies = valid;
+        files::put32(lengthLies, 6 + 8, 0x7fffffff);
+        QByteArray bitmapLies = valid;
+        files::put32(bitmapLies, 22 + 4, 0x7fffffff);
+        QTest::newRow("count beyond the directory") << countLies;
+        QTest::newRow("offset beyond the end") << offsetLies;
+        QTest::newRow("length beyond the end") << lengthLies;
+        QTest::newRow("bitmap width of 2^31") << bitmapLies;
+        QTest::newRow("cursor, not icon") << QByteArray::fromHex("000002000100");
+        QTest::newRow("empty") << QByteArray();
+    }
+    void lyingIcoDirectory()
+    {
+        QFETCH(QByteArray, ico);
+        QVERIFY(IconSources::moduleIcons(ico).isEmpty());
+        QVERIFY(!IconSources::moduleIcon(ico, 0));
+    }
+};
+
+DVK_TEST(IconSourcesTest);
+
+#include "tst_iconsources.moc"
