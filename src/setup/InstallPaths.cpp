@@ -1,0 +1,130 @@
+#include "InstallPaths.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+namespace {
+
+QString userDataHome()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return base.isEmpty() ? QDir::homePath() + u"/.local/share"_s : base;
+}
+
+QString userConfigHome()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return base.isEmpty() ? QDir::homePath() + u"/.config"_s : base;
+}
+
+QString inFolder(const QString& folder, const QString& name)
+{
+    return InstallPaths::normalizePath(folder + u'/' + name);
+}
+
+} // namespace
+
+const QString InstallPaths::ProgramFileName = u"dvk"_s;
+const QString InstallPaths::HelpFileName = u"DVK.html"_s;
+const QString InstallPaths::IconFileName = u"dvk.png"_s;
+
+InstallPaths::InstallPaths(Scope scope)
+    : m_scope(scope)
+{}
+
+InstallPaths InstallPaths::forCurrentProcess()
+{
+    return InstallPaths(::geteuid() == 0 ? Scope::System : Scope::User);
+}
+
+QString InstallPaths::normalizePath(QString path)
+{
+    path.replace(u'\\', u'/');
+    QString out = path.left(2);
+    out.reserve(path.size());
+    for (qsizetype i = 2; i < path.size(); ++i) {
+        if (path[i] == u'/' && i > 2 && path[i - 1] == u'/')
+            continue;
+        out += path[i];
+    }
+    while (out.size() > 2 && out.endsWith(u'/'))
+        out.chop(1);
+    return out;
+}
+
+QString InstallPaths::folderFromText(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return {};
+    QString path = text;
+    if (path == u"~"_s || path.startsWith(u"~/"_s))
+        path = QDir::homePath() + path.mid(1);
+    return normalizePath(QDir::isAbsolutePath(path) ? path
+                                                    : QDir::current().absoluteFilePath(path));
+}
+
+QString InstallPaths::programFilesFolder() const
+{
+    return m_scope == Scope::System ? u"/opt"_s
+                                    : normalizePath(QDir::homePath() + u"/.local/opt"_s);
+}
+
+QString InstallPaths::defaultFolder() const
+{
+    return inFolder(programFilesFolder(), u"Quillmark/DVK"_s);
+}
+
+QString InstallPaths::recordFile() const
+{
+    const QString base = m_scope == Scope::System ? u"/etc/xdg"_s : userConfigHome();
+    return inFolder(base, u"QUILLMARK/DVKSetup.conf"_s);
+}
+
+QString InstallPaths::applicationsFolder() const
+{
+    const QString base = m_scope == Scope::System ? u"/usr/local/share"_s : userDataHome();
+    return inFolder(base, u"applications"_s);
+}
+
+QString InstallPaths::desktopDirectoriesFolder() const
+{
+    const QString base = m_scope == Scope::System ? u"/usr/local/share"_s : userDataHome();
+    return inFolder(base, u"desktop-directories"_s);
+}
+
+QString InstallPaths::mergedMenusFolder() const
+{
+    const QString base = m_scope == Scope::System ? u"/etc/xdg"_s : userConfigHome();
+    return inFolder(base, u"menus/applications-merged"_s);
+}
+
+QString InstallPaths::userDataFolder()
+{
+    return inFolder(userDataHome(), u"Quillmark/DVK"_s);
+}
+
+QString InstallPaths::userSettingsFile()
+{
+    return inFolder(userConfigHome(), u"QUILLMARK/DVK.conf"_s);
+}
+
+QString InstallPaths::programFile(const QString& folder)
+{
+    return inFolder(folder, ProgramFileName);
+}
+
+QString InstallPaths::helpFile(const QString& folder)
+{
+    return inFolder(folder, HelpFileName);
+}
+
+QString InstallPaths::iconFile(const QString& folder)
+{
+    return inFolder(folder, IconFileName);
+}
+
+} // namespace dvk

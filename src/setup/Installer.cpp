@@ -1,0 +1,139 @@
+#include "Installer.h"
+
+#include "ProgramShortcut.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+
+const QString Installer::RecordKey = u"Installed Folder"_s;
+const QFileDevice::Permissions Installer::DocumentPermissions =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+    QFileDevice::ReadOther;
+const QFileDevice::Permissions Installer::ProgramPermissions =
+    Installer::DocumentPermissions | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+    QFileDevice::ExeOther;
+
+Installer::Installer(Payload payload, InstallPaths paths)
+    : m_payload(std::move(payload))
+    , m_paths(paths)
+{}
+
+bool Installer::createFolderTree(const QString& path)
+{
+    const QString folder = InstallPaths::normalizePath(path);
+    if (folder.isEmpty())
+        return false;
+    QDir().mkpath(folder);
+    return QFileInfo(folder).isDir();
+}
+
+bool Installer::writeResourceFile(const QByteArray& bytes, const QString& path, bool overwrite,
+                                  QFileDevice::Permissions permissions)
+{
+    if (!overwrite && QFileInfo::exists(path))
+        return true;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // An unfinished QSaveFile discards its temporary file and leaves `path` untouched.
+    if (file.write(bytes) != bytes.size() || !file.setPermissions(permissions))
+        return false;
+    return file.commit();
+}
+
+QString Installer::recordedFolder() const
+{
+    const QSettings record(m_paths.recordFile(), QSettings::IniFormat);
+    const QString folder = record.value(RecordKey).toString();
+    return folder.trimmed().isEmpty() ? QString() : InstallPaths::normalizePath(folder);
+}
+
+bool Installer::isInstalled() const
+{
+    const QString folder = recordedFolder();
+    if (folder.isEmpty())
+        return false;
+    const QFileInfo program(InstallPaths::programFile(folder));
+    return program.exists() && !program.isDir();
+}
+
+void Installer::writeFiles(const QString& folder) const
+{
+    // Neither the help nor the icon is worth stopping for: DVK runs without them.
+    writeResourceFile(m_payload.help, InstallPaths::helpFile(folder), true, DocumentPermissions);
+    if (!m_payload.icon.isEmpty())
+        writeResourceFile(m_payload.icon, InstallPaths::iconFile(folder), true,
+                          DocumentPermissions);
+}
+
+Installer::Result Installer::newInstall(const QString& folderText)
+{
+    const QString folder = InstallPaths::folderFromText(folderText);
+    if (!createFolderTree(folder))
+        return Result::CannotCreateFolder;
+    writeFiles(folder);
+    const QString program = InstallPaths::programFile(folder);
+    if (!writeResourceFile(m_payload.program, program, true, ProgramPermissions))
+        return Result::CopyFailed;
+    ProgramShortcut(m_paths).create(program, InstallPaths::iconFile(folder));
+    QDir().mkpath(QFileInfo(m_paths.recordFile()).path());
+    QSettings record(m_paths.recordFile(), QSettings::IniFormat);
+    record.setValue(RecordKey, folder);
+    record.sync();
+    return Result::Done;
+}
+
+Installer::Result Installer::reinstall()
+{
+    const QString folder = recordedFolder();
+    if (folder.isEmpty())
+        return Result::NotRecorded;
+    writeFiles(folder);
+    const QString program = InstallPaths::programFile(folder);
+    if (!writeResourceFile(m_payload.program, program, true, ProgramPermissions))
+        return Result::CopyFailed;
+    ProgramShortcut(m_paths).create(program, InstallPaths::iconFile(folder));
+    return Result::Done;
+}
+
+Installer::Result Installer::remove()
+{
+    const QString folder = recordedFolder();
+    if (folder.isEmpty())
+        return Result::NotRecorded;
+    const QString program = InstallPaths::programFile(folder);
+    QFile::remove(program);
+    if (QFileInfo::exists(program))
+        return Result::CannotDelete;
+
+    QFile::remove(InstallPaths::helpFile(folder));
+    QFile::remove(InstallPaths::iconFile(folder));
+    QDir().rmdir(folder);
+    removeUserData();
+    ProgramShortcut(m_paths).remove();
+    QFile::remove(InstallPaths::userSettingsFile());
+    QFile::remove(m_paths.recordFile());
+    return Result::Done;
+}
+
+void Installer::removeUserData() const
+{
+    const QString folder = InstallPaths::userDataFolder();
+    const QDir data(folder);
+    if (!data.exists())
+        return;
+    // Only files directly inside: whatever the user keeps in subfolders stays, and so does the
+    // folder holding them.
+    const QFileInfoList entries = data.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : entries)
+        QFile::remove(entry.absoluteFilePath());
+    QDir().rmdir(folder);
+}
+
+} // namespace dvk

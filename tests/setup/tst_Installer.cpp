@@ -1,0 +1,269 @@
+#include "InstallPaths.h"
+#include "Installer.h"
+#include "ProgramShortcut.h"
+#include "SetupTestData.h"
+#include "TestRegistry.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk::test {
+
+class TestInstaller final : public QObject
+{
+    Q_OBJECT
+
+private:
+    const InstallPaths m_paths{InstallPaths::Scope::User};
+    std::unique_ptr<QTemporaryDir> m_root;
+
+    Installer makeInstaller() const { return Installer(setupPayload(), m_paths); }
+    QString folder() const { return m_root->path() + u"/Quillmark/DVK"_s; }
+    void record(const QString& value) const
+    {
+        QSettings settings(m_paths.recordFile(), QSettings::IniFormat);
+        settings.setValue(Installer::RecordKey, value);
+    }
+    // DVK's files in the data folder, a user's file in a subfolder of it, and DVK's settings.
+    void writeUserFiles(bool withSubfolder) const
+    {
+        const QString data = InstallPaths::userDataFolder();
+        for (const QString& name : {u"DVK.DAT"_s, u"DVK.DAT.bak"_s, u"DVK.LIL"_s, u".hidden"_s})
+            QVERIFY(writeBytes(data + u'/' + name, "x"));
+        if (withSubfolder)
+            QVERIFY(writeBytes(data + u"/mine/keep.txt"_s, "keep"));
+        QVERIFY(writeBytes(InstallPaths::userSettingsFile(), "[Settings]\nBeepFlag=1\n"));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(emptyTestHome());
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_root->isValid());
+    }
+
+    void newInstallWritesPayloadAndMenu()
+    {
+        Installer installer = makeInstaller();
+        const QString typed = m_root->path() + u"//Quillmark///DVK//"_s;
+        QCOMPARE(installer.newInstall(typed), Installer::Result::Done);
+
+        const QString program = folder() + u"/dvk"_s;
+        QCOMPARE(fileBytes(program), installer.payload().program);
+        QCOMPARE(fileBytes(folder() + u"/DVK.html"_s), installer.payload().help);
+        QCOMPARE(fileBytes(folder() + u"/dvk.png"_s), installer.payload().icon);
+        QVERIFY(QFileInfo(program).isExecutable());
+        QVERIFY(!QFileInfo(folder() + u"/DVK.html"_s).isExecutable());
+        QCOMPARE(
+            QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
+            3);
+
+        QCOMPARE(installer.recordedFolder(), folder());
+        QVERIFY(installer.isInstalled());
+
+        const ProgramShortcut shortcut(m_paths);
+        const QByteArray entry = fileBytes(shortcut.desktopEntryFile());
+        QVERIFY(entry.startsWith("[Desktop Entry]\n"));
+        QVERIFY(entry.contains("\nName=DVK\n"));
+        QVERIFY(entry.contains("\nComment=Ridedaz Ozez Urodivo\n"));
+        QVERIFY(entry.contains("\nExec=\"" + program.toUtf8() + "\"\n"));
+        QVERIFY(entry.contains("\nIcon=" + folder().toUtf8() + "/dvk.png\n"));
+        const QByteArray menu = fileBytes(shortcut.menuFile());
+        QVERIFY(menu.contains("<Name>Quillmark</Name>"));
+        QVERIFY(menu.contains("<Directory>quillmark.directory</Directory>"));
+        QVERIFY(menu.contains("<Filename>quillmark-dvk.desktop</Filename>"));
+        QVERIFY(shortcut.desktopEntryFile().endsWith(u"/quillmark-dvk.desktop"_s));
+        QVERIFY(fileBytes(shortcut.directoryFile()).contains("\nName=Quillmark\n"));
+    }
+
+    void execQuoting_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QByteArray>("exec");
+        QTest::newRow("space") << u"/opt/My Apps/dvk"_s << QByteArray("Exec=\"/opt/My Apps/dvk\"");
+        QTest::newRow("quote and dollar")
+            << u"/opt/a\"$b`/dvk"_s << QByteArray("Exec=\"/opt/a\\\\\"\\\\$b\\\\`/dvk\"");
+        QTest::newRow("percent") << u"/opt/100%/dvk"_s << QByteArray("Exec=\"/opt/100%%/dvk\"");
+        QTest::newRow("backslash")
+            << u"/opt/a\\b/dvk"_s << QByteArray("Exec=\"/opt/a\\\\\\\\b/dvk\"");
+        QTest::newRow("newline") << u"/opt/a\nb/dvk"_s << QByteArray("Exec=\"/opt/a\\nb/dvk\"");
+    }
+    void execQuoting()
+    {
+        QFETCH(QString, target);
+        QFETCH(QByteArray, exec);
+        const QList<QByteArray> lines = ProgramShortcut::desktopEntry(target, u"i"_s).split('\n');
+        QVERIFY2(lines.contains(exec), ProgramShortcut::desktopEntry(target, u"i"_s).constData());
+    }
+
+    // A write that fails half-way (here: the file size limit) leaves the previous file intact
+    // and no temporary file behind.
+    void failedWriteKeepsOldFile()
+    {
+        const QString path = m_root->path() + u"/dvk"_s;
+        QVERIFY(writeBytes(path, "old program"));
+        const QByteArray big = setupPayload().program;
+
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 16 * 1024;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool written =
+            Installer::writeResourceFile(big, path, true, Installer::ProgramPermissions);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!written);
+        QCOMPARE(fileBytes(path), QByteArray("old program"));
+        QCOMPARE(QDir(m_root->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void installedCheck_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("installed") << u"installed"_s << true;
+        QTest::newRow("program deleted by hand") << u"deleted"_s << false;
+        QTest::newRow("program is a folder") << u"folder"_s << false;
+        QTest::newRow("folder vanished") << u"vanished"_s << false;
+        QTest::newRow("record blank") << u"blank"_s << false;
+        QTest::newRow("never installed") << u"none"_s << false;
+    }
+    void installedCheck()
+    {
+        QFETCH(QString, state);
+        QFETCH(bool, installed);
+        Installer installer = makeInstaller();
+        if (state != u"none"_s)
+            QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
+        if (state == u"deleted"_s || state == u"folder"_s)
+            QVERIFY(QFile::remove(folder() + u"/dvk"_s));
+        if (state == u"folder"_s)
+            QVERIFY(QDir().mkpath(folder() + u"/dvk"_s));
+        if (state == u"vanished"_s)
+            QVERIFY(QDir(folder()).removeRecursively());
+        if (state == u"blank"_s)
+            record(u"  "_s);
+        QCOMPARE(installer.isInstalled(), installed);
+    }
+
+    void newInstallFailures()
+    {
+        Installer installer = makeInstaller();
+        QVERIFY(writeBytes(m_root->path() + u"/file"_s, "x"));
+        QCOMPARE(installer.newInstall(m_root->path() + u"/file/DVK"_s),
+                 Installer::Result::CannotCreateFolder);
+        QCOMPARE(installer.newInstall(u" "_s), Installer::Result::CannotCreateFolder);
+        // The program file cannot be replaced; the help written before it stays.
+        QVERIFY(QDir().mkpath(folder() + u"/dvk/inside"_s));
+        QCOMPARE(installer.newInstall(folder()), Installer::Result::CopyFailed);
+        QCOMPARE(fileBytes(folder() + u"/DVK.html"_s), installer.payload().help);
+        QVERIFY(installer.recordedFolder().isEmpty());
+    }
+
+    void reinstallKeepsRecordAndData()
+    {
+        Installer installer = makeInstaller();
+        QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
+        writeUserFiles(true);
+        QVERIFY(writeBytes(folder() + u"/dvk"_s, "older version"));
+        QCOMPARE(installer.reinstall(), Installer::Result::Done);
+        QCOMPARE(fileBytes(folder() + u"/dvk"_s), installer.payload().program);
+        QVERIFY(QFileInfo(folder() + u"/dvk"_s).isExecutable());
+        QVERIFY(QFile::exists(InstallPaths::userDataFolder() + u"/DVK.DAT"_s));
+        QVERIFY(QFile::exists(InstallPaths::userSettingsFile()));
+        QCOMPARE(installer.recordedFolder(), folder());
+    }
+
+    void remove_data()
+    {
+        QTest::addColumn<bool>("withSubfolder");
+        QTest::newRow("user subfolder") << true;
+        QTest::newRow("only DVK's files") << false;
+    }
+    void remove()
+    {
+        QFETCH(bool, withSubfolder);
+        Installer installer = makeInstaller();
+        QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
+        writeUserFiles(withSubfolder);
+        const ProgramShortcut shortcut(m_paths);
+
+        QCOMPARE(installer.remove(), Installer::Result::Done);
+
+        QVERIFY(!QFileInfo::exists(folder()));
+        QVERIFY(QFileInfo::exists(m_root->path() + u"/Quillmark"_s));
+        const QString data = InstallPaths::userDataFolder();
+        const QStringList left =
+            QDir(data).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QCOMPARE(left, withSubfolder ? QStringList{u"mine"_s} : QStringList());
+        QCOMPARE(QFileInfo::exists(data), withSubfolder);
+        if (withSubfolder)
+            QCOMPARE(fileBytes(data + u"/mine/keep.txt"_s), QByteArray("keep"));
+        QVERIFY(QFileInfo(data).dir().exists());
+        for (const QString& gone :
+             {shortcut.desktopEntryFile(), shortcut.menuFile(), shortcut.directoryFile(),
+              InstallPaths::userSettingsFile(), m_paths.recordFile()})
+            QVERIFY2(!QFileInfo::exists(gone), qPrintable(gone));
+        QVERIFY(!installer.isInstalled());
+    }
+
+    // While the program file cannot be deleted nothing else is touched.
+    void removeStopsAtProgramFile()
+    {
+        Installer installer = makeInstaller();
+        QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
+        writeUserFiles(false);
+        QVERIFY(QFile::remove(folder() + u"/dvk"_s));
+        QVERIFY(writeBytes(folder() + u"/dvk/running"_s, "busy"));
+
+        QCOMPARE(installer.remove(), Installer::Result::CannotDelete);
+        QVERIFY(QFile::exists(folder() + u"/DVK.html"_s));
+        QVERIFY(QFile::exists(InstallPaths::userDataFolder() + u"/DVK.DAT"_s));
+        QVERIFY(QFile::exists(InstallPaths::userSettingsFile()));
+        QVERIFY(QFile::exists(ProgramShortcut(m_paths).desktopEntryFile()));
+        QCOMPARE(installer.recordedFolder(), folder());
+    }
+
+    // A record that went blank after the dialog opened: no path is formed from it, so nothing
+    // beside the current folder or the root is written or deleted.
+    void blankRecord_data()
+    {
+        QTest::addColumn<bool>("removing");
+        QTest::newRow("re-install") << false;
+        QTest::newRow("remove") << true;
+    }
+    void blankRecord()
+    {
+        QFETCH(bool, removing);
+        Installer installer = makeInstaller();
+        QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
+        writeUserFiles(false);
+        record(QString());
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_root->path()));
+        const Installer::Result result = removing ? installer.remove() : installer.reinstall();
+        QDir::setCurrent(current);
+
+        QCOMPARE(result, Installer::Result::NotRecorded);
+        QVERIFY(!QFileInfo::exists(m_root->path() + u"/dvk"_s));
+        QVERIFY(QFile::exists(folder() + u"/dvk"_s));
+        QVERIFY(QFile::exists(InstallPaths::userDataFolder() + u"/DVK.DAT"_s));
+        QVERIFY(QFile::exists(InstallPaths::userSettingsFile()));
+    }
+};
+
+} // namespace dvk::test
+
+using dvk::test::TestInstaller;
+DVK_TEST(TestInstaller);
+
+#include "tst_Installer.moc"

@@ -1,0 +1,205 @@
+#include "FakeSetupPrompts.h"
+#include "InstallPaths.h"
+#include "Installer.h"
+#include "SetupDialog.h"
+#include "SetupTestData.h"
+#include "TestRegistry.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk::test {
+
+class TestSetupDialog final : public QObject
+{
+    Q_OBJECT
+
+private:
+    const InstallPaths m_paths{InstallPaths::Scope::User};
+    std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<Installer> m_installer;
+    FakeSetupPrompts m_prompts;
+
+    QString folder() const { return m_root->path() + u"/Quillmark/DVK"_s; }
+    template <typename T> static T* child(const SetupDialog& dialog, const QString& name)
+    {
+        T* widget = dialog.findChild<T*>(name);
+        if (!widget)
+            qFatal("no child %s", qPrintable(name));
+        return widget;
+    }
+    static void click(const SetupDialog& dialog, const QString& name)
+    {
+        child<QPushButton>(dialog, name)->click();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(emptyTestHome());
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_root->isValid());
+        m_installer = std::make_unique<Installer>(setupPayload(), m_paths);
+        m_prompts = FakeSetupPrompts();
+    }
+
+    void initialState_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("not installed") << false;
+        QTest::newRow("installed") << true;
+    }
+    void initialState()
+    {
+        QFETCH(bool, installed);
+        if (installed)
+            QCOMPARE(m_installer->newInstall(folder()), Installer::Result::Done);
+        const SetupDialog dialog(*m_installer, m_prompts);
+        QCOMPARE(dialog.windowTitle(), u"DVK Setup"_s);
+        QCOMPARE(child<QLineEdit>(dialog, u"folder"_s)->text(),
+                 installed ? folder() : QDir::homePath() + u"/.local/opt/Quillmark/DVK"_s);
+        QCOMPARE(child<QRadioButton>(dialog, u"newInstall"_s)->isChecked(), !installed);
+        QCOMPARE(child<QRadioButton>(dialog, u"reinstall"_s)->isChecked(), installed);
+        QCOMPARE(child<QRadioButton>(dialog, u"newInstall"_s)->isEnabled(), !installed);
+        QCOMPARE(child<QLineEdit>(dialog, u"folder"_s)->isEnabled(), !installed);
+        QCOMPARE(child<QPushButton>(dialog, u"browse"_s)->isEnabled(), !installed);
+        QCOMPARE(child<QRadioButton>(dialog, u"reinstall"_s)->isEnabled(), installed);
+        QCOMPARE(child<QRadioButton>(dialog, u"remove"_s)->isEnabled(), installed);
+        QVERIFY(child<QPushButton>(dialog, u"ok"_s)->isDefault());
+    }
+
+    // Each row: how the installation looks when the dialog opens, what changes before "OK", the
+    // radio button, the answer to the removal question; then the messages shown and whether the
+    // dialog closed with result 1.
+    void ok_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("closed");
+
+        QTest::newRow("new install") << false << QString() << u"newInstall"_s << false
+                                     << QStringList{SetupDialog::SetupCompleted} << true;
+        QTest::newRow("new install, folder blocked by a file")
+            << false << u"block folder"_s << u"newInstall"_s << false
+            << QStringList{SetupDialog::CannotCreateFolder} << false;
+        QTest::newRow("new install, program file unwritable")
+            << false << u"block program"_s << u"newInstall"_s << false
+            << QStringList{SetupDialog::CopyFailed} << false;
+        QTest::newRow("re-install") << true << QString() << u"reinstall"_s << false
+                                    << QStringList{SetupDialog::ReinstallCompleted} << true;
+        QTest::newRow("re-install over an unwritable program")
+            << true << u"block program"_s << u"reinstall"_s << false
+            << QStringList{SetupDialog::ReinstallCopyFailed} << false;
+        QTest::newRow("re-install, folder vanished")
+            << true << u"vanish"_s << u"reinstall"_s << false
+            << QStringList{SetupDialog::ReinstallCopyFailed} << false;
+        QTest::newRow("re-install, record blanked")
+            << true << u"blank record"_s << u"reinstall"_s << false
+            << QStringList{SetupDialog::NotRecorded} << true;
+        QTest::newRow("remove answered No") << true << QString() << u"remove"_s << false
+                                            << QStringList{SetupDialog::ConfirmRemove} << true;
+        QTest::newRow("remove") << true << QString() << u"remove"_s << true
+                                << QStringList{SetupDialog::ConfirmRemove, SetupDialog::Removed}
+                                << true;
+        QTest::newRow("remove, program cannot be deleted")
+            << true << u"block program"_s << u"remove"_s << true
+            << QStringList{SetupDialog::ConfirmRemove, SetupDialog::CannotDelete} << true;
+        QTest::newRow("remove, record blanked")
+            << true << u"blank record"_s << u"remove"_s << true
+            << QStringList{SetupDialog::ConfirmRemove, SetupDialog::NotRecorded} << true;
+    }
+    void ok()
+    {
+        QFETCH(bool, installed);
+        QFETCH(QString, meanwhile);
+        QFETCH(QString, choice);
+        QFETCH(bool, answerYes);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, closed);
+
+        if (installed)
+            QCOMPARE(m_installer->newInstall(folder()), Installer::Result::Done);
+        SetupDialog dialog(*m_installer, m_prompts);
+        dialog.show();
+        child<QLineEdit>(dialog, u"folder"_s)->setText(m_root->path() + u"//Quillmark/DVK/"_s);
+        child<QRadioButton>(dialog, choice)->setChecked(true);
+        m_prompts.answers << answerYes;
+
+        if (meanwhile == u"block folder"_s) {
+            QVERIFY(writeBytes(m_root->path() + u"/Quillmark"_s, "a file"));
+        } else if (meanwhile == u"block program"_s) {
+            QFile::remove(folder() + u"/dvk"_s);
+            QVERIFY(writeBytes(folder() + u"/dvk/in-use"_s, "x"));
+        } else if (meanwhile == u"vanish"_s) {
+            QVERIFY(QDir(folder()).removeRecursively());
+        } else if (meanwhile == u"blank record"_s) {
+            QSettings(m_paths.recordFile(), QSettings::IniFormat).remove(Installer::RecordKey);
+        }
+        const QByteArray programBefore = fileBytes(folder() + u"/dvk"_s);
+
+        click(dialog, u"ok"_s);
+
+        QCOMPARE(m_prompts.messages, messages);
+        QCOMPARE(dialog.isVisible(), !closed);
+        if (closed)
+            QCOMPARE(dialog.result(), SetupDialog::ClosedByOk);
+        const bool changed = meanwhile.isEmpty() && (choice != u"remove"_s || answerYes);
+        if (!changed && choice != u"newInstall"_s)
+            QCOMPARE(fileBytes(folder() + u"/dvk"_s), programBefore);
+        if (changed && choice != u"remove"_s)
+            QCOMPARE(fileBytes(folder() + u"/dvk"_s), m_installer->payload().program);
+        if (changed && choice == u"remove"_s)
+            QVERIFY(!QFileInfo::exists(folder()));
+    }
+
+    void cancel_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Cancel button") << false;
+        QTest::newRow("Escape key") << true;
+    }
+    void cancel()
+    {
+        QFETCH(bool, escape);
+        SetupDialog dialog(*m_installer, m_prompts);
+        dialog.show();
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            click(dialog, u"cancel"_s);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), SetupDialog::Cancelled);
+        QVERIFY(m_prompts.messages.isEmpty());
+        QVERIFY(!QFileInfo::exists(m_paths.defaultFolder()));
+    }
+
+    void browse()
+    {
+        SetupDialog dialog(*m_installer, m_prompts);
+        QLineEdit* const box = child<QLineEdit>(dialog, u"folder"_s);
+        box->setText(u"/typed"_s);
+        m_prompts.folders << u"/chosen/place"_s << QString();
+        click(dialog, u"browse"_s);
+        QCOMPARE(box->text(), u"/chosen/place"_s);
+        click(dialog, u"browse"_s);
+        QCOMPARE(box->text(), u"/chosen/place"_s);
+        const QString start = QDir::homePath() + u"/.local/opt"_s;
+        QCOMPARE(m_prompts.startFolders, (QStringList{start, start}));
+    }
+};
+
+} // namespace dvk::test
+
+using dvk::test::TestSetupDialog;
+DVK_TEST(TestSetupDialog);
+
+#include "tst_SetupDialog.moc"
