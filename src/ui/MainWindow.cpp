@@ -1,11 +1,14 @@
 #include "MainWindow.h"
 
+#include "AboutDialog.h"
 #include "Backup.h"
 #include "DataStore.h"
 #include "DateFormatDialog.h"
 #include "DialogUnits.h"
 #include "NavigationBar.h"
+#include "ProgramIcons.h"
 #include "Prompts.h"
+#include "SecurityDialog.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -36,7 +39,12 @@ MainWindow::MainWindow(DataStore& store, const PanelFactory& panels, QWidget* pa
     setMinimumSize(m_layout.designedSize());
 
     const MainWindowLayout::Placement designed = m_layout.designed();
+    setWindowIcon(ProgramIcons::application());
     m_bar = new NavigationBar(this);
+    std::array<QIcon, NavigationBar::EntryCount> icons;
+    for (int i = 0; i < NavigationBar::EntryCount; ++i)
+        icons[i] = ProgramIcons::navigation(i);
+    m_bar->setIcons(icons);
     m_bar->setGeometry(designed.bar);
 
     static constexpr const char* panelNames[PanelCount] = {"archivesPanel", "pursePanel",
@@ -134,12 +142,14 @@ void MainWindow::openToolsMenu()
 
 void MainWindow::runAbout()
 {
-    Q_EMIT aboutRequested();
+    AboutDialog dialog(this);
+    dialog.exec();
 }
 
 void MainWindow::runSecurity()
 {
-    Q_EMIT securityRequested();
+    SecurityDialog dialog(m_store, this);
+    dialog.exec();
 }
 
 void MainWindow::runDateFormat()

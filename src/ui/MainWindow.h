@@ -58,9 +58,6 @@ public Q_SLOTS:
     void reject() override;
 
 Q_SIGNALS:
-    // "Security..." and "About..." were chosen; their dialogs are run by whoever connects.
-    void securityRequested();
-    void aboutRequested();
     // The date format changed and every visible date has been redrawn with it.
     void dateFormatChanged();
 

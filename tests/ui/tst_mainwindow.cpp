@@ -1,11 +1,13 @@
 #include "DataFileErrorDialog.h"
 #include "DataPaths.h"
 #include "DataStore.h"
+#include "DateFormatDialog.h"
 #include "FakePrompts.h"
 #include "MainWindow.h"
 #include "NavigationBar.h"
 #include "TestRegistry.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using dvk::MainWindow;
@@ -281,6 +284,49 @@ private Q_SLOTS:
             QCOMPARE(staged.readAll(), QByteArray("backup bytes"));
         }
         QFile::remove(staging);
+    }
+
+    void commandsRunTheirDialogs_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("repaints");
+        QTest::newRow("About") << u"about"_s << u"dvk::AboutDialog"_s << true << 0;
+        QTest::newRow("Security") << u"&Security..."_s << u"dvk::SecurityDialog"_s << false << 0;
+        QTest::newRow("Date Format, OK")
+            << u"&Date Format..."_s << u"dvk::DateFormatDialog"_s << true << 1;
+        QTest::newRow("Date Format, Cancel")
+            << u"&Date Format..."_s << u"dvk::DateFormatDialog"_s << false << 0;
+    }
+    void commandsRunTheirDialogs()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, dialog);
+        QFETCH(bool, ok);
+        QFETCH(int, repaints);
+        dvk::DataStore store;
+        MainWindow window(store);
+        window.show();
+        QSignalSpy changed(&window, &MainWindow::dateFormatChanged);
+        QString opened;
+        // Answers the dialog once it runs modally.
+        QTimer::singleShot(0, &window, [&opened, ok] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!modal)
+                return;
+            opened = QString::fromLatin1(modal->metaObject()->className());
+            if (auto* dateFormat = qobject_cast<dvk::DateFormatDialog*>(modal); dateFormat && ok)
+                dateFormat->okButton()->click();
+            else
+                modal->done(ok ? QDialog::Accepted : QDialog::Rejected);
+        });
+        if (command == u"about"_s)
+            window.aboutButton()->click();
+        else
+            toolsAction(window, command)->trigger();
+        QCOMPARE(opened, dialog);
+        QCOMPARE(changed.count(), repaints);
     }
 
     void dataFileErrorDialog_data()
