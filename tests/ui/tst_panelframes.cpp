@@ -1,0 +1,104 @@
+#include "PursePanelFrame.h"
+#include "TestRegistry.h"
+
+#include <QDialog>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace dvk {
+
+class TestPanelFrames final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void dragPurseBar_data();
+    void dragPurseBar();
+    void noDragUnderAnotherGrab();
+    void enterAndEscapeStayInPanel();
+};
+
+void TestPanelFrames::dragPurseBar_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<int>("dropAt");
+
+    QTest::newRow("inside") << 200 << 200;
+    QTest::newRow("beyond the left edge") << 3 << 16;
+    QTest::newRow("beyond the right edge") << 590 << 484;
+}
+
+void TestPanelFrames::dragPurseBar()
+{
+    QFETCH(int, target);
+    QFETCH(int, dropAt);
+
+    PursePanelFrame panel(nullptr, nullptr, nullptr, nullptr);
+    panel.resize(500, 300);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    panel.relayout();
+    const QRect bar = PaneLayout::purseVerticalBar(panel.panes());
+    QCOMPARE(bar.width(), 2);
+    const QPoint start(bar.left(), 100);
+    QCOMPARE(panel.barAt(start), SplitterPanel::Bar::Vertical);
+    QCOMPARE(panel.barAt(QPoint(bar.left() - 1, 100)), SplitterPanel::Bar::None);
+
+    QTest::mousePress(&panel, Qt::LeftButton, {}, start);
+    QCOMPARE(panel.draggedBar(), SplitterPanel::Bar::Vertical);
+    QTest::mouseMove(&panel, QPoint(target, 120));
+    // The outline moves along the bar's axis only and stops at the limit.
+    QCOMPARE(panel.outlineRect(), bar.translated(dropAt - start.x(), 0));
+    QTest::mouseRelease(&panel, Qt::LeftButton, {}, QPoint(target, 120));
+    QCOMPARE(panel.draggedBar(), SplitterPanel::Bar::None);
+
+    const auto panes = panel.panes();
+    QCOMPARE(panes.categoryList.right(), dropAt - 2);
+    QCOMPARE(panes.entryList.left(), dropAt + 1);
+    const QImage image = panel.grab().toImage();
+    QCOMPARE(image.pixelColor(dropAt - 1, 50), SplitterPanel::Background);
+    QCOMPARE(image.pixelColor(dropAt, 50), SplitterPanel::Background);
+    QVERIFY(image.pixelColor(dropAt + 1, 50) != SplitterPanel::Background);
+}
+
+void TestPanelFrames::noDragUnderAnotherGrab()
+{
+    PursePanelFrame panel(nullptr, nullptr, nullptr, nullptr);
+    panel.resize(500, 300);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    panel.relayout();
+    const QPoint onBar = PaneLayout::purseVerticalBar(panel.panes()).topLeft() + QPoint(0, 50);
+
+    QWidget other;
+    other.show();
+    other.grabMouse();
+    QMouseEvent press(QEvent::MouseButtonPress, onBar, panel.mapToGlobal(onBar), Qt::LeftButton,
+                      Qt::LeftButton, {});
+    QApplication::sendEvent(&panel, &press);
+    QCOMPARE(panel.draggedBar(), SplitterPanel::Bar::None);
+    other.releaseMouse();
+    QApplication::sendEvent(&panel, &press);
+    QCOMPARE(panel.draggedBar(), SplitterPanel::Bar::Vertical);
+}
+
+void TestPanelFrames::enterAndEscapeStayInPanel()
+{
+    QDialog window;
+    auto* panel = new PursePanelFrame(nullptr, nullptr, nullptr, nullptr, &window);
+    (new QVBoxLayout(&window))->addWidget(panel);
+    QSignalSpy finished(&window, &QDialog::finished);
+    window.show();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(panel, key);
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(window.isVisible());
+}
+
+} // namespace dvk
+
+using dvk::TestPanelFrames;
+DVK_TEST(TestPanelFrames);
+#include "tst_panelframes.moc"
