@@ -1,0 +1,308 @@
+#include "ExtractIconDialog.h"
+#include "FakePrompts.h"
+#include "IconGridModel.h"
+#include "IconGridView.h"
+#include "IconLibrary.h"
+#include "IconTestFiles.h"
+#include "ImageCenterDialog.h"
+#include "TestRegistry.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace dvk;
+namespace files = dvk::test::IconFiles;
+
+namespace {
+
+QPushButton* button(QDialog& dialog, const QString& name)
+{
+    return dialog.findChild<QPushButton*>(name);
+}
+
+IconGridView* view(QDialog& dialog)
+{
+    return dialog.findChild<IconGridView*>(u"list"_s);
+}
+
+// Lets the dialog's posted RefreshOkButton calls run.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+QString writeFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes)
+{
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
+QByteArray twoGroupProgram()
+{
+    return files::program(false,
+                          {{{32, files::bitmap(32, Qt::red)}}, {{32, files::png(32, Qt::blue)}}});
+}
+
+} // namespace
+
+class ImageCenterTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<IconLibrary> m_library;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_library = std::make_unique<IconLibrary>(m_folder->path());
+        m_library->load();
+    }
+
+    void opensWithTheChosenIconUnderlined_data()
+    {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("first") << 0 << 0;
+        QTest::newRow("last") << 59 << 59;
+        QTest::newRow("beyond the list") << 60 << -1;
+        QTest::newRow("negative") << -5 << -1;
+    }
+    void opensWithTheChosenIconUnderlined()
+    {
+        QFETCH(int, chosen);
+        QFETCH(int, selected);
+        ImageCenterDialog dialog(chosen, *m_library);
+        settle();
+        QCOMPARE(view(dialog)->selectedRow(), selected);
+        const QAbstractItemModel* model = view(dialog)->model();
+        QCOMPARE(model->rowCount(), 60);
+        for (int row = 0; row < 60; ++row)
+            QCOMPARE(model->index(row, 0).data().toString(),
+                     row == selected ? u"_____"_s : QString());
+        QCOMPARE(button(dialog, u"ok"_s)->isEnabled(), selected >= 0);
+        QCOMPARE(button(dialog, u"replace"_s)->isEnabled(), selected >= 0);
+        QCOMPARE(button(dialog, u"remove"_s)->isEnabled(), selected >= 0);
+        QVERIFY(button(dialog, u"add"_s)->isEnabled());
+        QVERIFY(button(dialog, u"reset"_s)->isEnabled());
+
+        view(dialog)->selectRow(7);
+        settle();
+        QCOMPARE(model->index(7, 0).data().toString(), u"_____"_s);
+        if (selected >= 0)
+            QCOMPARE(model->index(selected, 0).data().toString(), QString());
+        QVERIFY(button(dialog, u"ok"_s)->isEnabled());
+    }
+
+    void removeSelectsTheIconInItsPlace_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("selectedAfter");
+        QTest::newRow("middle") << 7 << int(Prompts::Answer::Yes) << 59 << 7;
+        QTest::newRow("last") << 59 << int(Prompts::Answer::Yes) << 59 << 58;
+        QTest::newRow("first") << 0 << int(Prompts::Answer::Yes) << 59 << 0;
+        QTest::newRow("answered No") << 7 << int(Prompts::Answer::No) << 60 << 7;
+    }
+    void removeSelectsTheIconInItsPlace()
+    {
+        QFETCH(int, selected);
+        QFETCH(int, answer);
+        QFETCH(int, count);
+        QFETCH(int, selectedAfter);
+        test::FakePrompts prompts;
+        prompts.answers << Prompts::Answer(answer);
+        const QImage next = m_library->largeIcon(selected + 1);
+        ImageCenterDialog dialog(selected, *m_library);
+        button(dialog, u"remove"_s)->click();
+        settle();
+        QCOMPARE(prompts.messages, QStringList{u"Remove selected Items?"_s});
+        QCOMPARE(prompts.icons.value(0), Prompts::Icon::Question);
+        QCOMPARE(m_library->count(), count);
+        QCOMPARE(view(dialog)->model()->rowCount(), count);
+        QCOMPARE(view(dialog)->selectedRow(), selectedAfter);
+        if (count == 59 && selected < 59)
+            QCOMPARE(m_library->largeIcon(selected), next);
+        QCOMPARE(view(dialog)->model()->index(selectedAfter, 0).data().toString(), u"_____"_s);
+    }
+
+    void removeIsDisabledForTheLastIcon()
+    {
+        while (m_library->count() > 2)
+            QVERIFY(m_library->remove(0));
+        test::FakePrompts prompts;
+        prompts.answers << Prompts::Answer::Yes;
+        ImageCenterDialog dialog(1, *m_library);
+        button(dialog, u"remove"_s)->click();
+        settle();
+        QCOMPARE(m_library->count(), 1);
+        QVERIFY(!button(dialog, u"remove"_s)->isEnabled());
+        QVERIFY(button(dialog, u"ok"_s)->isEnabled());
+    }
+
+    void resetAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("count");
+        QTest::newRow("No") << int(Prompts::Answer::No) << 61;
+        QTest::newRow("Yes") << int(Prompts::Answer::Yes) << 60;
+    }
+    void resetAsksFirst()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, count);
+        const QString ico =
+            writeFile(*m_folder, u"a.ico"_s, files::ico({{32, files::bitmap(32, Qt::red)}}));
+        QVERIFY(m_library->addIconFile(ico));
+        test::FakePrompts prompts;
+        prompts.answers << Prompts::Answer(answer);
+        ImageCenterDialog dialog(60, *m_library);
+        button(dialog, u"reset"_s)->click();
+        settle();
+        QCOMPARE(prompts.messages,
+                 QStringList{u"This will reset the image list to DVK's default.\n\nContinue?"_s});
+        QCOMPARE(m_library->count(), count);
+        QCOMPARE(view(dialog)->selectedRow(), count == 60 ? 0 : 60);
+    }
+
+    void addSelectsTheNewLastIcon_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("throughExtractIcon");
+        QTest::addColumn<bool>("added");
+        QTest::newRow("icon file, extension in capitals")
+            << u"STAR.ICO"_s << files::ico({{32, files::bitmap(32, Qt::red)}}) << false << true;
+        QTest::newRow("program without extension")
+            << u"tool"_s << twoGroupProgram() << true << true;
+        QTest::newRow("program file") << u"tool.exe"_s << twoGroupProgram() << true << true;
+        QTest::newRow("broken icon file") << u"bad.ico"_s << QByteArray("junk") << false << false;
+    }
+    void addSelectsTheNewLastIcon()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, throughExtractIcon);
+        QFETCH(bool, added);
+        test::FakePrompts prompts;
+        prompts.fileNames << writeFile(*m_folder, name, bytes);
+        ImageCenterDialog dialog(3, *m_library);
+        QStringList asked;
+        dialog.setModuleIconChooser([&asked](QWidget*, const QString& path) {
+            asked << path;
+            return std::optional<int>(1);
+        });
+        button(dialog, u"add"_s)->click();
+        settle();
+        QCOMPARE(prompts.filters.size(), 1);
+        QVERIFY(prompts.filters[0].contains(u"Program Files (*.exe *.dll)"_s));
+        QCOMPARE(asked.size(), throughExtractIcon ? 1 : 0);
+        QCOMPARE(m_library->count(), added ? 61 : 60);
+        QCOMPARE(view(dialog)->selectedRow(), added ? 60 : 3);
+        QCOMPARE(prompts.messages.size(), 0);
+        if (throughExtractIcon)
+            QCOMPARE(m_library->largeIcon(60).pixelColor(4, 4), QColor(Qt::blue));
+    }
+
+    void replaceChangesOnlyTheSelectedIcon()
+    {
+        test::FakePrompts prompts;
+        prompts.fileNames << writeFile(*m_folder, u"r.ico"_s,
+                                       files::ico({{32, files::bitmap(32, Qt::red)}}));
+        const QImage neighbour = m_library->largeIcon(6);
+        ImageCenterDialog dialog(5, *m_library);
+        button(dialog, u"replace"_s)->click();
+        settle();
+        QCOMPARE(m_library->count(), 60);
+        QCOMPARE(m_library->largeIcon(5).pixelColor(4, 4), QColor(Qt::red));
+        QCOMPARE(m_library->largeIcon(6), neighbour);
+        const QImage shown =
+            view(dialog)->model()->index(5, 0).data(Qt::DecorationRole).value<QImage>();
+        QCOMPARE(shown, m_library->largeIcon(5));
+        QCOMPARE(view(dialog)->selectedRow(), 5);
+    }
+
+    void cancelKeepsLibraryChanges()
+    {
+        test::FakePrompts prompts;
+        prompts.fileNames << writeFile(*m_folder, u"a.ico"_s,
+                                       files::ico({{32, files::bitmap(32, Qt::red)}}));
+        ImageCenterDialog dialog(4, *m_library);
+        button(dialog, u"add"_s)->click();
+        button(dialog, u"cancel"_s)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.chosenIndex(), 4);
+        QCOMPARE(m_library->count(), 61);
+    }
+
+    void okAndDoubleClickChoose_data()
+    {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("OK") << false;
+        QTest::newRow("double-click") << true;
+    }
+    void okAndDoubleClickChoose()
+    {
+        QFETCH(bool, doubleClick);
+        ImageCenterDialog dialog(2, *m_library);
+        dialog.show();
+        IconGridView* list = view(dialog);
+        const QModelIndex target = list->model()->index(9, 0);
+        if (doubleClick) {
+            const QPoint centre = list->visualRect(target).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        } else {
+            list->selectRow(9);
+            button(dialog, u"ok"_s)->click();
+        }
+        settle();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.chosenIndex(), 9);
+    }
+
+    void extractIconListsTheProgramsIcons()
+    {
+        const QString program = writeFile(*m_folder, u"tool.dll"_s, twoGroupProgram());
+        ExtractIconDialog dialog(program);
+        dialog.show();
+        settle();
+        QCOMPARE(dialog.iconCount(), 2);
+        QPushButton* ok = button(dialog, u"ok"_s);
+        QVERIFY(!ok->isEnabled());
+        ok->click();
+        QVERIFY(dialog.isVisible());
+        IconGridView* list = view(dialog);
+        const QPoint centre = list->visualRect(list->model()->index(1, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        settle();
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(list->model()->index(1, 0).data().toString(), u"_____"_s);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        settle();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.chosenIndex(), 1);
+    }
+
+    void extractIconOfAFileWithoutIcons()
+    {
+        ExtractIconDialog dialog(writeFile(*m_folder, u"notes.txt"_s, "plain text"));
+        settle();
+        QCOMPARE(dialog.iconCount(), 0);
+        QVERIFY(!button(dialog, u"ok"_s)->isEnabled());
+    }
+};
+
+DVK_TEST(ImageCenterTest);
+
+#include "tst_imagecenter.moc"
