@@ -1,0 +1,50 @@
+#include "DialogUnits.h"
+
+#include <QFontMetrics>
+#include <QWidget>
+#include <algorithm>
+
+namespace dvk {
+namespace {
+
+// units × base / divisor, rounded half away from zero as dialog templates are scaled.
+int scale(int units, int base, int divisor)
+{
+    const qint64 product = qint64(units) * base;
+    const qint64 half = divisor / 2;
+    return int(product >= 0 ? (product + half) / divisor : (product - half) / divisor);
+}
+
+} // namespace
+
+DialogUnits::DialogUnits(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    m_baseWidth = std::max(1, (letters / 26 + 1) / 2);
+    m_baseHeight = std::max(1, metrics.height());
+}
+
+int DialogUnits::toPixelsX(int units) const
+{
+    return scale(units, m_baseWidth, 4);
+}
+
+int DialogUnits::toPixelsY(int units) const
+{
+    return scale(units, m_baseHeight, 8);
+}
+
+QSize DialogUnits::toPixels(int width, int height) const
+{
+    return {toPixelsX(width), toPixelsY(height)};
+}
+
+void DialogUnits::fixSize(QWidget* dialog, int width, int height)
+{
+    const QSize designed = DialogUnits(dialog->font()).toPixels(width, height);
+    dialog->setFixedSize(designed.expandedTo(dialog->minimumSizeHint()));
+}
+
+} // namespace dvk

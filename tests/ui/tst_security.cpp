@@ -1,0 +1,252 @@
+#include "DataStore.h"
+#include "FakePrompts.h"
+#include "PasswordDialog.h"
+#include "SecurityChoices.h"
+#include "SecurityDialog.h"
+#include "SettingsStore.h"
+#include "TestRegistry.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+using Answer = dvk::Prompts::Answer;
+Q_DECLARE_METATYPE(QList<Answer>)
+
+class TestSecurity final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { dvk::SettingsStore().remove(dvk::SettingsStore::EncryptDVKFile); }
+
+    void okRule_data()
+    {
+        QTest::addColumn<bool>("enable");
+        QTest::addColumn<QString>("newPassword");
+        QTest::addColumn<QString>("repeatPassword");
+        QTest::addColumn<bool>("hasPassword");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("off") << false << QString() << QString() << false << true;
+        QTest::newRow("off, boxes ignored") << false << u"abc"_s << u"x"_s << true << true;
+        QTest::newRow("on, nothing typed, no password")
+            << true << QString() << QString() << false << false;
+        QTest::newRow("on, nothing typed, keeps password")
+            << true << QString() << QString() << true << true;
+        QTest::newRow("five characters") << true << u"abcde"_s << u"abcde"_s << false << false;
+        QTest::newRow("six characters") << true << u"abcdef"_s << u"abcdef"_s << false << true;
+        QTest::newRow("case differs") << true << u"abcdef"_s << u"abcdeF"_s << false << false;
+        QTest::newRow("repeat missing") << true << u"abcdef"_s << QString() << true << false;
+        QTest::newRow("new missing") << true << QString() << u"abcdef"_s << true << false;
+        QTest::newRow("same with blanks") << true << u" abcdef"_s << u" abcdef"_s << false << true;
+        QTest::newRow("blank only in one") << true << u" abcdef"_s << u"abcdef"_s << false << false;
+        QTest::newRow("blanks only") << true << u"      "_s << u"      "_s << false << false;
+        QTest::newRow("five between spaces")
+            << true << u"\t\v abcde\r\n\f"_s << u"\t\v abcde\r\n\f"_s << false << false;
+        QTest::newRow("no-break space counts")
+            << true << u"\u00a0abcde"_s << u"\u00a0abcde"_s << false << true;
+    }
+    void okRule()
+    {
+        QFETCH(bool, enable);
+        QFETCH(QString, newPassword);
+        QFETCH(QString, repeatPassword);
+        QFETCH(bool, hasPassword);
+        QFETCH(bool, ok);
+        const dvk::SecurityChoices choices{enable, newPassword, repeatPassword, false};
+        QCOMPARE(choices.acceptable(hasPassword), ok);
+
+        // The dialog's OK button follows the same rule as its controls change.
+        dvk::DataStore store;
+        if (hasPassword)
+            store.setPassword("secret1");
+        dvk::SecurityDialog dialog(store);
+        dialog.enableBox()->setChecked(enable);
+        dialog.newPasswordEdit()->setText(newPassword);
+        dialog.repeatPasswordEdit()->setText(repeatPassword);
+        QCOMPARE(dialog.okButton()->isEnabled(), ok);
+    }
+
+    void sixthCharacterEnablesOk()
+    {
+        dvk::DataStore store;
+        dvk::SecurityDialog dialog(store);
+        QVERIFY(dialog.okButton()->isEnabled());
+        dialog.enableBox()->click();
+        QVERIFY(!dialog.okButton()->isEnabled());
+        QTest::keyClicks(dialog.newPasswordEdit(), u"abcde"_s);
+        QTest::keyClicks(dialog.repeatPasswordEdit(), u"abcde"_s);
+        QVERIFY(!dialog.okButton()->isEnabled());
+        QTest::keyClicks(dialog.newPasswordEdit(), u"f"_s);
+        QVERIFY(!dialog.okButton()->isEnabled());
+        QTest::keyClicks(dialog.repeatPasswordEdit(), u"f"_s);
+        QVERIFY(dialog.okButton()->isEnabled());
+        QCOMPARE(dialog.newPasswordEdit()->maxLength(), 128);
+    }
+
+    void opensWithCurrentState_data()
+    {
+        QTest::addColumn<bool>("hasPassword");
+        QTest::addColumn<QString>("encryptValue");
+        QTest::addColumn<bool>("encrypt");
+        QTest::newRow("nothing set") << false << QString() << false;
+        QTest::newRow("password, encrypt 1") << true << u"1"_s << true;
+        QTest::newRow("encrypt 0") << false << u"0"_s << false;
+        QTest::newRow("encrypt 7") << false << u"7"_s << true;
+        QTest::newRow("encrypt unreadable") << false << u"yes"_s << false;
+    }
+    void opensWithCurrentState()
+    {
+        QFETCH(bool, hasPassword);
+        QFETCH(QString, encryptValue);
+        QFETCH(bool, encrypt);
+        if (!encryptValue.isEmpty())
+            QVERIFY(
+                dvk::SettingsStore().writeText(dvk::SettingsStore::EncryptDVKFile, encryptValue));
+        dvk::DataStore store;
+        if (hasPassword)
+            store.setPassword("secret1");
+        const dvk::SecurityDialog dialog(store);
+        QCOMPARE(dialog.enableBox()->isChecked(), hasPassword);
+        QCOMPARE(dialog.encryptBox()->isChecked(), encrypt);
+        QVERIFY(dialog.newPasswordEdit()->text().isEmpty());
+    }
+
+    void okApplies_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<bool>("enable");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("encrypt");
+        QTest::addColumn<QByteArray>("after"); // empty: no password afterwards
+        QTest::newRow("set") << QByteArray() << true << u"abcdef"_s << false
+                             << QByteArray("abcdef");
+        QTest::newRow("kept") << QByteArray("secret1") << true << QString() << false
+                              << QByteArray("secret1");
+        QTest::newRow("changed") << QByteArray("secret1") << true << u"other1"_s << true
+                                 << QByteArray("other1");
+        QTest::newRow("blank kept")
+            << QByteArray() << true << u" abcdef"_s << false << QByteArray(" abcdef");
+        QTest::newRow("removed") << QByteArray("secret1") << false << u"ignored"_s << false
+                                 << QByteArray();
+        QTest::newRow("encrypt alone")
+            << QByteArray() << false << QString() << true << QByteArray();
+        QTest::newRow("non-ASCII")
+            << QByteArray() << true << u"pässwörd"_s << false << u"pässwörd"_s.toLocal8Bit();
+    }
+    void okApplies()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, enable);
+        QFETCH(QString, typed);
+        QFETCH(bool, encrypt);
+        QFETCH(QByteArray, after);
+        dvk::DataStore store;
+        store.setPassword(before);
+        dvk::SecurityDialog dialog(store);
+        dialog.enableBox()->setChecked(enable);
+        dialog.encryptBox()->setChecked(encrypt);
+        dialog.newPasswordEdit()->setText(typed);
+        dialog.repeatPasswordEdit()->setText(typed);
+        QVERIFY(dialog.okButton()->isEnabled());
+        dialog.okButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(store.hasPassword(), !after.isEmpty());
+        if (!after.isEmpty()) {
+            QVERIFY(store.checkPassword(after));
+            QVERIFY(!store.checkPassword(after.trimmed() + "x"));
+        }
+        if (after.startsWith(' '))
+            QVERIFY(!store.checkPassword(after.trimmed()));
+        QCOMPARE(dvk::SettingsStore().readNumber(dvk::SettingsStore::EncryptDVKFile),
+                 std::optional<quint32>(encrypt ? 1 : 0));
+    }
+
+    void cancelChangesNothing()
+    {
+        dvk::DataStore store;
+        store.setPassword("secret1");
+        dvk::SecurityDialog dialog(store);
+        dialog.enableBox()->setChecked(false);
+        dialog.encryptBox()->setChecked(true);
+        dialog.reject();
+        QVERIFY(store.checkPassword("secret1"));
+        QCOMPARE(dvk::SettingsStore().readNumber(dvk::SettingsStore::EncryptDVKFile), std::nullopt);
+    }
+};
+
+class TestPasswordDialog final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void attempts_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QStringList>("messages");
+        const QString retry = dvk::PasswordDialog::RetryMessage;
+        const QString quit = dvk::PasswordDialog::QuitMessage;
+        QTest::newRow("right") << QStringList{u"secret1"_s} << QList<Answer>() << 1
+                               << QStringList();
+        QTest::newRow("wrong, then right") << QStringList{u"Secret1"_s, u"secret1"_s}
+                                           << QList<Answer>{Answer::Ok} << 1 << QStringList{retry};
+        QTest::newRow("wrong, then cancel")
+            << QStringList{u"secret"_s} << QList<Answer>{Answer::Cancel} << 0 << QStringList{retry};
+        QTest::newRow("wrong twice")
+            << QStringList{u"secret"_s, u" secret1"_s} << QList<Answer>{Answer::Ok, Answer::Ok} << 0
+            << QStringList{retry, quit};
+    }
+    void attempts()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(int, result);
+        QFETCH(QStringList, messages);
+        dvk::test::FakePrompts prompts;
+        prompts.answers = answers;
+        dvk::DataStore store;
+        store.setPassword("secret1");
+        dvk::PasswordDialog dialog(store);
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        for (const QString& text : std::as_const(typed)) {
+            QVERIFY(finished.isEmpty());
+            dialog.passwordEdit()->setText(text);
+            dialog.okButton()->click();
+            if (finished.isEmpty())
+                QCOMPARE(dialog.passwordEdit()->selectedText(), text);
+        }
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().first().toInt(), result);
+        QCOMPARE(prompts.messages, messages);
+        QCOMPARE(prompts.unscripted, 0);
+        if (messages.size() == 2) {
+            QCOMPARE(prompts.icons, (QList<dvk::Prompts::Icon>{dvk::Prompts::Icon::Information,
+                                                               dvk::Prompts::Icon::Warning}));
+        }
+    }
+
+    void cancelEndsAtOnce()
+    {
+        const dvk::test::FakePrompts prompts;
+        dvk::DataStore store;
+        store.setPassword("secret1");
+        dvk::PasswordDialog dialog(store);
+        QCOMPARE(dialog.passwordEdit()->maxLength(), 512);
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().first().toInt(), int(QDialog::Rejected));
+        QVERIFY(prompts.messages.isEmpty());
+    }
+};
+
+DVK_TEST(TestSecurity);
+DVK_TEST(TestPasswordDialog);
+
+#include "tst_security.moc"
