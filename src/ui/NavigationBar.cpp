@@ -20,6 +20,23 @@ const QColor NavigationBar::BlinkColor(0, 0, 128);
 const QColor NavigationBar::SelectedTextColor(255, 255, 0);
 const QColor NavigationBar::TextColor(255, 255, 255);
 
+namespace {
+
+// The frames are drawn in the classic three-dimensional colours, which stand out on the bar's
+// fixed grey whatever the desktop's colours are.
+QPalette edgePalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Light, QColor(255, 255, 255));
+    palette.setColor(QPalette::Midlight, QColor(192, 192, 192));
+    palette.setColor(QPalette::Button, QColor(192, 192, 192));
+    palette.setColor(QPalette::Dark, QColor(128, 128, 128));
+    palette.setColor(QPalette::Shadow, QColor(0, 0, 0));
+    return palette;
+}
+
+} // namespace
+
 QString NavigationBar::entryName(int index)
 {
     switch (index) {
@@ -156,10 +173,11 @@ void NavigationBar::paintEntry(QPainter& painter, int index) const
                          textWidth, textHeight);
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
 
+    static const QPalette edges = edgePalette();
     if (index == m_selected)
-        qDrawWinPanel(&painter, entry, palette(), true);
+        qDrawWinPanel(&painter, entry, edges, true);
     else if (index == m_hot)
-        qDrawWinPanel(&painter, entry, palette(), false);
+        qDrawWinPanel(&painter, entry, edges, false);
 
     if (index == m_current && hasFocus()) {
         QStyleOptionFocusRect option;
