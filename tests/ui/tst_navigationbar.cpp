@@ -99,15 +99,6 @@ private Q_SLOTS:
             QCOMPARE(spy.first().first().toInt(), selected);
     }
 
-    void rightClickSelectsNothing()
-    {
-        auto bar = makeBar();
-        QSignalSpy spy(bar.get(), &NavigationBar::selectionChanged);
-        QTest::mouseClick(bar.get(), Qt::RightButton, {}, QPoint(47, 100));
-        QCOMPARE(bar->selected(), 0);
-        QCOMPARE(spy.count(), 0);
-    }
-
     void selectedNameIsYellow()
     {
         auto bar = makeBar();
