@@ -196,6 +196,15 @@ bool MemoSchedule::dismissIfDue(MemoRecord& memo) const
     return true;
 }
 
+bool MemoSchedule::acceptsMoment(const QDate& date, const QTime& time, bool timed) const
+{
+    if (!date.isValid() || date.year() < 1 || date.year() > LastYear || (timed && !time.isValid()))
+        return false;
+    const Moment candidate = date.toJulianDay() * SecondsPerDay +
+                             (timed ? time.msecsSinceStartOfDay() / 1000 : AnyTimeSecond);
+    return candidate - now() > 60;
+}
+
 MemoSchedule::Alerts MemoSchedule::checkAlerts(const std::vector<const MemoRecord*>& rows) const
 {
     Alerts alerts;

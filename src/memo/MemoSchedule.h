@@ -52,6 +52,10 @@ public:
     // Dismisses a due memo and moves a recurring one on; returns whether it was due.
     bool dismissIfDue(MemoRecord& memo) const;
 
+    // Whether a memo may be saved for `date`, at `time` when timed or else at 00:00:01: only a
+    // moment more than 60 seconds ahead is accepted.
+    bool acceptsMoment(const QDate& date, const QTime& time, bool timed) const;
+
     struct Alerts
     {
         std::vector<qsizetype> dueRows; // rows to select, in row order

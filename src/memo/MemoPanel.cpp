@@ -1,0 +1,292 @@
+#include "MemoPanel.h"
+
+#include "FormatDate.h"
+#include "IconLibrary.h"
+#include "ImageCenterDialog.h"
+#include "MemoPropertyDialog.h"
+#include "Prompts.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScopeGuard>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+namespace {
+
+constexpr int ToneFrequency = 450;
+constexpr int ToneMilliseconds = 75;
+// Up to this client width the three columns share it equally.
+constexpr int NarrowWidth = 230;
+
+QString formatDueDate(qint32 year, qint32 month, qint32 day)
+{
+    return FormatDate(year, month, day, 255);
+}
+
+} // namespace
+
+const QString MemoPanel::RemoveQuestion = u"Remove selected Items?"_s;
+
+MemoPanel::MemoPanel(RecordList<MemoRecord>& memos, const Clock& clock, QWidget* parent)
+    : PanelWidget(parent)
+    , m_memos(memos)
+    , m_clock(clock)
+    , m_schedule(clock, &formatDueDate)
+    , m_model(new MemoListModel(m_schedule, &IconLibrary::instance(), this))
+    , m_view(new QTableView(this))
+    , m_runDialog([](MemoPropertyDialog& dialog) { return dialog.exec() == QDialog::Accepted; })
+    , m_chooseIcon([](QWidget* parent, int current) -> std::optional<int> {
+        ImageCenterDialog dialog(current, parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.chosenIndex();
+    })
+{
+    m_view->setModel(m_model);
+    m_view->setShowGrid(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSortingEnabled(false);
+    m_view->setWordWrap(false);
+    m_view->setIconSize(QSize(IconLibrary::SmallSize, IconLibrary::SmallSize));
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->verticalHeader()->hide();
+    // Fixed row heights keep scrolling through many rows cheap.
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->verticalHeader()->setDefaultSectionSize(
+        std::max(IconLibrary::SmallSize + 4, m_view->fontMetrics().height() + 4));
+    m_view->horizontalHeader()->setSectionsClickable(false);
+    m_view->horizontalHeader()->setHighlightSections(false);
+    m_view->horizontalHeader()->setStretchLastSection(false);
+    // The width rule may leave a column only a pixel wide.
+    m_view->horizontalHeader()->setMinimumSectionSize(0);
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (QObject* part : {static_cast<QObject*>(m_view), static_cast<QObject*>(m_view->viewport()),
+                          static_cast<QObject*>(m_view->horizontalHeader()),
+                          static_cast<QObject*>(m_view->horizontalHeader()->viewport())})
+        part->installEventFilter(this);
+
+    std::vector<MemoRecord*> rows;
+    rows.reserve(size_t(m_memos.count()));
+    for (MemoRecord* memo : m_memos)
+        rows.push_back(memo);
+    m_model->setMemos(std::move(rows));
+    m_model->sortByDueMoment();
+
+    connect(m_view, &QWidget::customContextMenuRequested, this, &MemoPanel::showContextMenu);
+    connect(m_view, &QAbstractItemView::doubleClicked, this,
+            [this] { QMetaObject::invokeMethod(this, &MemoPanel::edit, Qt::QueuedConnection); });
+    connect(&m_refreshTimer, &QTimer::timeout, this, &MemoPanel::checkAlerts);
+    connect(&m_beepTimer, &QTimer::timeout, this, &MemoPanel::beepTick);
+    m_beepTimer.setInterval(BeepMilliseconds);
+    m_refreshTimer.start(RefreshMilliseconds);
+
+    m_view->setGeometry(rect());
+    applyColumnWidths();
+}
+
+MemoPanel::~MemoPanel() = default;
+
+std::array<int, 3> MemoPanel::columnWidths(int width)
+{
+    if (width <= NarrowWidth)
+        return {width / 3, width / 3, width - 2 * (width / 3)};
+    return {150, 80, width - NarrowWidth};
+}
+
+void MemoPanel::setDialogRunner(DialogRunner runner)
+{
+    m_runDialog = std::move(runner);
+}
+
+void MemoPanel::setIconChooser(IconChooser chooser)
+{
+    m_chooseIcon = std::move(chooser);
+}
+
+void MemoPanel::layoutPanes()
+{
+    m_view->setGeometry(rect());
+    applyColumnWidths();
+}
+
+void MemoPanel::applyColumnWidths()
+{
+    const auto widths = columnWidths(m_view->viewport()->width());
+    for (int column = 0; column < int(widths.size()); ++column)
+        m_view->setColumnWidth(column, widths[size_t(column)]);
+}
+
+bool MemoPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        m_beepTimer.stop();
+        break;
+    case QEvent::MouseButtonPress: {
+        const auto button = static_cast<QMouseEvent*>(event)->button();
+        if (button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton)
+            m_beepTimer.stop();
+        break;
+    }
+    case QEvent::Resize:
+        // A scroll bar that comes or goes changes the client width too.
+        if (watched == m_view->viewport())
+            applyColumnWidths();
+        break;
+    default:
+        break;
+    }
+    return PanelWidget::eventFilter(watched, event);
+}
+
+int MemoPanel::firstSelectedRow() const
+{
+    int first = -1;
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    for (const QModelIndex& index : rows) {
+        if (first < 0 || index.row() < first)
+            first = index.row();
+    }
+    return first;
+}
+
+void MemoPanel::selectOnly(const MemoRecord* memo)
+{
+    const int row = m_model->rowOf(memo);
+    if (row < 0)
+        return;
+    const QModelIndex index = m_model->index(row, 0);
+    m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+    m_view->scrollTo(index);
+}
+
+void MemoPanel::add()
+{
+    MemoPropertyDialog dialog(m_clock, this);
+    if (!m_runDialog(dialog))
+        return;
+    MemoRecord* memo = m_memos.add();
+    dialog.storeInto(*memo);
+    memo->dismissed = 0;
+    m_model->append(memo);
+    m_model->sortByDueMoment();
+    selectOnly(memo);
+}
+
+void MemoPanel::edit()
+{
+    MemoRecord* memo = m_model->memoAt(firstSelectedRow());
+    if (!memo)
+        return;
+    MemoPropertyDialog dialog(m_clock, this);
+    dialog.loadFrom(*memo);
+    if (m_runDialog(dialog)) {
+        dialog.storeInto(*memo);
+        memo->dismissed = 0;
+        m_schedule.dismissIfDue(*memo);
+        m_model->sortByDueMoment();
+    } else {
+        // Looking at a due memo is enough to dismiss it.
+        m_schedule.dismissIfDue(*memo);
+        m_model->rowChanged(m_model->rowOf(memo));
+    }
+}
+
+void MemoPanel::chooseImage()
+{
+    const MemoRecord* first = m_model->memoAt(firstSelectedRow());
+    if (!first)
+        return;
+    const std::optional<int> chosen = m_chooseIcon(this, first->imageIndex);
+    if (!chosen)
+        return;
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    for (const QModelIndex& index : rows) {
+        m_model->memoAt(index.row())->imageIndex = *chosen;
+        m_model->rowChanged(index.row());
+    }
+}
+
+void MemoPanel::remove()
+{
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return;
+    if (Prompts::current().message(this, RemoveQuestion, Prompts::Buttons::YesNo,
+                                   Prompts::Icon::Question) != Prompts::Answer::Yes)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    QSet<const MemoRecord*> doomed;
+    for (const QModelIndex& index : rows)
+        doomed.insert(m_model->memoAt(index.row()));
+    // The rows go first, so the list never shows a destroyed memo.
+    m_model->removeMemos(doomed);
+    m_memos.removeAll(doomed);
+}
+
+void MemoPanel::checkAlerts()
+{
+    const std::vector<MemoRecord*>& rows = m_model->memos();
+    const MemoSchedule::Alerts alerts =
+        m_schedule.checkAlerts(std::vector<const MemoRecord*>(rows.begin(), rows.end()));
+    if (alerts.dueRows.empty()) {
+        m_view->viewport()->update();
+        return;
+    }
+    // Due rows join the selection in runs, so thousands of them cost one selection change.
+    QItemSelection due;
+    for (size_t i = 0; i < alerts.dueRows.size();) {
+        size_t end = i + 1;
+        while (end < alerts.dueRows.size() && alerts.dueRows[end] == alerts.dueRows[end - 1] + 1)
+            ++end;
+        due.select(m_model->index(int(alerts.dueRows[i]), 0),
+                   m_model->index(int(alerts.dueRows[end - 1]), MemoListModel::ColumnCount - 1));
+        i = end;
+    }
+    m_view->selectionModel()->select(due, QItemSelectionModel::Select);
+    if (alerts.beep && !m_beepTimer.isActive())
+        m_beepTimer.start();
+    Q_EMIT memoAlert();
+    m_model->sortByDueMoment();
+}
+
+void MemoPanel::beepTick()
+{
+    m_tone.playTone(ToneFrequency, ToneMilliseconds, 0);
+}
+
+std::unique_ptr<QMenu> MemoPanel::makeContextMenu()
+{
+    auto menu = std::make_unique<QMenu>(this);
+    const int selected = int(m_view->selectionModel()->selectedRows().size());
+    connect(menu->addAction(u"Add..."_s), &QAction::triggered, this, &MemoPanel::add);
+    QAction* edit = menu->addAction(u"Edit..."_s);
+    connect(edit, &QAction::triggered, this, &MemoPanel::edit);
+    edit->setEnabled(selected == 1);
+    QAction* image = menu->addAction(u"Image..."_s);
+    connect(image, &QAction::triggered, this, &MemoPanel::chooseImage);
+    image->setEnabled(selected == 1);
+    menu->addSeparator();
+    QAction* remove = menu->addAction(u"Remove"_s);
+    connect(remove, &QAction::triggered, this, &MemoPanel::remove);
+    remove->setEnabled(selected > 0);
+    return menu;
+}
+
+void MemoPanel::showContextMenu(const QPoint& pos)
+{
+    const std::unique_ptr<QMenu> menu = makeContextMenu();
+    menu->exec(m_view->viewport()->mapToGlobal(pos));
+}
+
+} // namespace dvk

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "MemoListModel.h"
+#include "MemoSchedule.h"
+#include "PanelWidget.h"
+#include "RecordList.h"
+#include "TonePlayer.h"
+
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QMenu;
+class QTableView;
+
+namespace dvk {
+
+class MemoPropertyDialog;
+
+// The Memo panel: one list of every reminder with its due time, a live status and its text,
+// sorted by due moment. Every ten seconds, whichever panel is shown, it runs the alert check:
+// due reminders are selected, memoAlert() tells the main window to make the navigation bar blink,
+// and reminders that ask for it beep once a second until a key or mouse button is pressed in the
+// list. Add, Edit, Image and Remove work on the data store's memos in place.
+class MemoPanel final : public PanelWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int RefreshMilliseconds = 10'000;
+    static constexpr int BeepMilliseconds = 1'000;
+    static const QString RemoveQuestion;
+
+    // Runs a property dialog modally; true when it ended with OK.
+    using DialogRunner = std::function<bool(MemoPropertyDialog&)>;
+    // Lets the user pick an icon, starting from `current`; nullopt when cancelled.
+    using IconChooser = std::function<std::optional<int>(QWidget* parent, int current)>;
+
+    MemoPanel(RecordList<MemoRecord>& memos, const Clock& clock, QWidget* parent = nullptr);
+    ~MemoPanel() override;
+
+    // Time, Status and Note widths for a list whose client area is `width` pixels wide.
+    static std::array<int, 3> columnWidths(int width);
+
+    QTableView* view() const { return m_view; }
+    MemoListModel* model() const { return m_model; }
+    bool isBeeping() const { return m_beepTimer.isActive(); }
+    void setDialogRunner(DialogRunner runner);
+    void setIconChooser(IconChooser chooser);
+    // The context menu, its entries enabled for the current selection.
+    std::unique_ptr<QMenu> makeContextMenu();
+
+public Q_SLOTS:
+    void add();
+    void edit();
+    void chooseImage();
+    void remove();
+    void checkAlerts();
+
+Q_SIGNALS:
+    // Reminders are due: the main window makes the Memo entry of the navigation bar blink.
+    void memoAlert();
+
+protected:
+    void layoutPanes() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void beepTick();
+    void showContextMenu(const QPoint& pos);
+    int firstSelectedRow() const;
+    void selectOnly(const MemoRecord* memo);
+    void applyColumnWidths();
+
+    RecordList<MemoRecord>& m_memos;
+    const Clock& m_clock;
+    MemoSchedule m_schedule;
+    MemoListModel* m_model;
+    QTableView* m_view;
+    QTimer m_refreshTimer;
+    QTimer m_beepTimer;
+    TonePlayer m_tone;
+    DialogRunner m_runDialog;
+    IconChooser m_chooseIcon;
+};
+
+} // namespace dvk
