@@ -1,0 +1,107 @@
+#include "AppSteps.h"
+
+#include "DataFileErrorDialog.h"
+#include "IconLibrary.h"
+#include "PasswordDialog.h"
+#include "Prompts.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace dvk {
+
+AppSteps::AppSteps(DataStore& store, IconLibrary& icons, MainWindow::PanelFactory panels)
+    : m_store(store)
+    , m_icons(icons)
+    , m_panels(std::move(panels))
+{
+}
+
+bool AppSteps::continueAfterDataFileError(const FileResult&)
+{
+    if (m_terminating)
+        return false;
+    DataFileErrorDialog dialog;
+    return dialog.exec() == QDialog::Accepted && !m_terminating;
+}
+
+bool AppSteps::askPassword(DataStore& store)
+{
+    if (m_terminating)
+        return false;
+    PasswordDialog dialog(store);
+    return dialog.exec() == QDialog::Accepted && !m_terminating;
+}
+
+void AppSteps::loadIconLibrary()
+{
+    m_icons.load();
+}
+
+void AppSteps::runMainWindow()
+{
+    MainWindow window(m_store, m_panels);
+    m_mainWindow = &window;
+    if (!m_terminating)
+        window.exec();
+    m_mainWindow = nullptr;
+}
+
+bool AppSteps::retryFailedSave(const FileResult& result)
+{
+    if (m_terminating)
+        return false;
+    const QString text = QStringLiteral("DVK could not save your data.\n\n%1\n\n"
+                                        "Click [OK] to try again, or [Cancel] to quit DVK "
+                                        "without saving.")
+                             .arg(result.message);
+    return Prompts::current().message(nullptr, text, Prompts::Buttons::OkCancel,
+                                      Prompts::Icon::Warning)
+           == Prompts::Answer::Ok;
+}
+
+void AppSteps::saveIconLibrary()
+{
+    m_icons.save();
+}
+
+void AppSteps::terminate()
+{
+    m_terminating = true;
+    closeNextWindow();
+}
+
+// Closes the innermost menu or dialog, one per turn of the event loop so that each nested loop
+// can return, until the main window itself has been closed as "Close" closes it.
+void AppSteps::closeNextWindow()
+{
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    } else if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != m_mainWindow) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    } else {
+        if (m_mainWindow)
+            m_mainWindow->accept();
+        return;
+    }
+    QTimer::singleShot(0, this, &AppSteps::closeNextWindow);
+}
+
+void AppSteps::activate()
+{
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window)
+        window = m_mainWindow;
+    if (!window)
+        return;
+    window->show();
+    if (window->isMinimized())
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace dvk

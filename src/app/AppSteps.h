@@ -1,0 +1,45 @@
+#pragma once
+
+#include "MainWindow.h"
+#include "Startup.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace dvk {
+
+class IconLibrary;
+
+// The windows of start-up and shutdown: the data-file error dialog, the password prompt, the
+// main window and the question after a failed save. It also answers a request to end (a
+// termination signal) as the user would: the main window closes as "Close" does, so the data is
+// saved; before it runs, the dialog on screen is cancelled and nothing is saved.
+class AppSteps final : public QObject, public StartupSteps
+{
+    Q_OBJECT
+public:
+    AppSteps(DataStore& store, IconLibrary& icons, MainWindow::PanelFactory panels);
+
+    bool continueAfterDataFileError(const FileResult& result) override;
+    bool askPassword(DataStore& store) override;
+    void loadIconLibrary() override;
+    void runMainWindow() override;
+    bool retryFailedSave(const FileResult& result) override;
+    void saveIconLibrary() override;
+
+    // Ends the run as the user's "Close" (main window) or "Cancel" (earlier dialogs) would.
+    void terminate();
+    // Shows, restores and raises the window the user is working in.
+    void activate();
+
+private:
+    void closeNextWindow();
+
+    DataStore& m_store;
+    IconLibrary& m_icons;
+    MainWindow::PanelFactory m_panels;
+    QPointer<MainWindow> m_mainWindow;
+    bool m_terminating = false;
+};
+
+} // namespace dvk

@@ -1,0 +1,12 @@
+#include "PanelFactory.h"
+
+#include <QWidget>
+
+namespace dvk {
+
+QWidget* makePanel(int, QWidget* parent)
+{
+    return new QWidget(parent);
+}
+
+} // namespace dvk

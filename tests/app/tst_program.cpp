@@ -1,0 +1,130 @@
+#include "DataFile.h"
+#include "DataPaths.h"
+#include "SettingsStore.h"
+#include "TestData.h"
+#include "TestRegistry.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <csignal>
+
+using namespace dvk;
+
+namespace {
+
+QString runtimeFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
+
+// Starts the real program offscreen and waits until it runs as the one copy (its socket exists).
+bool startProgram(QProcess& process)
+{
+    QFile::remove(runtimeFolder() + QStringLiteral("/DVK.socket"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral(DVK_BINARY), {});
+    if (!process.waitForStarted(10000))
+        return false;
+    QElapsedTimer timer;
+    timer.start();
+    while (!QFileInfo::exists(runtimeFolder() + QStringLiteral("/DVK.socket"))) {
+        if (timer.elapsed() > 15000 || process.state() != QProcess::Running)
+            return false;
+        QTest::qWait(20);
+    }
+    // Leave it time to reach its first window.
+    QTest::qWait(500);
+    return true;
+}
+
+QByteArray storeWithNote(const QByteArray& text)
+{
+    DataStore store;
+    store.notes.add()->text = text;
+    store.archiveItems.add()->name = "Bank";
+    DataFile::saveFile(store, DataPaths::dataFilePath(), false);
+    return test::readFile(DataPaths::dataFilePath());
+}
+
+} // namespace
+
+// The dvk program itself, started as a user would, ended by signals.
+class ProgramTest final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QDir(DataPaths::userDataFolder()).removeRecursively(); }
+
+    // SIGTERM closes the main window as "Close" does: the data is saved, here encrypted.
+    void terminationSaves()
+    {
+        storeWithNote("kept through a restart");
+        QVERIFY(SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1));
+        QProcess dvk;
+        QVERIFY(startProgram(dvk));
+        ::kill(pid_t(dvk.processId()), SIGTERM);
+        QVERIFY(dvk.waitForFinished(15000));
+        QCOMPARE(dvk.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(dvk.exitCode(), 0);
+        SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 0);
+
+        const QByteArray saved = test::readFile(DataPaths::dataFilePath());
+        QVERIFY(DataFile::isEncrypted(saved.left(4)));
+        DataStore back;
+        QVERIFY(back.load().ok);
+        QCOMPARE(back.notes.count(), 1);
+        QCOMPARE(back.notes[0]->text, QByteArray("kept through a restart"));
+        QCOMPARE(back.archiveItems[0]->name, QByteArray("Bank"));
+        QVERIFY(QFileInfo::exists(DataPaths::userDataFolder() + QStringLiteral("/DVK.LIL")));
+    }
+
+    // A signal while the data-file error dialog is up ends the program as "Exit" does.
+    void terminationAtDataFileErrorSavesNothing_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void terminationAtDataFileErrorSavesNothing()
+    {
+        QFETCH(int, signalNumber);
+        const QByteArray good = storeWithNote("precious");
+        const QByteArray damaged = good.left(good.size() - 7);
+        QVERIFY(test::writeFile(DataPaths::dataFilePath(), damaged));
+        QProcess dvk;
+        QVERIFY(startProgram(dvk));
+        ::kill(pid_t(dvk.processId()), signalNumber);
+        QVERIFY(dvk.waitForFinished(15000));
+        QCOMPARE(dvk.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(test::readFile(DataPaths::dataFilePath()), damaged);
+        QCOMPARE(test::readFile(DataPaths::dataFilePath() + QStringLiteral(".damaged")), damaged);
+    }
+
+    // A second copy ends at once and leaves the data file alone.
+    void secondCopyEndsAtOnce()
+    {
+        const QByteArray before = storeWithNote("first copy's");
+        QProcess first;
+        QVERIFY(startProgram(first));
+        QProcess second;
+        second.setProcessEnvironment(first.processEnvironment());
+        second.start(QStringLiteral(DVK_BINARY), {});
+        QVERIFY(second.waitForFinished(15000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
+        ::kill(pid_t(first.processId()), SIGINT);
+        QVERIFY(first.waitForFinished(15000));
+    }
+};
+
+DVK_TEST(ProgramTest);
+#include "tst_program.moc"
