@@ -74,10 +74,10 @@ PasswordDialog::PasswordDialog(const DataStore& store, QWidget* parent)
     grid->addWidget(new QLabel(tr("DVK is protected with password."), this), 0, 1);
     grid->addWidget(m_password, 1, 1);
     grid->addWidget(horizontalRule(this), 2, 0, 1, 2);
-    grid->addWidget(warning, 3, 0, 1, 2);
+    grid->addWidget(warning, 3, 0, 1, 2, Qt::AlignVCenter);
+    grid->setRowStretch(3, 1);
     grid->addWidget(horizontalRule(this), 4, 0, 1, 2);
-    grid->setRowStretch(5, 1);
-    grid->addWidget(buttons, 6, 0, 1, 2);
+    grid->addWidget(buttons, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &PasswordDialog::accept);

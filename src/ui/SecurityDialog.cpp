@@ -55,6 +55,7 @@ SecurityDialog::SecurityDialog(DataStore& store, QWidget* parent)
 
     auto* const layout = new QVBoxLayout(this);
     layout->addLayout(passwords);
+    layout->addStretch();
     layout->addWidget(horizontalRule(this));
     layout->addWidget(m_enable);
     layout->addWidget(m_encrypt);

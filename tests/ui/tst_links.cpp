@@ -1,9 +1,12 @@
+#include "AboutDialog.h"
 #include "ClassifyLink.h"
 #include "LinkLabel.h"
 #include "OpenLink.h"
 #include "TestRegistry.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -169,7 +172,32 @@ private:
     dvk::LinkLabel* m_label = nullptr;
 };
 
+class TestAboutDialog final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void contents()
+    {
+        const RecordingOpener opener;
+        dvk::AboutDialog dialog;
+        QCOMPARE(dialog.windowTitle(), u"About DVK"_s);
+        QCOMPARE(dialog.focusWidget(), dialog.okButton());
+        QStringList texts;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            texts << label->text();
+        QVERIFY(texts.contains(u"DVK Version 2.9"_s));
+        dialog.show();
+        QTest::mouseClick(dialog.homePageLink(), Qt::LeftButton);
+        QCOMPARE(opener.opened, QStringList{dvk::AboutDialog::HomePage});
+        QVERIFY(dialog.isVisible());
+        dialog.okButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+};
+
 DVK_TEST(TestClassifyLink);
 DVK_TEST(TestLinkLabel);
+DVK_TEST(TestAboutDialog);
 
 #include "tst_links.moc"
