@@ -155,20 +155,6 @@ private Q_SLOTS:
         QCOMPARE(installer.isInstalled(), installed);
     }
 
-    void newInstallFailures()
-    {
-        Installer installer = makeInstaller();
-        QVERIFY(writeBytes(m_root->path() + u"/file"_s, "x"));
-        QCOMPARE(installer.newInstall(m_root->path() + u"/file/DVK"_s),
-                 Installer::Result::CannotCreateFolder);
-        QCOMPARE(installer.newInstall(u" "_s), Installer::Result::CannotCreateFolder);
-        // The program file cannot be replaced; the help written before it stays.
-        QVERIFY(QDir().mkpath(folder() + u"/dvk/inside"_s));
-        QCOMPARE(installer.newInstall(folder()), Installer::Result::CopyFailed);
-        QCOMPARE(fileBytes(folder() + u"/DVK.html"_s), installer.payload().help);
-        QVERIFY(installer.recordedFolder().isEmpty());
-    }
-
     void reinstallKeepsRecordAndData()
     {
         Installer installer = makeInstaller();
