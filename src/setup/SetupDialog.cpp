@@ -4,7 +4,6 @@
 #include "SetupPrompts.h"
 
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
