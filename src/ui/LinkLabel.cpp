@@ -84,8 +84,11 @@ void LinkLabel::mouseMoveEvent(QMouseEvent* event)
 void LinkLabel::mousePressEvent(QMouseEvent* event)
 {
     QLabel::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        // Taken here, so the label keeps the mouse until the button is released.
+        event->accept();
         m_pressed = true;
+    }
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)

@@ -75,6 +75,7 @@ private Q_SLOTS:
     {
         dvk::DataStore store;
         dvk::SecurityDialog dialog(store);
+        QCOMPARE(dialog.focusWidget(), dialog.newPasswordEdit());
         QVERIFY(dialog.okButton()->isEnabled());
         dialog.enableBox()->click();
         QVERIFY(!dialog.okButton()->isEnabled());
@@ -238,6 +239,7 @@ private Q_SLOTS:
         store.setPassword("secret1");
         dvk::PasswordDialog dialog(store);
         QCOMPARE(dialog.passwordEdit()->maxLength(), 512);
+        QCOMPARE(dialog.focusWidget(), dialog.passwordEdit());
         QSignalSpy finished(&dialog, &QDialog::finished);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QCOMPARE(finished.size(), 1);
