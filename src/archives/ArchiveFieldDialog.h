@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace dvk {
+
+class SortedComboBox;
+
+// "DVK Basic Info": the name and value of one fact of an archive item. The name box suggests the
+// fact names already used by items of the same category. OK needs both texts not blank; the
+// caller stores name() and value(), both trimmed.
+class ArchiveFieldDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxNameLength = 80;
+    static constexpr int MaxValueLength = 255;
+
+    ArchiveFieldDialog(const QStringList& suggestedNames, const QString& name, const QString& value,
+                       QWidget* parent = nullptr);
+    ~ArchiveFieldDialog() override;
+
+    QString name() const;
+    QString value() const;
+
+    SortedComboBox* nameBox() const { return m_name; }
+    QLineEdit* valueEdit() const { return m_value; }
+    QPushButton* okButton() const { return m_ok; }
+
+public Q_SLOTS:
+    void refreshOkButton();
+
+private:
+    SortedComboBox* m_name;
+    QLineEdit* m_value;
+    QPushButton* m_ok;
+};
+
+} // namespace dvk

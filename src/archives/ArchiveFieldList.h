@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ArchiveListView.h"
+#include "ClassifyLink.h"
+
+#include <functional>
+#include <utility>
+
+namespace dvk {
+
+class ArchiveFieldDialog;
+class ArchiveFieldModel;
+class DataStore;
+struct ArchiveField;
+struct ArchiveItem;
+
+// The fact list of the Archives panel: the name/value facts of the shown item in their order,
+// under "Basic Info.". Facts are added, edited and removed in the item; a single fact whose value
+// is a web or mail address can be opened. Before every command and menu the list checks that the
+// shown item is still in the store and otherwise acts as if no item were shown.
+class ArchiveFieldList final : public ArchiveListView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int NameColumnWidth = 120;
+    static constexpr int MinValueWidth = 100;
+
+    using DialogRunner = std::function<bool(ArchiveFieldDialog&)>;
+
+    explicit ArchiveFieldList(DataStore& store, QWidget* parent = nullptr);
+    ~ArchiveFieldList() override;
+
+    // Name and value column widths: the name column keeps `nameWidth` but at most the client
+    // width - 5 (never below 0); the value column gets the rest, at least 100 pixels.
+    static std::pair<int, int> columnWidths(int nameWidth, int clientWidth);
+
+    ArchiveFieldModel* fieldModel() const { return m_model; }
+    void setDialogRunner(DialogRunner runner);
+
+    // Shows the facts of `item` (none for a null item or one no longer in the store).
+    void showItem(ArchiveItem* item);
+    // The shown item if it is still in the store; otherwise the rows are dropped and null is
+    // returned.
+    ArchiveItem* validItem();
+
+    std::unique_ptr<QMenu> makeContextMenu() override;
+    void recomputeColumns() override;
+
+public Q_SLOTS:
+    void add();
+    void edit();
+    void remove();
+    void open();
+
+protected:
+    void editCommand() override { edit(); }
+
+private:
+    DataStore& m_store;
+    ArchiveFieldModel* m_model;
+    ArchiveItem* m_item = nullptr;
+    DialogRunner m_runDialog;
+};
+
+} // namespace dvk

@@ -1,0 +1,233 @@
+#include "ItemNoteList.h"
+
+#include "ArchiveItemList.h"
+#include "DataStore.h"
+#include "IconLibrary.h"
+#include "ImageCenterDialog.h"
+#include "ItemNoteModel.h"
+#include "Prompts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
+#include <QScopeGuard>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+namespace {
+
+std::optional<int> runImageCenter(QWidget* parent, int current)
+{
+    ImageCenterDialog dialog(current, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosenIndex();
+}
+
+// Runs "DVK Note". TODO(archives): the note dialog is not in the tree yet.
+ItemNoteList::NoteEditor defaultNoteEditor()
+{
+    return [](QWidget*, const ItemNoteList::NoteInput&) -> std::optional<ItemNoteList::NoteInput> {
+        return std::nullopt;
+    };
+}
+
+bool clipboardHasText()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+void setDate(NoteRecord& note, const QDate& date)
+{
+    note.year = date.year();
+    note.month = date.month();
+    note.day = date.day();
+}
+
+} // namespace
+
+ItemNoteList::ItemNoteList(DataStore& store, QWidget* parent)
+    : ItemNoteList(store, IconLibrary::instance(), parent)
+{}
+
+ItemNoteList::ItemNoteList(DataStore& store, const IconLibrary& icons, QWidget* parent)
+    : ArchiveListView(parent)
+    , m_store(store)
+    , m_model(new ItemNoteModel(icons, this))
+    , m_editNote(defaultNoteEditor())
+    , m_chooseIcon(&runImageCenter)
+{
+    setModel(m_model);
+    setIconSize(QSize(IconLibrary::SmallSize, IconLibrary::SmallSize));
+    recomputeColumns();
+}
+
+ItemNoteList::~ItemNoteList() = default;
+
+std::pair<int, int> ItemNoteList::columnWidths(int width)
+{
+    if (width < NarrowWidth)
+        return {width / 2, width - width / 2};
+    return {DateColumnWidth, width - DateColumnWidth};
+}
+
+void ItemNoteList::setNoteEditor(NoteEditor editor)
+{
+    m_editNote = std::move(editor);
+}
+
+void ItemNoteList::setIconChooser(IconChooser chooser)
+{
+    m_chooseIcon = std::move(chooser);
+}
+
+void ItemNoteList::showItem(ArchiveItem* item)
+{
+    m_item = item;
+    std::vector<NoteRecord*> rows;
+    if (m_item && m_store.archiveItems.contains(m_item)) {
+        rows.reserve(size_t(m_item->notes.count()));
+        for (NoteRecord* note : m_item->notes) {
+            m_model->fixImageIndex(*note);
+            rows.push_back(note);
+        }
+    }
+    m_model->setRecords(std::move(rows));
+    m_model->sortByDate(m_oldestFirst);
+}
+
+ArchiveItem* ItemNoteList::validItem()
+{
+    if (m_item && m_store.archiveItems.contains(m_item))
+        return m_item;
+    // The rows may point into a destroyed item: they go at once.
+    if (m_model->rowCount() > 0)
+        m_model->setRecords({});
+    m_item = nullptr;
+    return nullptr;
+}
+
+void ItemNoteList::recomputeColumns()
+{
+    const auto [date, note] = columnWidths(viewport()->width());
+    setColumnWidth(ItemNoteModel::DateColumn, date);
+    setColumnWidth(ItemNoteModel::NoteColumn, note);
+}
+
+void ItemNoteList::appendNote(NoteRecord* note)
+{
+    m_model->fixImageIndex(*note);
+    selectOnlyRow(m_model->append(note));
+}
+
+void ItemNoteList::reverseOrder()
+{
+    if (!validItem())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    m_oldestFirst = !m_oldestFirst;
+    m_model->sortByDate(m_oldestFirst);
+}
+
+void ItemNoteList::chooseImage()
+{
+    const NoteRecord* first = validItem() ? m_model->recordAt(firstSelectedRow()) : nullptr;
+    if (!first)
+        return;
+    const std::optional<int> chosen = m_chooseIcon(this, first->imageIndex);
+    if (!chosen || !validItem())
+        return;
+    const QList<int> rows = selectedRowNumbers();
+    for (const int row : rows) {
+        m_model->recordAt(row)->imageIndex = *chosen;
+        m_model->rowChanged(row);
+    }
+}
+
+void ItemNoteList::add()
+{
+    if (!validItem())
+        return;
+    const std::optional<NoteInput> input = m_editNote(this, {m_store.clock().today(), QString()});
+    ArchiveItem* item = validItem();
+    if (!input || !item)
+        return;
+    NoteRecord* note = item->notes.add();
+    setDate(*note, input->date);
+    note->text = input->text.toLocal8Bit();
+    appendNote(note);
+}
+
+void ItemNoteList::paste()
+{
+    ArchiveItem* item = validItem();
+    if (!item || !clipboardHasText())
+        return;
+    const QString text = QGuiApplication::clipboard()->text();
+    // A text of blanks only still gives a note, an empty one.
+    NoteRecord* note = item->notes.add();
+    note->text = text.trimmed().toLocal8Bit();
+    appendNote(note);
+}
+
+void ItemNoteList::edit()
+{
+    NoteRecord* note = validItem() ? m_model->recordAt(firstSelectedRow()) : nullptr;
+    if (!note)
+        return;
+    const std::optional<NoteInput> input = m_editNote(
+        this, {QDate(note->year, note->month, note->day), QString::fromLocal8Bit(note->text)});
+    if (!input || !validItem())
+        return;
+    setDate(*note, input->date);
+    note->text = input->text.toLocal8Bit();
+    m_model->rowChanged(m_model->rowOf(note));
+}
+
+void ItemNoteList::remove()
+{
+    ArchiveItem* item = validItem();
+    const QList<int> rows = selectedRowNumbers();
+    if (!item || rows.isEmpty())
+        return;
+    if (Prompts::current().message(this, ArchiveItemList::RemoveQuestion, Prompts::Buttons::YesNo,
+                                   Prompts::Icon::Question) != Prompts::Answer::Yes ||
+        !validItem())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    QSet<const NoteRecord*> doomed;
+    for (const int row : rows)
+        doomed.insert(m_model->recordAt(row));
+    m_model->removeRecords(doomed);
+    item->notes.removeAll(doomed);
+}
+
+std::unique_ptr<QMenu> ItemNoteList::makeContextMenu()
+{
+    auto menu = std::make_unique<QMenu>(this);
+    const bool valid = validItem() != nullptr;
+    const qsizetype selected = valid ? selectionModel()->selectedRows().size() : 0;
+    const auto addEntry = [&menu, this](const QString& text, bool enabled,
+                                        void (ItemNoteList::*command)()) {
+        QAction* action = menu->addAction(text);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, command);
+    };
+    addEntry(u"Reverse Order"_s, valid, &ItemNoteList::reverseOrder);
+    addEntry(u"Image..."_s, selected > 0, &ItemNoteList::chooseImage);
+    menu->addSeparator();
+    addEntry(u"Add..."_s, valid, &ItemNoteList::add);
+    addEntry(u"Paste"_s, valid && clipboardHasText(), &ItemNoteList::paste);
+    addEntry(u"Edit..."_s, selected == 1, &ItemNoteList::edit);
+    menu->addSeparator();
+    addEntry(u"Remove"_s, selected > 0, &ItemNoteList::remove);
+    return menu;
+}
+
+} // namespace dvk
