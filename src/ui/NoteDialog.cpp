@@ -1,0 +1,138 @@
+#include "NoteDialog.h"
+
+#include "Clock.h"
+#include "DialogUnits.h"
+#include "NoteEditor.h"
+#include "Records.h"
+
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+namespace {
+
+// The size the dialog opens at, in dialog units.
+constexpr int TemplateWidth = 280;
+constexpr int TemplateHeight = 180;
+
+// The locale's short date with a four-digit year: a two-digit year would confine the picker to
+// one century.
+QString shortDateFormat()
+{
+    QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(u"yyyy"_s))
+        format.replace(u"yy"_s, u"yyyy"_s);
+    return format;
+}
+
+} // namespace
+
+NoteDialog::NoteDialog(QWidget* parent)
+    : NoteDialog(Clock::system(), parent)
+{}
+
+NoteDialog::NoteDialog(const Clock& clock, QWidget* parent)
+    : QDialog(parent)
+    , m_date(new QDateEdit)
+    , m_editor(new NoteEditor)
+    , m_ok(new QPushButton(u"OK"_s))
+    , m_cancel(new QPushButton(u"Cancel"_s))
+{
+    setWindowTitle(u"DVK Note"_s);
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    setSizeGripEnabled(true);
+
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(shortDateFormat());
+    m_date->setDate(clock.today());
+    m_ok->setDefault(true);
+    m_editor->setTabChangesFocus(false);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_date);
+    top->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_editor, 1);
+    layout->addLayout(buttons);
+
+    const DialogUnits units(font());
+    resize(units.toPixels(TemplateWidth, TemplateHeight));
+
+    connect(m_editor, &QPlainTextEdit::textChanged, this, &NoteDialog::postRefreshOkButton);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    m_editor->setFocus();
+    refreshOkButton();
+}
+
+NoteDialog::~NoteDialog() = default;
+
+void NoteDialog::loadFrom(const NoteRecord& note)
+{
+    if (QDate::isValid(note.year, note.month, note.day))
+        setDate(QDate(note.year, note.month, note.day));
+    setText(QString::fromLocal8Bit(note.text));
+}
+
+void NoteDialog::storeInto(NoteRecord& note) const
+{
+    const QDate day = date();
+    note.year = day.year();
+    note.month = day.month();
+    note.day = day.day();
+    note.text = text().toLocal8Bit();
+}
+
+QString NoteDialog::text() const
+{
+    return m_editor->toPlainText().trimmed();
+}
+
+void NoteDialog::setText(const QString& text)
+{
+    m_editor->setNoteText(text);
+    refreshOkButton();
+}
+
+QDate NoteDialog::date() const
+{
+    return m_date->date();
+}
+
+void NoteDialog::setDate(const QDate& date)
+{
+    m_date->setDate(date);
+}
+
+bool NoteDialog::isOkEnabled() const
+{
+    return m_ok->isEnabled();
+}
+
+void NoteDialog::refreshOkButton()
+{
+    m_refreshPending = false;
+    m_ok->setEnabled(!m_editor->isBlank());
+}
+
+void NoteDialog::postRefreshOkButton()
+{
+    // A paste changes the text many times over; one check afterwards is enough.
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(this, &NoteDialog::refreshOkButton, Qt::QueuedConnection);
+}
+
+} // namespace dvk

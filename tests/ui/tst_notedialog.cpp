@@ -1,0 +1,94 @@
+#include "FakeClock.h"
+#include "NoteDialog.h"
+#include "NoteEditor.h"
+#include "Records.h"
+#include "TestRegistry.h"
+
+#include <QDateEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestNoteDialog final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void okRule_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("blanks and line breaks") << u"  \n\t \r\n  \n"_s << false;
+        QTest::newRow("one character after blank lines") << u"\n\n  x"_s << true;
+        QTest::newRow("text") << u"Buy milk"_s << true;
+    }
+    void okRule()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        dvk::NoteDialog dialog;
+        QVERIFY(!dialog.isOkEnabled());
+        dialog.editor()->insertPlainText(text);
+        // The check runs after the change, not during it.
+        QTRY_COMPARE(dialog.isOkEnabled(), ok);
+    }
+
+    void storesTrimmedTextAndDate()
+    {
+        const dvk::test::FakeClock clock;
+        dvk::NoteDialog dialog(clock);
+        QCOMPARE(dialog.date(), clock.today());
+        dvk::NoteRecord note(clock);
+        note.year = 2001;
+        note.month = 2;
+        note.day = 3;
+        note.imageIndex = 7;
+        note.text = "old";
+        dialog.loadFrom(note);
+        QCOMPARE(dialog.date(), QDate(2001, 2, 3));
+        QCOMPARE(dialog.editor()->toPlainText(), u"old"_s);
+        dialog.editor()->selectAll();
+        dialog.editor()->insertPlainText(u"\n\n  Grüße\n  second line \t\n"_s);
+        dialog.setDate(QDate(2010, 12, 31));
+        dialog.storeInto(note);
+        QCOMPARE(note.text, u"Grüße\n  second line"_s.toLocal8Bit());
+        QCOMPARE(note.year, 2010);
+        QCOMPARE(note.month, 12);
+        QCOMPARE(note.day, 31);
+        QCOMPARE(note.imageIndex, 7);
+    }
+
+    void damagedDateKeepsPicker()
+    {
+        const dvk::test::FakeClock clock;
+        dvk::NoteDialog dialog(clock);
+        dvk::NoteRecord note(clock);
+        note.month = 13;
+        note.text = "x";
+        dialog.loadFrom(note);
+        QCOMPARE(dialog.date(), clock.today());
+    }
+
+    void maximiseGrowsEditorAndKeepsButtonsInCorner()
+    {
+        dvk::NoteDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QSize editorBefore = dialog.editor()->size();
+        const int rightMargin = dialog.width() - dialog.cancelButton()->geometry().right();
+        const int bottomMargin = dialog.height() - dialog.cancelButton()->geometry().bottom();
+        dialog.resize(dialog.width() + 300, dialog.height() + 200);
+        QTRY_COMPARE(dialog.editor()->width(), editorBefore.width() + 300);
+        QCOMPARE(dialog.editor()->height(), editorBefore.height() + 200);
+        QCOMPARE(dialog.width() - dialog.cancelButton()->geometry().right(), rightMargin);
+        QCOMPARE(dialog.height() - dialog.cancelButton()->geometry().bottom(), bottomMargin);
+        QVERIFY(dialog.okButton()->geometry().right() < dialog.cancelButton()->geometry().left());
+        QCOMPARE(dialog.okButton()->geometry().top(), dialog.cancelButton()->geometry().top());
+        QVERIFY(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+    }
+};
+
+DVK_TEST(TestNoteDialog);
+#include "tst_notedialog.moc"
