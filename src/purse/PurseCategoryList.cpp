@@ -1,0 +1,158 @@
+#include "PurseCategoryList.h"
+
+#include "Prompts.h"
+#include "PurseCategoryDialog.h"
+#include "PurseColumnWidths.h"
+#include "PurseEntryList.h"
+#include "PurseTotalBox.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QScopeGuard>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+
+PurseCategoryList::PurseCategoryList(RecordList<PurseCategory>& categories, QWidget* parent)
+    : PurseListView(parent)
+    , m_categories(categories)
+    , m_model(new PurseCategoryModel(this))
+{
+    setModel(m_model);
+    std::vector<PurseCategory*> rows;
+    rows.reserve(size_t(categories.count()));
+    for (PurseCategory* category : categories)
+        rows.push_back(category);
+    m_model->setRecords(std::move(rows));
+    m_model->sortByName();
+
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(SettleMilliseconds);
+    connect(&m_settle, &QTimer::timeout, this, &PurseCategoryList::settle);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &PurseCategoryList::startSettle);
+    connect(this, &QWidget::customContextMenuRequested, this, &PurseCategoryList::showContextMenu);
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] {
+        QMetaObject::invokeMethod(this, &PurseCategoryList::edit, Qt::QueuedConnection);
+    });
+    applyColumnWidths();
+}
+
+void PurseCategoryList::setEntryList(PurseEntryList* entries)
+{
+    m_entries = entries;
+}
+
+void PurseCategoryList::setTotalBox(PurseTotalBox* totalBox)
+{
+    m_totalBox = totalBox;
+}
+
+std::span<const PurseCategory* const> PurseCategoryList::rows() const
+{
+    const std::vector<PurseCategory*>& records = m_model->records();
+    return {records.data(), records.size()};
+}
+
+void PurseCategoryList::redrawFirstSelectedRow()
+{
+    m_model->rowChanged(firstSelectedRow());
+}
+
+void PurseCategoryList::settle()
+{
+    m_settle.stop();
+    if (m_entries)
+        m_entries->showCategory(m_model->recordAt(firstSelectedRow()));
+    if (m_totalBox)
+        m_totalBox->showPanelTotal();
+}
+
+void PurseCategoryList::add()
+{
+    PurseCategoryDialog dialog(this);
+    if (!runDialog(dialog))
+        return;
+    PurseCategory* category = m_categories.add();
+    category->name = dialog.name().toLocal8Bit();
+    selectOnlyRow(m_model->append(category));
+    applyColumnWidths();
+    m_model->sortByName();
+    scrollTo(currentIndex());
+    startSettle();
+    Q_EMIT purseCategoriesChanged();
+}
+
+void PurseCategoryList::edit()
+{
+    const int row = firstSelectedRow();
+    PurseCategory* category = m_model->recordAt(row);
+    if (!category)
+        return;
+    PurseCategoryDialog dialog(this);
+    dialog.setName(QString::fromLocal8Bit(category->name));
+    if (runDialog(dialog)) {
+        category->name = dialog.name().toLocal8Bit();
+        m_model->rowChanged(row);
+    }
+    m_model->sortByName();
+    Q_EMIT purseCategoriesChanged();
+}
+
+void PurseCategoryList::remove()
+{
+    const QList<int> rows = selectedRowNumbers();
+    if (rows.isEmpty())
+        return;
+    if (Prompts::current().message(this, PurseEntryList::RemoveQuestion, Prompts::Buttons::YesNo,
+                                   Prompts::Icon::Question) != Prompts::Answer::Yes)
+        return;
+    // The entry list lets go of its category before any category is destroyed.
+    if (m_entries)
+        m_entries->showCategory(nullptr);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    QSet<const PurseCategory*> doomed;
+    for (const int row : rows)
+        doomed.insert(m_model->recordAt(row));
+    m_model->removeRecords(doomed);
+    m_categories.removeAll(doomed);
+    applyColumnWidths();
+    startSettle();
+    Q_EMIT purseCategoriesChanged();
+}
+
+std::unique_ptr<QMenu> PurseCategoryList::makeContextMenu()
+{
+    auto menu = std::make_unique<QMenu>(this);
+    const int selected = int(selectedRowNumbers().size());
+    connect(menu->addAction(u"Add..."_s), &QAction::triggered, this, &PurseCategoryList::add);
+    QAction* edit = menu->addAction(u"Edit..."_s);
+    connect(edit, &QAction::triggered, this, &PurseCategoryList::edit);
+    edit->setEnabled(selected == 1);
+    menu->addSeparator();
+    QAction* remove = menu->addAction(u"Remove"_s);
+    connect(remove, &QAction::triggered, this, &PurseCategoryList::remove);
+    remove->setEnabled(selected > 0);
+    return menu;
+}
+
+QList<int> PurseCategoryList::columnWidths(int width) const
+{
+    const auto widths = PurseColumnWidths::categoryList(width);
+    return {widths.begin(), widths.end()};
+}
+
+void PurseCategoryList::startSettle()
+{
+    m_settle.start();
+}
+
+void PurseCategoryList::showContextMenu(const QPoint& pos)
+{
+    const std::unique_ptr<QMenu> menu = makeContextMenu();
+    menu->exec(viewport()->mapToGlobal(pos));
+}
+
+} // namespace dvk

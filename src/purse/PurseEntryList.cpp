@@ -1,0 +1,182 @@
+#include "PurseEntryList.h"
+
+#include "Prompts.h"
+#include "PurseColumnWidths.h"
+#include "PurseRecordDialog.h"
+#include "PurseStatistics.h"
+#include "PurseStatsList.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QScopeGuard>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+
+const QString PurseEntryList::RemoveQuestion = u"Remove selected Items?"_s;
+
+PurseEntryList::PurseEntryList(const Clock& clock, QWidget* parent)
+    : PurseListView(parent)
+    , m_clock(clock)
+    , m_model(new PurseEntryModel(this))
+{
+    setModel(m_model);
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(SettleMilliseconds);
+    connect(&m_settle, &QTimer::timeout, this, &PurseEntryList::refreshStatistics);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &PurseEntryList::startSettle);
+    connect(this, &QWidget::customContextMenuRequested, this, &PurseEntryList::showContextMenu);
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] {
+        QMetaObject::invokeMethod(this, &PurseEntryList::edit, Qt::QueuedConnection);
+    });
+    applyColumnWidths();
+}
+
+void PurseEntryList::setStatsList(PurseStatsList* stats)
+{
+    m_stats = stats;
+}
+
+void PurseEntryList::showCategory(PurseCategory* category)
+{
+    m_settle.stop();
+    m_category = category;
+    if (m_stats)
+        m_stats->clearStatistics();
+    std::vector<PurseEntry*> rows;
+    if (category) {
+        rows.reserve(size_t(category->entries.count()));
+        for (PurseEntry* entry : category->entries)
+            rows.push_back(entry);
+    }
+    m_model->setRecords(std::move(rows));
+    applyColumnWidths();
+    if (!category)
+        return;
+    sortByDate();
+    startSettle();
+}
+
+void PurseEntryList::refreshStatistics()
+{
+    m_settle.stop();
+    if (!m_stats)
+        return;
+    const std::vector<PurseEntry*>& rows = m_model->records();
+    m_stats->showStatistics(PurseStatistics::compute(
+        std::span<const PurseEntry* const>(rows.data(), rows.size()), selectedRowNumbers()));
+}
+
+void PurseEntryList::add()
+{
+    if (!m_category)
+        return;
+    PurseRecordDialog dialog(m_clock, this);
+    if (!runDialog(dialog))
+        return;
+    PurseEntry* entry = m_category->entries.add();
+    dialog.storeInto(*entry);
+    selectOnlyRow(m_model->append(entry));
+    applyColumnWidths();
+    sortByDate();
+    startSettle();
+    Q_EMIT purseEntriesChanged();
+}
+
+void PurseEntryList::edit()
+{
+    if (!m_category)
+        return;
+    PurseEntry* entry = m_model->recordAt(firstSelectedRow());
+    if (!entry)
+        return;
+    PurseRecordDialog dialog(m_clock, this);
+    dialog.loadFrom(*entry);
+    if (!runDialog(dialog))
+        return;
+    dialog.storeInto(*entry);
+    m_model->rowChanged(m_model->rowOf(entry));
+    sortByDate();
+    startSettle();
+    Q_EMIT purseEntriesChanged();
+}
+
+void PurseEntryList::remove()
+{
+    if (!m_category)
+        return;
+    const QList<int> rows = selectedRowNumbers();
+    if (rows.isEmpty())
+        return;
+    if (Prompts::current().message(this, RemoveQuestion, Prompts::Buttons::YesNo,
+                                   Prompts::Icon::Question) != Prompts::Answer::Yes)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    QSet<const PurseEntry*> doomed;
+    for (const int row : rows)
+        doomed.insert(m_model->recordAt(row));
+    // The rows go first, so the list never shows a destroyed entry.
+    m_model->removeRecords(doomed);
+    m_category->entries.removeAll(doomed);
+    applyColumnWidths();
+    startSettle();
+    Q_EMIT purseEntriesChanged();
+}
+
+void PurseEntryList::reverseOrder()
+{
+    if (!m_category)
+        return;
+    m_oldestFirst = !m_oldestFirst;
+    sortByDate();
+}
+
+std::unique_ptr<QMenu> PurseEntryList::makeContextMenu()
+{
+    auto menu = std::make_unique<QMenu>(this);
+    const bool shown = m_category != nullptr;
+    const int selected = int(selectedRowNumbers().size());
+    QAction* add = menu->addAction(u"Add..."_s);
+    connect(add, &QAction::triggered, this, &PurseEntryList::add);
+    add->setEnabled(shown);
+    QAction* edit = menu->addAction(u"Edit..."_s);
+    connect(edit, &QAction::triggered, this, &PurseEntryList::edit);
+    edit->setEnabled(shown && selected == 1);
+    QAction* reverse = menu->addAction(u"Reverse Order"_s);
+    connect(reverse, &QAction::triggered, this, &PurseEntryList::reverseOrder);
+    reverse->setEnabled(shown && m_model->rowCount() >= 2);
+    menu->addSeparator();
+    QAction* remove = menu->addAction(u"Remove"_s);
+    connect(remove, &QAction::triggered, this, &PurseEntryList::remove);
+    remove->setEnabled(shown && selected > 0);
+    return menu;
+}
+
+QList<int> PurseEntryList::columnWidths(int width) const
+{
+    const auto widths = PurseColumnWidths::entryList(width);
+    return {widths.begin(), widths.end()};
+}
+
+void PurseEntryList::startSettle()
+{
+    m_settle.start();
+}
+
+void PurseEntryList::sortByDate()
+{
+    m_model->sortByDate(m_oldestFirst);
+    if (currentIndex().isValid() && selectionModel()->isSelected(currentIndex()))
+        scrollTo(currentIndex());
+}
+
+void PurseEntryList::showContextMenu(const QPoint& pos)
+{
+    const std::unique_ptr<QMenu> menu = makeContextMenu();
+    menu->exec(viewport()->mapToGlobal(pos));
+}
+
+} // namespace dvk

@@ -1,0 +1,166 @@
+#include "PurseRecordDialog.h"
+
+#include "DialogUnits.h"
+#include "NumberFormat.h"
+#include "PurseAmount.h"
+
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+namespace {
+
+// The locale's short date with the year always in four digits, so that no century is guessed.
+QString shortDatePicture()
+{
+    QString picture = QLocale::system().dateFormat(QLocale::ShortFormat);
+    if (!picture.contains(u"yyyy"_s))
+        picture.replace(u"yy"_s, u"yyyy"_s);
+    return picture;
+}
+
+} // namespace
+
+PurseRecordDialog::PurseRecordDialog(const Clock& clock, QWidget* parent)
+    : QDialog(parent)
+    , m_date(new QDateEdit)
+    , m_note(new QLineEdit)
+    , m_amount(new QLineEdit)
+{
+    setWindowTitle(u"Purse Record Property"_s);
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(shortDatePicture());
+    m_date->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
+    m_date->setDate(clock.today());
+    m_note->setMaxLength(MaxNoteLength);
+    m_amount->setMaxLength(MaxAmountLength);
+
+    auto* grid = new QGridLayout;
+    const auto addRow = [grid](int row, const QString& text, QWidget* field) {
+        auto* label = new QLabel(text);
+        label->setBuddy(field);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1);
+    };
+    addRow(0, u"&Date:"_s, m_date);
+    addRow(1, u"&Note:"_s, m_note);
+    addRow(2, u"&Amount:"_s, m_amount);
+    grid->setColumnStretch(1, 1);
+    // The date picker needs only the width of a date.
+    grid->setAlignment(m_date, Qt::AlignLeft);
+
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addWidget(line);
+    layout->addWidget(buttons);
+
+    connect(m_note, &QLineEdit::textChanged, this, &PurseRecordDialog::refreshOkButton);
+    connect(m_amount, &QLineEdit::textChanged, this, &PurseRecordDialog::refreshOkButton);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    DialogUnits::fixSize(this, 329, 94);
+    m_date->setFocus();
+    refreshOkButton();
+}
+
+void PurseRecordDialog::loadFrom(const PurseEntry& entry)
+{
+    Shown shown;
+    shown.amountText = formatAmount(entry.amount);
+    shown.amount = entry.amount;
+    shown.year = entry.year;
+    shown.month = entry.month;
+    shown.day = entry.day;
+    const QDate stored(entry.year, entry.month, entry.day);
+    if (stored.isValid() && stored >= m_date->minimumDate() && stored <= m_date->maximumDate())
+        m_date->setDate(stored);
+    shown.date = m_date->date();
+    m_note->setText(QString::fromLocal8Bit(entry.note));
+    m_amount->setText(shown.amountText);
+    m_shown = shown;
+    refreshOkButton();
+}
+
+void PurseRecordDialog::storeInto(PurseEntry& entry) const
+{
+    entry.amount = amount();
+    const QDate picked = m_date->date();
+    if (m_shown && picked == m_shown->date) {
+        entry.year = m_shown->year;
+        entry.month = m_shown->month;
+        entry.day = m_shown->day;
+    } else {
+        entry.year = picked.year();
+        entry.month = picked.month();
+        entry.day = picked.day();
+    }
+    entry.note = noteText().trimmed().toLocal8Bit();
+}
+
+QDate PurseRecordDialog::date() const
+{
+    return m_date->date();
+}
+
+void PurseRecordDialog::setDate(const QDate& date)
+{
+    m_date->setDate(date);
+}
+
+QString PurseRecordDialog::noteText() const
+{
+    return m_note->text();
+}
+
+void PurseRecordDialog::setNoteText(const QString& note)
+{
+    m_note->setText(note);
+}
+
+QString PurseRecordDialog::amountText() const
+{
+    return m_amount->text();
+}
+
+void PurseRecordDialog::setAmountText(const QString& amount)
+{
+    m_amount->setText(amount);
+}
+
+double PurseRecordDialog::amount() const
+{
+    const QString typed = amountText().trimmed();
+    if (m_shown && typed == m_shown->amountText)
+        return m_shown->amount;
+    return parsePurseAmount(typed).value_or(0.0);
+}
+
+bool PurseRecordDialog::isOkEnabled() const
+{
+    return m_ok->isEnabled();
+}
+
+void PurseRecordDialog::refreshOkButton()
+{
+    m_ok->setEnabled(!noteText().trimmed().isEmpty() && !amountText().trimmed().isEmpty());
+}
+
+} // namespace dvk

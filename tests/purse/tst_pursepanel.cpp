@@ -1,0 +1,414 @@
+#include "FakeClock.h"
+#include "FakePrompts.h"
+#include "PurseCategoryDialog.h"
+#include "PurseCategoryList.h"
+#include "PurseEntryList.h"
+#include "PursePanel.h"
+#include "PurseRecordDialog.h"
+#include "PurseStatsList.h"
+#include "TestRegistry.h"
+
+#include <QMenu>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+namespace {
+
+struct Sample
+{
+    const char* category;
+    QList<double> amounts;
+};
+
+PurseEntry* addEntry(PurseCategory& category, QDate date, double amount, const char* note = "x")
+{
+    PurseEntry* entry = category.entries.add();
+    entry->year = date.year();
+    entry->month = date.month();
+    entry->day = date.day();
+    entry->amount = amount;
+    entry->note = note;
+    return entry;
+}
+
+QStringList column(const QAbstractItemModel& model, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts << model.index(row, column).data().toString();
+    return texts;
+}
+
+void select(PurseListView& list, const QList<int>& rows)
+{
+    list.clearSelection();
+    for (const int row : rows)
+        list.selectionModel()->select(list.model()->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// Enabled entries of a menu as one letter each (A, E, R for Reverse Order, X for Remove).
+QString enabledItems(const QMenu& menu)
+{
+    QString letters;
+    const QList<QAction*> actions = menu.actions();
+    for (const QAction* action : actions) {
+        if (action->isSeparator() || !action->isEnabled())
+            continue;
+        letters += action->text() == u"Remove"_s ? u'X' : action->text().at(0);
+    }
+    return letters;
+}
+
+} // namespace
+
+class TestPursePanel final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void sorting();
+    void menus_data();
+    void menus();
+    void newEntryStaysSelected_data();
+    void newEntryStaysSelected();
+    void panelTotal_data();
+    void panelTotal();
+    void editEntry_data();
+    void editEntry();
+    void removeCategories_data();
+    void removeCategories();
+    void renameRefreshesTotal_data();
+    void renameRefreshesTotal();
+    void okRules_data();
+    void okRules();
+
+private:
+    PurseCategory* addCategory(const char* name, QList<double> amounts);
+    void settle();
+
+    test::FakeClock m_clock;
+    std::unique_ptr<RecordList<PurseCategory>> m_store;
+    std::unique_ptr<PursePanel> m_panel;
+};
+
+PurseCategory* TestPursePanel::addCategory(const char* name, QList<double> amounts)
+{
+    PurseCategory* category = m_store->add();
+    category->name = name;
+    QDate date(2005, 1, 10);
+    for (const double amount : amounts) {
+        addEntry(*category, date, amount);
+        date = date.addDays(-1);
+    }
+    return category;
+}
+
+void TestPursePanel::init()
+{
+    m_store = std::make_unique<RecordList<PurseCategory>>(m_clock);
+    addCategory("rent", {500.0, 500.0});
+    addCategory("Food", {12.5, 7.5, 30.0});
+    addCategory("books", {});
+    addCategory("car", {-20.0, 100.0});
+    m_panel = std::make_unique<PursePanel>(*m_store, m_clock);
+    m_panel->resize(640, 400);
+    m_panel->relayout();
+}
+
+void TestPursePanel::cleanup()
+{
+    m_panel.reset();
+    m_store.reset();
+}
+
+void TestPursePanel::settle()
+{
+    m_panel->purseCategoryList()->settle();
+    m_panel->purseEntryList()->refreshStatistics();
+    QCoreApplication::processEvents();
+}
+
+void TestPursePanel::sorting()
+{
+    PurseCategoryList& categories = *m_panel->purseCategoryList();
+    QCOMPARE(column(*categories.model(), 0),
+             (QStringList{u"books"_s, u"car"_s, u"Food"_s, u"rent"_s}));
+    QCOMPARE(column(*categories.model(), 1),
+             (QStringList{u"0.00"_s, u"80.00"_s, u"50.00"_s, u"1000.00"_s}));
+
+    select(categories, {2});
+    QVERIFY(categories.isSettling());
+    QTRY_VERIFY(!categories.isSettling());
+    PurseEntryList& entries = *m_panel->purseEntryList();
+    QCOMPARE(entries.category(), m_store->at(1));
+    QCOMPARE(column(*entries.model(), 2), (QStringList{u"30.00"_s, u"7.50"_s, u"12.50"_s}));
+    entries.reverseOrder();
+    QVERIFY(!entries.isOldestFirst());
+    QCOMPARE(column(*entries.model(), 2), (QStringList{u"12.50"_s, u"7.50"_s, u"30.00"_s}));
+    entries.reverseOrder();
+    QCOMPARE(column(*entries.model(), 2), (QStringList{u"30.00"_s, u"7.50"_s, u"12.50"_s}));
+}
+
+void TestPursePanel::menus_data()
+{
+    QTest::addColumn<QList<int>>("categoryRows");
+    QTest::addColumn<QList<int>>("entryRows");
+    QTest::addColumn<QString>("categoryMenu");
+    QTest::addColumn<QString>("entryMenu");
+
+    QTest::newRow("no category") << QList<int>{} << QList<int>{} << u"A"_s << QString();
+    QTest::newRow("empty category") << QList<int>{0} << QList<int>{} << u"AEX"_s << u"A"_s;
+    QTest::newRow("nothing selected") << QList<int>{2} << QList<int>{} << u"AEX"_s << u"AR"_s;
+    QTest::newRow("one entry") << QList<int>{2} << QList<int>{1} << u"AEX"_s << u"AERX"_s;
+    QTest::newRow("two entries") << QList<int>{2, 3} << QList<int>{0, 2} << u"AX"_s << u"ARX"_s;
+}
+
+void TestPursePanel::menus()
+{
+    QFETCH(QList<int>, categoryRows);
+    QFETCH(QList<int>, entryRows);
+    QFETCH(QString, categoryMenu);
+    QFETCH(QString, entryMenu);
+
+    test::FakePrompts prompts;
+    PurseCategoryList& categories = *m_panel->purseCategoryList();
+    PurseEntryList& entries = *m_panel->purseEntryList();
+    select(categories, categoryRows);
+    settle();
+    select(entries, entryRows);
+    QCOMPARE(enabledItems(*categories.makeContextMenu()), categoryMenu);
+    QCOMPARE(enabledItems(*entries.makeContextMenu()), entryMenu);
+
+    if (categoryRows.isEmpty()) {
+        // Every entry command does nothing without a category.
+        bool asked = false;
+        entries.setDialogRunner([&asked](QDialog&) { return asked = true; });
+        entries.add();
+        entries.edit();
+        entries.remove();
+        entries.reverseOrder();
+        QVERIFY(!asked);
+        QVERIFY(prompts.messages.isEmpty());
+        QVERIFY(entries.isOldestFirst());
+    }
+}
+
+void TestPursePanel::newEntryStaysSelected_data()
+{
+    QTest::addColumn<bool>("reversed");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("row");
+
+    QTest::newRow("earliest, oldest first") << false << QDate(2004, 12, 1) << 0;
+    QTest::newRow("earliest, newest first") << true << QDate(2004, 12, 1) << 3;
+    QTest::newRow("latest, oldest first") << false << QDate(2006, 1, 1) << 3;
+    QTest::newRow("in between") << false << QDate(2005, 1, 9) << 2;
+}
+
+void TestPursePanel::newEntryStaysSelected()
+{
+    QFETCH(bool, reversed);
+    QFETCH(QDate, date);
+    QFETCH(int, row);
+
+    PurseCategoryList& categories = *m_panel->purseCategoryList();
+    PurseEntryList& entries = *m_panel->purseEntryList();
+    select(categories, {2});
+    settle();
+    if (reversed)
+        entries.reverseOrder();
+    entries.setDialogRunner([&date](QDialog& dialog) {
+        auto& record = static_cast<PurseRecordDialog&>(dialog);
+        record.setDate(date);
+        record.setNoteText(u"  new  "_s);
+        record.setAmountText(u"4.5 tea"_s);
+        return true;
+    });
+    entries.add();
+    QCOMPARE(entries.selectedRowNumbers(), QList<int>{row});
+    const PurseEntry* added = entries.entryModel()->recordAt(row);
+    QCOMPARE(added, m_store->at(1)->entries.at(3));
+    QCOMPARE(added->note, QByteArray("new"));
+    QCOMPARE(added->amount, 4.5);
+    QCOMPARE(QDate(added->year, added->month, added->day), date);
+
+    QTRY_VERIFY(!entries.isSettling());
+    QCOMPARE(m_panel->purseStatsList()->statistics().text(0, 2), u"54.50"_s);
+    QCOMPARE(categories.model()->index(2, 1).data().toString(), u"54.50"_s);
+    QTRY_COMPARE(m_panel->purseTotalBox()->text(), u"54.50"_s);
+}
+
+void TestPursePanel::panelTotal_data()
+{
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("none") << QList<int>{} << u"1130.00"_s << QString();
+    QTest::newRow("one") << QList<int>{1} << u"80.00"_s << u"car"_s;
+    QTest::newRow("several") << QList<int>{3, 1} << u"1080.00"_s << u"car"_s;
+    QTest::newRow("with an empty one") << QList<int>{0, 2} << u"50.00"_s << u"books"_s;
+}
+
+void TestPursePanel::panelTotal()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, total);
+    QFETCH(QString, shown);
+
+    QCOMPARE(m_panel->purseTotalBox()->text(), u"1130.00"_s);
+    select(*m_panel->purseCategoryList(), rows);
+    QTRY_COMPARE(m_panel->purseTotalBox()->text(), total);
+    const PurseCategory* category = m_panel->purseEntryList()->category();
+    QCOMPARE(category ? QString::fromLatin1(category->name) : QString(), shown);
+}
+
+void TestPursePanel::editEntry_data()
+{
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("amount");
+
+    QTest::newRow("unchanged keeps all decimals") << 12.345 << QString() << 12.345;
+    QTest::newRow("retyped") << 12.345 << u"12.3"_s << 12.3;
+    QTest::newRow("letters") << 12.5 << u"lunch"_s << 0.0;
+    QTest::newRow("blanks around the shown text") << 2.999 << u" 3.00 "_s << 2.999;
+}
+
+void TestPursePanel::editEntry()
+{
+    QFETCH(double, stored);
+    QFETCH(QString, typed);
+    QFETCH(double, amount);
+
+    PurseCategory* category = m_store->at(2);
+    PurseEntry* entry = addEntry(*category, QDate(2005, 2, 31 - 3), stored, "lunch");
+    entry->month = 13; // damaged: the date picker cannot show it
+    PurseEntryList& entries = *m_panel->purseEntryList();
+    select(*m_panel->purseCategoryList(), {0});
+    settle();
+    entries.selectOnlyRow(0);
+    QString shownAmount;
+    entries.setDialogRunner([&](QDialog& dialog) {
+        auto& record = static_cast<PurseRecordDialog&>(dialog);
+        shownAmount = record.amountText();
+        if (!typed.isNull())
+            record.setAmountText(typed);
+        return true;
+    });
+    entries.edit();
+    QCOMPARE(shownAmount, QString::number(stored, 'f', 2));
+    QCOMPARE(entry->amount, amount);
+    QCOMPARE(entry->month, 13);
+    QCOMPARE(entry->note, QByteArray("lunch"));
+}
+
+void TestPursePanel::removeCategories_data()
+{
+    QTest::addColumn<Prompts::Answer>("answer");
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QString>("total");
+
+    QTest::newRow("No") << Prompts::Answer::No << QList<int>{1, 2}
+                        << QStringList{u"books"_s, u"car"_s, u"Food"_s, u"rent"_s} << u"130.00"_s;
+    QTest::newRow("Yes") << Prompts::Answer::Yes << QList<int>{1, 2}
+                         << QStringList{u"books"_s, u"rent"_s} << u"1000.00"_s;
+    QTest::newRow("all") << Prompts::Answer::Yes << QList<int>{0, 1, 2, 3} << QStringList{}
+                         << u"0.00"_s;
+}
+
+void TestPursePanel::removeCategories()
+{
+    QFETCH(Prompts::Answer, answer);
+    QFETCH(QList<int>, rows);
+    QFETCH(QStringList, left);
+    QFETCH(QString, total);
+
+    test::FakePrompts prompts;
+    prompts.answers << answer;
+    PurseCategoryList& categories = *m_panel->purseCategoryList();
+    select(categories, rows);
+    settle();
+    categories.remove();
+    QCOMPARE(prompts.messages, QStringList{u"Remove selected Items?"_s});
+    QCOMPARE(column(*categories.model(), 0), left);
+    QCOMPARE(m_store->count(), left.size());
+    QTRY_COMPARE(m_panel->purseTotalBox()->text(), total);
+    QTRY_VERIFY(!categories.isSettling());
+    if (left.isEmpty()) {
+        QCOMPARE(m_panel->purseEntryList()->model()->rowCount(), 0);
+        QVERIFY(m_panel->purseStatsList()->statistics().isBlank());
+    }
+}
+
+void TestPursePanel::renameRefreshesTotal_data()
+{
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("OK") << true << QStringList{u"car"_s, u"Food"_s, u"rent"_s, u"Zoo"_s};
+    QTest::newRow("Cancel") << false << QStringList{u"books"_s, u"car"_s, u"Food"_s, u"rent"_s};
+}
+
+void TestPursePanel::renameRefreshesTotal()
+{
+    QFETCH(bool, accepted);
+    QFETCH(QStringList, names);
+
+    PurseCategoryList& categories = *m_panel->purseCategoryList();
+    select(categories, {0});
+    settle();
+    m_panel->purseTotalBox()->setText(u"typed"_s);
+    categories.setDialogRunner([accepted](QDialog& dialog) {
+        static_cast<PurseCategoryDialog&>(dialog).setName(u"  Zoo "_s);
+        return accepted;
+    });
+    categories.edit();
+    QCOMPARE(column(*categories.model(), 0), names);
+    QTRY_COMPARE(m_panel->purseTotalBox()->text(), u"0.00"_s);
+}
+
+void TestPursePanel::okRules_data()
+{
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<bool>("recordOk");
+    QTest::addColumn<bool>("categoryOk");
+
+    QTest::newRow("both") << u"lunch"_s << u"12"_s << true << true;
+    QTest::newRow("blank amount") << u"lunch"_s << u" \t"_s << false << true;
+    QTest::newRow("blank note") << u"   "_s << u"12"_s << false << false;
+    QTest::newRow("letters as amount") << u"x"_s << u"abc"_s << true << true;
+    QTest::newRow("empty") << QString() << QString() << false << false;
+}
+
+void TestPursePanel::okRules()
+{
+    QFETCH(QString, note);
+    QFETCH(QString, amount);
+    QFETCH(bool, recordOk);
+    QFETCH(bool, categoryOk);
+
+    PurseRecordDialog record(m_clock);
+    QVERIFY(!record.isOkEnabled());
+    QCOMPARE(record.date(), m_clock.today());
+    record.setNoteText(note);
+    record.setAmountText(amount);
+    QCOMPARE(record.isOkEnabled(), recordOk);
+
+    PurseCategoryDialog category;
+    category.setName(note);
+    QCOMPARE(category.isOkEnabled(), categoryOk);
+}
+
+DVK_TEST(TestPursePanel);
+
+} // namespace dvk
+
+#include "tst_pursepanel.moc"

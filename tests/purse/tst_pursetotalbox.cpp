@@ -1,0 +1,129 @@
+#include "FakeClock.h"
+#include "PurseTotalBox.h"
+#include "TestRegistry.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+
+class TestPurseTotalBox final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void enter_data();
+    void enter();
+    void enterNeverReachesDefaultButton_data();
+    void enterNeverReachesDefaultButton();
+    void readOnlyWithoutEngine();
+
+private:
+    test::FakeClock m_clock;
+    std::unique_ptr<RecordList<PurseCategory>> m_store;
+};
+
+void TestPurseTotalBox::init()
+{
+    m_store = std::make_unique<RecordList<PurseCategory>>(m_clock);
+    for (const double amount : {12.5, 30.25}) {
+        PurseCategory* category = m_store->add();
+        category->entries.add()->amount = amount;
+    }
+}
+
+void TestPurseTotalBox::cleanup()
+{
+    m_store.reset();
+}
+
+void TestPurseTotalBox::enter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("selected");
+
+    QTest::newRow("arithmetic") << u"2*(3+4)"_s << u"14.00"_s << u"14.00"_s;
+    QTest::newRow("blanks around") << u"  10/4 "_s << u"2.50"_s << u"2.50"_s;
+    QTest::newRow("incomplete") << u"1/"_s << u"Error"_s << u"Error"_s;
+    QTest::newRow("undefined name") << u"lunch*2"_s << u"Error"_s << u"Error"_s;
+    QTest::newRow("shown result again") << u"42.75"_s << u"42.75"_s << u"42.75"_s;
+    QTest::newRow("blanks only") << u"   "_s << u"42.75"_s << QString();
+    QTest::newRow("empty") << QString() << u"42.75"_s << QString();
+}
+
+void TestPurseTotalBox::enter()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, selected);
+
+    PurseTotalBox box(*m_store);
+    QVERIFY(box.isEngineStarted());
+    QVERIFY(!box.isReadOnly());
+    QCOMPARE(box.text(), u"42.75"_s);
+    box.setText(typed);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(box.text(), shown);
+    QCOMPARE(box.selectedText(), selected);
+
+    // Leaving the box, as Tab does, brings the total back.
+    box.setText(u"99"_s);
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(&box, &focusOut);
+    QCOMPARE(box.text(), u"42.75"_s);
+}
+
+void TestPurseTotalBox::enterNeverReachesDefaultButton_data()
+{
+    QTest::addColumn<bool>("engine");
+    QTest::addColumn<Qt::Key>("key");
+
+    QTest::newRow("Return") << true << Qt::Key_Return;
+    QTest::newRow("keypad Enter") << true << Qt::Key_Enter;
+    QTest::newRow("no engine") << false << Qt::Key_Return;
+}
+
+void TestPurseTotalBox::enterNeverReachesDefaultButton()
+{
+    QFETCH(bool, engine);
+    QFETCH(Qt::Key, key);
+
+    QDialog dialog;
+    auto* box = new PurseTotalBox(*m_store, nullptr, [engine](ScriptEvaluator& evaluator) {
+        return engine && evaluator.start();
+    });
+    auto* button = new QPushButton(u"OK"_s);
+    button->setDefault(true);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(box);
+    layout->addWidget(button);
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    dialog.show();
+    box->setText(u"1+1"_s);
+    QTest::keyClick(box, key);
+    // Without an engine Enter takes the normal route and the default button fires.
+    QCOMPARE(clicked.count(), engine ? 0 : 1);
+    QCOMPARE(box->text(), engine ? u"2.00"_s : u"1+1"_s);
+}
+
+void TestPurseTotalBox::readOnlyWithoutEngine()
+{
+    PurseTotalBox box(*m_store, nullptr, [](ScriptEvaluator&) { return false; });
+    QVERIFY(!box.isEngineStarted());
+    QVERIFY(box.isReadOnly());
+    QCOMPARE(box.text(), u"42.75"_s);
+}
+
+DVK_TEST(TestPurseTotalBox);
+
+} // namespace dvk
+
+#include "tst_pursetotalbox.moc"
