@@ -1,0 +1,222 @@
+#include "NotesPanel.h"
+
+#include "IconLibrary.h"
+#include "ImageCenterDialog.h"
+#include "NoteDialog.h"
+#include "NoteEditor.h"
+#include "NotesModel.h"
+#include "Prompts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QScopeGuard>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace dvk {
+namespace {
+
+const QMimeData* clipboardData()
+{
+    return QGuiApplication::clipboard()->mimeData();
+}
+
+} // namespace
+
+const QString NotesPanel::RemoveQuestion = u"Remove selected Items?"_s;
+
+NotesPanel::NotesPanel(RecordList<NoteRecord>& notes, const Clock& clock, QWidget* parent)
+    : NotesPanelFrame(new QListView, parent)
+    , m_notes(notes)
+    , m_clock(clock)
+    , m_view(static_cast<QListView*>(view()))
+    , m_model(new NotesModel(&IconLibrary::instance(), this))
+    , m_runDialog([](NoteDialog& dialog) { return dialog.exec() == QDialog::Accepted; })
+    , m_chooseIcon([](QWidget* parent, int current) -> std::optional<int> {
+        ImageCenterDialog dialog(current, parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.chosenIndex();
+    })
+{
+    m_view->setViewMode(QListView::IconMode);
+    m_view->setMovement(QListView::Static);
+    m_view->setFlow(QListView::LeftToRight);
+    m_view->setWrapping(true);
+    m_view->setResizeMode(QListView::Adjust);
+    m_view->setIconSize(QSize(IconLibrary::LargeSize, IconLibrary::LargeSize));
+    // Equal cells let the view place thousands of icons without measuring each label.
+    m_view->setUniformItemSizes(true);
+    m_view->setGridSize(QSize(CellWidth, IconLibrary::LargeSize + 2 * fontMetrics().height() + 12));
+    m_view->setWordWrap(true);
+    m_view->setTextElideMode(Qt::ElideRight);
+    m_view->setSpacing(0);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setSelectionRectVisible(true);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setDragEnabled(false);
+    m_view->setFrameShape(QFrame::StyledPanel);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->setModel(m_model);
+
+    correctImageIndexes(m_notes, IconLibrary::instance().count());
+    std::vector<NoteRecord*> rows;
+    rows.reserve(size_t(m_notes.count()));
+    for (NoteRecord* note : m_notes)
+        rows.push_back(note);
+    m_model->setNotes(rows);
+
+    connect(m_view, &QWidget::customContextMenuRequested, this, &NotesPanel::showContextMenu);
+    connect(m_view, &QAbstractItemView::doubleClicked, this,
+            [this] { QMetaObject::invokeMethod(this, &NotesPanel::edit, Qt::QueuedConnection); });
+}
+
+NotesPanel::~NotesPanel() = default;
+
+void NotesPanel::correctImageIndexes(const RecordList<NoteRecord>& notes, int iconCount)
+{
+    if (iconCount <= 0)
+        return;
+    for (NoteRecord* note : notes) {
+        if (note->imageIndex < 0 || note->imageIndex >= iconCount)
+            note->imageIndex = 0;
+    }
+}
+
+void NotesPanel::setDialogRunner(DialogRunner runner)
+{
+    m_runDialog = std::move(runner);
+}
+
+void NotesPanel::setIconChooser(IconChooser chooser)
+{
+    m_chooseIcon = std::move(chooser);
+}
+
+QList<int> NotesPanel::selectedRows() const
+{
+    QList<int> rows;
+    const QModelIndexList indexes = m_view->selectionModel()->selectedIndexes();
+    rows.reserve(indexes.size());
+    for (const QModelIndex& index : indexes)
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void NotesPanel::selectOnly(int row)
+{
+    const QModelIndex index = m_model->index(row);
+    m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    m_view->scrollTo(index);
+}
+
+void NotesPanel::add()
+{
+    NoteDialog dialog(m_clock, this);
+    if (!m_runDialog(dialog))
+        return;
+    NoteRecord* note = m_notes.add();
+    dialog.storeInto(*note);
+    note->imageIndex = 0;
+    selectOnly(m_model->append(note));
+}
+
+void NotesPanel::paste()
+{
+    const QMimeData* data = clipboardData();
+    if (!data || !data->hasText())
+        return;
+    const QString text = data->text();
+    // A note longer than the editor takes could never be opened without freezing the window;
+    // the text stays on the clipboard.
+    if (text.size() > NoteEditor::MaxLength) {
+        Prompts::current().message(this, NoteEditor::TooLongMessage, Prompts::Buttons::Ok,
+                                   Prompts::Icon::Warning);
+        return;
+    }
+    NoteRecord* note = m_notes.add();
+    note->text = text.toLocal8Bit();
+    m_model->append(note);
+}
+
+void NotesPanel::edit()
+{
+    const QList<int> rows = selectedRows();
+    NoteRecord* note = rows.isEmpty() ? nullptr : m_model->noteAt(rows.first());
+    if (!note)
+        return;
+    NoteDialog dialog(m_clock, this);
+    dialog.loadFrom(*note);
+    if (!m_runDialog(dialog))
+        return;
+    dialog.storeInto(*note);
+    m_model->noteChanged(rows.first());
+}
+
+void NotesPanel::chooseImage()
+{
+    const QList<int> rows = selectedRows();
+    const NoteRecord* first = rows.isEmpty() ? nullptr : m_model->noteAt(rows.first());
+    if (!first)
+        return;
+    const std::optional<int> chosen = m_chooseIcon(this, first->imageIndex);
+    if (!chosen)
+        return;
+    for (const int row : rows) {
+        m_model->noteAt(row)->imageIndex = *chosen;
+        m_model->noteChanged(row);
+    }
+}
+
+void NotesPanel::remove()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    if (Prompts::current().message(this, RemoveQuestion, Prompts::Buttons::YesNo,
+                                   Prompts::Icon::Question) != Prompts::Answer::Yes)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    QSet<const NoteRecord*> doomed;
+    for (const int row : rows)
+        doomed.insert(m_model->noteAt(row));
+    // The icons go first, so the list never shows a destroyed note.
+    m_model->removeNotes(doomed);
+    m_notes.removeAll(doomed);
+}
+
+std::unique_ptr<QMenu> NotesPanel::makeContextMenu()
+{
+    auto menu = std::make_unique<QMenu>(this);
+    const qsizetype selected = m_view->selectionModel()->selectedIndexes().size();
+    const QMimeData* data = clipboardData();
+    connect(menu->addAction(u"Add..."_s), &QAction::triggered, this, &NotesPanel::add);
+    QAction* paste = menu->addAction(u"Paste"_s);
+    connect(paste, &QAction::triggered, this, &NotesPanel::paste);
+    paste->setEnabled(data && data->hasText());
+    QAction* edit = menu->addAction(u"Edit..."_s);
+    connect(edit, &QAction::triggered, this, &NotesPanel::edit);
+    edit->setEnabled(selected == 1);
+    QAction* image = menu->addAction(u"Image..."_s);
+    connect(image, &QAction::triggered, this, &NotesPanel::chooseImage);
+    image->setEnabled(selected == 1);
+    menu->addSeparator();
+    QAction* remove = menu->addAction(u"Remove"_s);
+    connect(remove, &QAction::triggered, this, &NotesPanel::remove);
+    remove->setEnabled(selected > 0);
+    return menu;
+}
+
+void NotesPanel::showContextMenu(const QPoint& pos)
+{
+    const std::unique_ptr<QMenu> menu = makeContextMenu();
+    menu->exec(m_view->viewport()->mapToGlobal(pos));
+}
+
+} // namespace dvk
