@@ -1,0 +1,285 @@
+#include "CharFormatRecord.h"
+#include "FakePrompts.h"
+#include "NoteEditor.h"
+#include "NoteLinks.h"
+#include "OpenLink.h"
+#include "SettingsStore.h"
+#include "TestRegistry.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool menuEntryEnabled(QMenu& menu, const QString& text)
+{
+    const QList<QAction*> actions = menu.actions();
+    for (const QAction* action : actions) {
+        if (action->text() == text)
+            return action->isEnabled();
+    }
+    qFatal("no menu entry %s", qPrintable(text));
+}
+
+} // namespace
+
+class TestNoteEditor final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { dvk::SettingsStore().remove(dvk::SettingsStore::RichEditDefaultFont); }
+
+    void formattedPasteBecomesPlain_data()
+    {
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::newRow("menu") << false;
+        QTest::newRow("Ctrl+V") << true;
+    }
+    void formattedPasteBecomesPlain()
+    {
+        QFETCH(bool, byKeyboard);
+        auto data = std::make_unique<QMimeData>();
+        data->setHtml(u"<b>bold</b> <i>and</i> <span style='font-size:40pt'>big</span>"_s);
+        data->setText(u"bold and big"_s);
+        QGuiApplication::clipboard()->setMimeData(data.release());
+        dvk::NoteEditor editor;
+        if (byKeyboard)
+            QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
+        else
+            editor.pasteClipboard();
+        QCOMPARE(editor.toPlainText(), u"bold and big"_s);
+        QTextCursor cursor(editor.document());
+        cursor.setPosition(2);
+        QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Normal));
+        QVERIFY(!cursor.charFormat().fontItalic());
+        QCOMPARE(editor.document()->blockCount(), 1);
+        editor.undo();
+        QCOMPARE(editor.toPlainText(), QString());
+    }
+
+    void clipboardCommands_data()
+    {
+        QTest::addColumn<int>("selectionStart");
+        QTest::addColumn<int>("selectionEnd");
+        QTest::addColumn<QKeyCombination>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("clipboard");
+        const QKeyCombination copy(Qt::ControlModifier, Qt::Key_C);
+        const QKeyCombination copyInsert(Qt::ControlModifier, Qt::Key_Insert);
+        const QKeyCombination cut(Qt::ControlModifier, Qt::Key_X);
+        const QKeyCombination cutDelete(Qt::ShiftModifier, Qt::Key_Delete);
+        const QKeyCombination paste(Qt::ShiftModifier, Qt::Key_Insert);
+        QTest::newRow("copy, nothing selected") << 2 << 2 << copy << u"abcdef"_s << u"keep"_s;
+        QTest::newRow("cut, nothing selected") << 2 << 2 << cut << u"abcdef"_s << u"keep"_s;
+        QTest::newRow("Shift+Delete, nothing selected")
+            << 2 << 2 << cutDelete << u"abcdef"_s << u"keep"_s;
+        QTest::newRow("copy") << 1 << 3 << copy << u"abcdef"_s << u"bc"_s;
+        QTest::newRow("Ctrl+Insert") << 3 << 1 << copyInsert << u"abcdef"_s << u"bc"_s;
+        QTest::newRow("cut") << 1 << 3 << cut << u"adef"_s << u"bc"_s;
+        QTest::newRow("Shift+Delete") << 1 << 3 << cutDelete << u"adef"_s << u"bc"_s;
+        QTest::newRow("Shift+Insert") << 1 << 3 << paste << u"akeepdef"_s << u"keep"_s;
+    }
+    void clipboardCommands()
+    {
+        QFETCH(int, selectionStart);
+        QFETCH(int, selectionEnd);
+        QFETCH(QKeyCombination, keys);
+        QFETCH(QString, text);
+        QFETCH(QString, clipboard);
+        QGuiApplication::clipboard()->setText(u"keep"_s);
+        dvk::NoteEditor editor;
+        editor.setNoteText(u"abcdef"_s);
+        QTextCursor cursor(editor.document());
+        cursor.setPosition(selectionStart);
+        cursor.setPosition(selectionEnd, QTextCursor::KeepAnchor);
+        editor.setTextCursor(cursor);
+        const auto menu = editor.makeContextMenu();
+        const bool selected = selectionStart != selectionEnd;
+        QCOMPARE(menuEntryEnabled(*menu, u"Cut"_s), selected);
+        QCOMPARE(menuEntryEnabled(*menu, u"Copy"_s), selected);
+        QCOMPARE(menuEntryEnabled(*menu, u"Paste"_s), true);
+        QTest::keyClick(&editor, keys.key(), keys.keyboardModifiers());
+        QCOMPARE(editor.toPlainText(), text);
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    }
+
+    void undoByCtrlBackspace()
+    {
+        dvk::NoteEditor editor;
+        QTest::keyClicks(&editor, u"one"_s);
+        QTest::keyClick(&editor, Qt::Key_Backspace, Qt::ControlModifier);
+        QCOMPARE(editor.toPlainText(), QString());
+    }
+
+    void pasteMenuNeedsText()
+    {
+        auto data = std::make_unique<QMimeData>();
+        data->setData(u"image/png"_s, "\x89PNG");
+        QGuiApplication::clipboard()->setMimeData(data.release());
+        dvk::NoteEditor editor;
+        QVERIFY(!menuEntryEnabled(*editor.makeContextMenu(), u"Paste"_s));
+        editor.pasteClipboard();
+        QCOMPARE(editor.toPlainText(), QString());
+    }
+
+    void pasteBeyondLimitIsRefused()
+    {
+        dvk::test::FakePrompts prompts;
+        const QString clip(dvk::NoteEditor::MaxLength - 2, u'x');
+        QGuiApplication::clipboard()->setText(clip);
+        dvk::NoteEditor editor;
+        editor.setNoteText(u"abc"_s);
+        editor.pasteClipboard();
+        QCOMPARE(editor.toPlainText(), u"abc"_s);
+        QCOMPARE(prompts.messages, QStringList{dvk::NoteEditor::TooLongMessage});
+        QCOMPARE(QGuiApplication::clipboard()->text().size(), clip.size());
+        // Replacing a selection frees its room.
+        editor.selectAll();
+        editor.pasteClipboard();
+        QCOMPARE(editor.toPlainText().size(), clip.size());
+        QCOMPARE(editor.wordWrapMode(), QTextOption::WrapAnywhere);
+    }
+
+    void fontRecordLength_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("59 bytes") << 59 << false;
+        QTest::newRow("60 bytes") << 60 << true;
+        QTest::newRow("61 bytes") << 61 << false;
+    }
+    void fontRecordLength()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, used);
+        dvk::CharFormatRecord record;
+        record.mask = dvk::CharFormatRecord::MaskSize | dvk::CharFormatRecord::MaskFace;
+        record.heightTwips = 31 * 20;
+        record.faceName = "DVK Test Face";
+        QByteArray bytes = record.toBytes();
+        bytes.resize(length);
+        dvk::SettingsStore().writeBytes(dvk::SettingsStore::RichEditDefaultFont, bytes);
+        const dvk::NoteEditor plain(nullptr, QString());
+        const dvk::NoteEditor editor;
+        QCOMPARE(editor.font().pointSizeF(), used ? 31.0 : plain.font().pointSizeF());
+        QCOMPARE(editor.font().family(), used ? u"DVK Test Face"_s : plain.font().family());
+    }
+
+    void fontChoiceKeepsSizeAndFaceOnly()
+    {
+        dvk::test::FakePrompts prompts;
+        QFont chosen(u"DejaVu Serif"_s, 17);
+        chosen.setBold(true);
+        chosen.setItalic(true);
+        chosen.setUnderline(true);
+        prompts.fonts << chosen;
+        {
+            dvk::NoteEditor editor;
+            editor.setNoteText(u"abc"_s);
+            editor.chooseFont();
+            QCOMPARE(editor.font().pointSize(), 17);
+            QVERIFY(!editor.font().bold());
+        }
+        const QByteArray stored = dvk::SettingsStore()
+                                      .readBytes(dvk::SettingsStore::RichEditDefaultFont)
+                                      .value_or(QByteArray());
+        QCOMPARE(stored.size(), 60);
+        QCOMPARE(stored.left(4), QByteArray("\x3c\0\0\0", 4));
+        QCOMPARE(stored.mid(12, 4), QByteArray("\x54\x01\0\0", 4)); // 340 twips
+        QCOMPARE(stored.mid(26, 13), QByteArray("DejaVu Serif\0", 13));
+        QCOMPARE(stored.mid(8, 4), QByteArray(4, '\0')); // no effects
+        const dvk::NoteEditor later;
+        QCOMPARE(later.font().family(), u"DejaVu Serif"_s);
+        QCOMPARE(later.font().pointSize(), 17);
+        QVERIFY(!later.font().bold());
+        QVERIFY(!later.font().italic());
+        QVERIFY(!later.font().underline());
+    }
+
+    void storedEffectsAndDamagedSizeIgnored()
+    {
+        dvk::CharFormatRecord record;
+        record.mask = dvk::CharFormatRecord::MaskSize | dvk::CharFormatRecord::MaskBold |
+                      dvk::CharFormatRecord::MaskItalic;
+        record.effects = 3;
+        record.heightTwips = -5;
+        dvk::SettingsStore().writeBytes(dvk::SettingsStore::RichEditDefaultFont, record.toBytes());
+        const dvk::NoteEditor plain(nullptr, QString());
+        const dvk::NoteEditor editor;
+        QCOMPARE(editor.font().pointSizeF(), plain.font().pointSizeF());
+        QVERIFY(!editor.font().bold());
+        QVERIFY(!editor.font().italic());
+    }
+
+    void findLinks_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("links");
+        QTest::newRow("none") << u"no links here: at all"_s << QStringList{};
+        QTest::newRow("web in sentence")
+            << u"See (https://example.org/a?b=1)."_s << QStringList{u"https://example.org/a?b=1"_s};
+        QTest::newRow("capital scheme") << u"HTTP://X.ORG"_s << QStringList{u"HTTP://X.ORG"_s};
+        QTest::newRow("bare mail and mailto")
+            << u"joe@example.org, mailto:ann@example.org"_s
+            << QStringList{u"joe@example.org"_s, u"mailto:ann@example.org"_s};
+        QTest::newRow("other schemes") << u"ftp://x.org C:\\dir file:///tmp"_s << QStringList{};
+        QTest::newRow("scheme alone") << u"http:// mailto: joe@"_s << QStringList{};
+        QTest::newRow("at first") << u"@someone"_s << QStringList{};
+    }
+    void findLinks()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, links);
+        QStringList found;
+        const QList<dvk::NoteLink> all = dvk::findNoteLinks(line);
+        for (const dvk::NoteLink& link : all)
+            found << line.mid(link.start, link.length);
+        QCOMPARE(found, links);
+    }
+
+    void linkOpensOnLeftClickOnly_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QString>("opened");
+        // "go http://example.org/x now joe@example.org."
+        QTest::newRow("left on web") << 8 << Qt::LeftButton << u"http://example.org/x"_s;
+        QTest::newRow("right on web") << 8 << Qt::RightButton << QString();
+        QTest::newRow("middle on web") << 8 << Qt::MiddleButton << QString();
+        QTest::newRow("left on mail") << 32 << Qt::LeftButton << u"mailto:joe@example.org"_s;
+        QTest::newRow("left on word") << 1 << Qt::LeftButton << QString();
+    }
+    void linkOpensOnLeftClickOnly()
+    {
+        QFETCH(int, position);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QString, opened);
+        QStringList urls;
+        dvk::SetUrlOpener([&urls](const QUrl& url) { urls << url.toString(); });
+        const auto restore = qScopeGuard([] { dvk::SetUrlOpener({}); });
+        dvk::NoteEditor editor;
+        editor.setContextMenuPolicy(Qt::NoContextMenu);
+        editor.setNoteText(u"go http://example.org/x now joe@example.org."_s);
+        editor.resize(500, 200);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QTextCursor cursor(editor.document());
+        cursor.setPosition(position);
+        const QRect at = editor.cursorRect(cursor);
+        QTest::mouseClick(editor.viewport(), button, {}, at.center() + QPoint(3, 0));
+        QCOMPARE(urls, opened.isEmpty() ? QStringList{} : QStringList{opened});
+        QTRY_COMPARE(editor.linkSelections().size(), 2);
+    }
+};
+
+DVK_TEST(TestNoteEditor);
+
+#include "tst_noteeditor.moc"
