@@ -5,6 +5,7 @@
 #include "IconLibrary.h"
 #include "ImageCenterDialog.h"
 #include "ItemNoteModel.h"
+#include "NoteDialog.h"
 #include "Prompts.h"
 
 #include <QApplication>
@@ -27,12 +28,20 @@ std::optional<int> runImageCenter(QWidget* parent, int current)
     return dialog.chosenIndex();
 }
 
-// Runs "DVK Note". TODO(archives): the note dialog is not in the tree yet.
-ItemNoteList::NoteEditor defaultNoteEditor()
+// Runs "DVK Note" preset with a date (kept at today when it does not exist) and a text.
+ItemNoteList::NoteEditor noteDialogRunner(const Clock& clock)
 {
-    return [](QWidget*, const ItemNoteList::NoteInput&) -> std::optional<ItemNoteList::NoteInput> {
-        return std::nullopt;
-    };
+    return
+        [&clock](QWidget* parent,
+                 const ItemNoteList::NoteInput& preset) -> std::optional<ItemNoteList::NoteInput> {
+            NoteDialog dialog(clock, parent);
+            if (preset.date.isValid())
+                dialog.setDate(preset.date);
+            dialog.setText(preset.text);
+            if (dialog.exec() != QDialog::Accepted)
+                return std::nullopt;
+            return ItemNoteList::NoteInput{dialog.date(), dialog.text()};
+        };
 }
 
 bool clipboardHasText()
@@ -58,7 +67,7 @@ ItemNoteList::ItemNoteList(DataStore& store, const IconLibrary& icons, QWidget* 
     : ArchiveListView(parent)
     , m_store(store)
     , m_model(new ItemNoteModel(icons, this))
-    , m_editNote(defaultNoteEditor())
+    , m_editNote(noteDialogRunner(store.clock()))
     , m_chooseIcon(&runImageCenter)
 {
     setModel(m_model);
