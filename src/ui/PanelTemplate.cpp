@@ -3,6 +3,7 @@
 #include "DialogUnits.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTableView>
 
 namespace dvk {
@@ -28,6 +29,14 @@ QWidget* PanelTemplate::adoptBox(QWidget* widget, QWidget* panel)
 {
     if (!widget)
         widget = new QComboBox(panel);
+    widget->setParent(panel);
+    return widget;
+}
+
+QWidget* PanelTemplate::adoptLine(QWidget* widget, QWidget* panel)
+{
+    if (!widget)
+        widget = new QLineEdit(panel);
     widget->setParent(panel);
     return widget;
 }

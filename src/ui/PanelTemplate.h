@@ -16,6 +16,8 @@ public:
     static QWidget* adopt(QWidget* widget, QWidget* panel);
     // Same for a drop-down box.
     static QWidget* adoptBox(QWidget* widget, QWidget* panel);
+    // Same for a one-line text box.
+    static QWidget* adoptLine(QWidget* widget, QWidget* panel);
 };
 
 } // namespace dvk

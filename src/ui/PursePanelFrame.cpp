@@ -8,7 +8,7 @@ PursePanelFrame::PursePanelFrame(QWidget* categoryList, QWidget* totalBox, QWidg
                                  QWidget* statsList, QWidget* parent)
     : SplitterPanel(parent)
     , m_categoryList(PanelTemplate::adopt(categoryList, this))
-    , m_totalBox(PanelTemplate::adoptBox(totalBox, this))
+    , m_totalBox(PanelTemplate::adoptLine(totalBox, this))
     , m_entryList(PanelTemplate::adopt(entryList, this))
     , m_statsList(PanelTemplate::adopt(statsList, this))
 {

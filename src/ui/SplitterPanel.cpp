@@ -109,6 +109,21 @@ void SplitterPanel::hideEvent(QHideEvent* event)
     PanelWidget::hideEvent(event);
 }
 
+void SplitterPanel::childEvent(QChildEvent* event)
+{
+    // The panes would inherit a split cursor left on the panel; they tell when the mouse enters.
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    PanelWidget::childEvent(event);
+}
+
+bool SplitterPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter && !m_dragging)
+        unsetCursor();
+    return PanelWidget::eventFilter(watched, event);
+}
+
 void SplitterPanel::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())

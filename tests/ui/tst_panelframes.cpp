@@ -46,6 +46,9 @@ void TestPanelFrames::dragPurseBar()
     QCOMPARE(panel.barAt(start), SplitterPanel::Bar::Vertical);
     QCOMPARE(panel.barAt(QPoint(bar.left() - 1, 100)), SplitterPanel::Bar::None);
 
+    QTest::mouseMove(&panel, start + QPoint(-20, 0));
+    QTest::mouseMove(&panel, start);
+    QCOMPARE(panel.cursor().shape(), Qt::SplitHCursor);
     QTest::mousePress(&panel, Qt::LeftButton, {}, start);
     QCOMPARE(panel.draggedBar(), SplitterPanel::Bar::Vertical);
     QTest::mouseMove(&panel, QPoint(target, 120));
@@ -61,6 +64,15 @@ void TestPanelFrames::dragPurseBar()
     QCOMPARE(image.pixelColor(dropAt - 1, 50), SplitterPanel::Background);
     QCOMPARE(image.pixelColor(dropAt, 50), SplitterPanel::Background);
     QVERIFY(image.pixelColor(dropAt + 1, 50) != SplitterPanel::Background);
+
+    // Entering a pane takes the split cursor away, so the pane does not inherit it.
+    QWidget* pane = panel.childAt(dropAt - 8, 50);
+    while (pane && pane->parentWidget() != &panel)
+        pane = pane->parentWidget();
+    QVERIFY(pane);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(pane, &enter);
+    QCOMPARE(panel.cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestPanelFrames::noDragUnderAnotherGrab()
