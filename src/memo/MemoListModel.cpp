@@ -14,13 +14,15 @@ MemoListModel::MemoListModel(const MemoSchedule& schedule, const IconLibrary* ic
     , m_schedule(schedule)
     , m_icons(icons)
 {
-    if (m_icons) {
-        connect(m_icons, &IconLibrary::changed, this, [this] {
-            if (!m_memos.empty())
-                Q_EMIT dataChanged(index(0, TimeColumn), index(rowCount() - 1, TimeColumn),
-                                   {Qt::DecorationRole});
-        });
-    }
+    if (m_icons)
+        connect(m_icons, &IconLibrary::changed, this, &MemoListModel::iconsChanged);
+}
+
+void MemoListModel::iconsChanged()
+{
+    if (!m_memos.empty())
+        Q_EMIT dataChanged(index(0, TimeColumn), index(rowCount() - 1, TimeColumn),
+                           {Qt::DecorationRole});
 }
 
 int MemoListModel::rowCount(const QModelIndex& parent) const

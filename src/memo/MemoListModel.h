@@ -51,6 +51,8 @@ public:
     void rowChanged(int row);
 
 private:
+    void iconsChanged();
+
     const MemoSchedule& m_schedule;
     const IconLibrary* m_icons;
     std::vector<MemoRecord*> m_memos;

@@ -4,6 +4,7 @@
 #include "IconLibrary.h"
 #include "ImageCenterDialog.h"
 #include "MemoPropertyDialog.h"
+#include "PanelTemplate.h"
 #include "Prompts.h"
 
 #include <QApplication>
@@ -88,6 +89,7 @@ MemoPanel::MemoPanel(RecordList<MemoRecord>& memos, const Clock& clock, QWidget*
     m_beepTimer.setInterval(BeepMilliseconds);
     m_refreshTimer.start(RefreshMilliseconds);
 
+    resize(PanelTemplate::toPixels(this, 0, 0, 303, 170).size());
     m_view->setGeometry(rect());
     applyColumnWidths();
 }
@@ -258,6 +260,11 @@ void MemoPanel::checkAlerts()
         m_beepTimer.start();
     Q_EMIT memoAlert();
     m_model->sortByDueMoment();
+}
+
+void MemoPanel::postEdit()
+{
+    QMetaObject::invokeMethod(this, &MemoPanel::edit, Qt::QueuedConnection);
 }
 
 void MemoPanel::beepTick()

@@ -68,6 +68,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void postEdit();
     void beepTick();
     void showContextMenu(const QPoint& pos);
     int firstSelectedRow() const;

@@ -44,6 +44,7 @@ MemoPropertyDialog::MemoPropertyDialog(const Clock& clock, QWidget* parent)
     m_text->setTabChangesFocus(true);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setFixedHeight(m_text->fontMetrics().lineSpacing() * 4 + 12);
+    m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 48);
     m_text->installEventFilter(this);
     (new QVBoxLayout(textGroup))->addWidget(m_text);
 
