@@ -1,10 +1,13 @@
 #pragma once
 
-class QWidget;
+#include "MainWindow.h"
 
 namespace dvk {
 
-// Creates the panel the main window shows at `index` (0 Archives, 1 Purse, 2 Memo, 3 Notes).
-QWidget* makePanel(int index, QWidget* parent);
+class DataStore;
+
+// Creates the four panels the main window shows (0 Archives, 1 Purse, 2 Memo, 3 Notes), each
+// working on its part of the store. The Memo panel's alerts make the main window's bar blink.
+MainWindow::PanelFactory makePanelFactory(DataStore& store);
 
 } // namespace dvk

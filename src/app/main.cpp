@@ -24,7 +24,7 @@ int main(int argc, char** argv)
 
     dvk::DataStore store;
     dvk::SingleInstance instance;
-    dvk::AppSteps steps(store, dvk::IconLibrary::instance(), dvk::makePanel);
+    dvk::AppSteps steps(store, dvk::IconLibrary::instance(), dvk::makePanelFactory(store));
 
     dvk::TerminationSignals termination;
     QObject::connect(&termination, &dvk::TerminationSignals::received, &steps,
