@@ -34,6 +34,11 @@ fuzz:
 	@cmake --build --preset fuzz -j $(JOBS)
 	@scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS)
 
+# The Debian package: build/release/dvk_<version>-1_<arch>.deb
+package: setup
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS) --target package
+
 screenshots: build
 	@scripts/screenshots screenshots
 

@@ -1,6 +1,6 @@
 # Installation layout and the Debian package (`cpack -G DEB` in a build folder, `make package`).
 # dvk and dvk-setup go to bin, the desktop entry and the icons to their freedesktop places and
-# the help document, with anything beside it, to share/dvk.
+# the self-contained help document to share/dvk.
 include(GNUInstallDirs)
 
 install(TARGETS dvk dvk-setup RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -20,9 +20,9 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/res/icons/application/dvk.svg)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
 
-# The help document with whatever pictures lie beside it.
-if(EXISTS ${PROJECT_SOURCE_DIR}/res/help)
-    install(DIRECTORY ${PROJECT_SOURCE_DIR}/res/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/dvk)
+# The help document, its pictures folded in.
+if(DVK_HELP_FILE)
+    install(FILES ${DVK_HELP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/dvk)
 endif()
 file(GLOB dvk_package_licenses ${PROJECT_SOURCE_DIR}/res/icons/LICENSE*)
 if(dvk_package_licenses)

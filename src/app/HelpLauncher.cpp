@@ -11,9 +11,15 @@
 
 namespace dvk {
 
+// Beside the program when it was installed by dvk-setup or runs from the build folder; under
+// share/dvk when it came from the Debian package.
 QString HelpLauncher::helpFilePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/DVK.html");
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString beside = folder + QStringLiteral("/DVK.html");
+    const QString shared = folder + QStringLiteral("/../share/dvk/DVK.html");
+    return QFileInfo(beside).isFile() || !QFileInfo(shared).isFile() ? beside
+                                                                     : QFileInfo(shared).canonicalFilePath();
 }
 
 void HelpLauncher::openHelp()

@@ -4,8 +4,8 @@
 
 namespace dvk {
 
-// Opens the help document DVK.html, which lies beside the program, when F1 is pressed in any
-// DVK window. A missing document opens nothing.
+// Opens the help document DVK.html, which lies beside the program (or in share/dvk), when F1 is
+// pressed in any DVK window. A missing document opens nothing.
 class HelpLauncher final : public QObject
 {
     Q_OBJECT
