@@ -97,6 +97,8 @@ NoteEditor::NoteEditor(QWidget* parent, const QString& fontSetting)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     viewport()->setMouseTracking(true);
+    // Tab stops every half inch, as in other plain text editors, rather than Qt's 80 pixels.
+    setTabStopDistance(logicalDpiX() / 2.0);
     if (!m_fontSetting.isEmpty()) {
         if (const auto bytes = SettingsStore().readBytes(m_fontSetting)) {
             if (const auto record = CharFormatRecord::fromBytes(*bytes))
