@@ -55,10 +55,12 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    const double engineStart = bestMilliseconds(5, [] {
+    const auto startEngine = [] {
         ScriptEvaluator evaluator;
         evaluator.start();
-    });
+    };
+    const double firstEngineStart = bestMilliseconds(1, startEngine);
+    const double engineStart = bestMilliseconds(5, startEngine);
 
     RecordList<PurseCategory> categories(Clock::system());
     PurseCategory* big = categories.add();
@@ -100,7 +102,7 @@ int main(int argc, char** argv)
     std::printf("  statistics refresh, all rows selected:  %8.2f ms  (target < 20)\n", refreshAll);
     std::printf("  Reverse Order with all rows selected:   %8.2f ms\n", reverse);
     std::printf("  calculator evaluation:                  %8.3f ms  (target < 1)\n", evaluate);
-    std::printf("  calculator engine start:                %8.2f ms  (target < 100)\n",
-                engineStart);
+    std::printf("  calculator engine start, first / best:  %8.2f / %.2f ms  (target < 100)\n",
+                firstEngineStart, engineStart);
     return 0;
 }

@@ -21,7 +21,7 @@ PurseCategoryDialog::PurseCategoryDialog(QWidget* parent)
     setWindowTitle(u"Purse Category Property"_s);
     m_name->setMaxLength(MaxNameLength);
 
-    auto* label = new QLabel(u"&Name:"_s);
+    auto* label = new QLabel(u"Name:"_s);
     label->setBuddy(m_name);
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(label);

@@ -51,9 +51,9 @@ PurseRecordDialog::PurseRecordDialog(const Clock& clock, QWidget* parent)
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
     };
-    addRow(0, u"&Date:"_s, m_date);
-    addRow(1, u"&Note:"_s, m_note);
-    addRow(2, u"&Amount:"_s, m_amount);
+    addRow(0, u"Date:"_s, m_date);
+    addRow(1, u"Note:"_s, m_note);
+    addRow(2, u"Amount:"_s, m_amount);
     grid->setColumnStretch(1, 1);
     // The date picker needs only the width of a date.
     grid->setAlignment(m_date, Qt::AlignLeft);

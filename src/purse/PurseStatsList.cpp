@@ -2,7 +2,9 @@
 
 #include "PurseColumnWidths.h"
 
+#include <QEvent>
 #include <QHeaderView>
+#include <algorithm>
 
 namespace dvk {
 
@@ -15,9 +17,25 @@ PurseStatsList::PurseStatsList(QWidget* parent)
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
-    // The four rows fit the designed height without a scroll bar.
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fitRows();
     applyColumnWidths();
+}
+
+void PurseStatsList::fitRows()
+{
+    // The four rows share the height, as tight as the text allows and no looser than the other
+    // lists' rows, so that they fit the designed height without a scroll bar.
+    const int text = fontMetrics().height();
+    const int shared = viewport()->height() / PurseStatistics::RowCount;
+    verticalHeader()->setDefaultSectionSize(std::clamp(shared, text, text + 4));
+}
+
+bool PurseStatsList::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Resize)
+        fitRows();
+    return PurseListView::viewportEvent(event);
 }
 
 void PurseStatsList::showStatistics(const PurseStatistics& statistics)

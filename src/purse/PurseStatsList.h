@@ -22,8 +22,11 @@ public:
 
 protected:
     QList<int> columnWidths(int width) const override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
+    void fitRows();
+
     PurseStatsModel* m_model;
 };
 
