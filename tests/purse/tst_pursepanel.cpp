@@ -82,6 +82,7 @@ private Q_SLOTS:
     void editEntry();
     void removeCategories_data();
     void removeCategories();
+    void addCategory();
     void renameRefreshesTotal_data();
     void renameRefreshesTotal();
     void okRules_data();
@@ -345,6 +346,24 @@ void TestPursePanel::removeCategories()
         QCOMPARE(m_panel->purseEntryList()->model()->rowCount(), 0);
         QVERIFY(m_panel->purseStatsList()->statistics().isBlank());
     }
+}
+
+void TestPursePanel::addCategory()
+{
+    PurseCategoryList& categories = *m_panel->purseCategoryList();
+    select(categories, {0, 3});
+    categories.setDialogRunner([](QDialog& dialog) {
+        static_cast<PurseCategoryDialog&>(dialog).setName(u" Clothes  "_s);
+        return true;
+    });
+    categories.add();
+    QCOMPARE(m_store->count(), 5);
+    QCOMPARE(m_store->at(4)->name, QByteArray("Clothes"));
+    QCOMPARE(column(*categories.model(), 0),
+             (QStringList{u"books"_s, u"car"_s, u"Clothes"_s, u"Food"_s, u"rent"_s}));
+    QCOMPARE(categories.selectedRowNumbers(), QList<int>{2});
+    QTRY_COMPARE(m_panel->purseEntryList()->category(), m_store->at(4));
+    QCOMPARE(m_panel->purseTotalBox()->text(), u"0.00"_s);
 }
 
 void TestPursePanel::renameRefreshesTotal_data()
