@@ -31,6 +31,12 @@ ArchiveItemDialog::ArchiveItemDialog(const QStringList& categories, const QStrin
     m_name->setMaxLength(int(std::max<qsizetype>(MaxNameLength, name.size())));
     m_name->setText(name);
     m_name->setReadOnly(!m_nameEditable);
+    if (!m_nameEditable) {
+        // Greyed like a disabled field, so that nobody tries to type a name for several items.
+        QPalette greyed = m_name->palette();
+        greyed.setColor(QPalette::Base, greyed.color(QPalette::Window));
+        m_name->setPalette(greyed);
+    }
 
     auto* form = new QFormLayout;
     form->addRow(u"Category:"_s, m_category);

@@ -120,7 +120,7 @@ void TestArchivesPanel::init()
     test::addItem(*m_store, "Online banking", "Broker");
     test::addItem(*m_store, "Savings", "Piggy bank");
     test::addItem(*m_store, "Bank accounts", "credit card");
-    test::addItem(*m_store, "Bank", "giro account");
+    test::addItem(*m_store, "Bank", "Giro account");
 }
 
 void TestArchivesPanel::cleanup()
@@ -138,13 +138,13 @@ void TestArchivesPanel::filterFromTheBox_data()
     QTest::newRow("nothing chosen") << QStringList() << QStringList() << 0;
     QTest::newRow("empty lists all")
         << QStringList{QString()}
-        << QStringList{u"Broker"_s, u"credit card"_s, u"Giro account"_s, u"giro account"_s,
+        << QStringList{u"Broker"_s, u"credit card"_s, u"Giro account"_s, u"Giro account"_s,
                        u"Piggy bank"_s}
         << 1;
     // Two items of the same name in one category are both listed.
     QTest::newRow("bank") << QStringList{u"bank"_s}
                           << QStringList{u"Broker"_s, u"credit card"_s, u"Giro account"_s,
-                                         u"giro account"_s}
+                                         u"Giro account"_s}
                           << 1;
     QTest::newRow("blanks trimmed")
         << QStringList{u"  Savings "_s} << QStringList{u"Piggy bank"_s} << 1;
@@ -184,7 +184,7 @@ void TestArchivesPanel::addOrEditSwitchesCategory_data()
 
     QTest::newRow("add matching") << true << u"bank"_s << u"Bank"_s << u"Bank"_s << u"bank"_s
                                   << QStringList{u"Broker"_s, u"credit card"_s, u"Giro account"_s,
-                                                 u"giro account"_s, u"New one"_s};
+                                                 u"Giro account"_s, u"New one"_s};
     QTest::newRow("add to a new category") << true << u"bank"_s << u"Travel"_s << u"Bank"_s
                                            << u"Travel"_s << QStringList{u"New one"_s};
     // The comparison is with the filter, not the old category: an unchanged category still
@@ -194,7 +194,7 @@ void TestArchivesPanel::addOrEditSwitchesCategory_data()
         << QStringList{u"New one"_s};
     QTest::newRow("edit within the filter")
         << false << u"bank"_s << u"BANK"_s << u"Bank accounts"_s << u"bank"_s
-        << QStringList{u"Broker"_s, u"Giro account"_s, u"giro account"_s, u"New one"_s};
+        << QStringList{u"Broker"_s, u"Giro account"_s, u"Giro account"_s, u"New one"_s};
 }
 
 void TestArchivesPanel::addOrEditSwitchesCategory()
@@ -245,7 +245,7 @@ void TestArchivesPanel::editSeveralKeepsNames()
     QVERIFY(script.presetName.isEmpty());
     QCOMPARE(script.presetCategory, u"Bank accounts"_s);
     QCOMPARE(listedNames(panel),
-             (QStringList{u"credit card"_s, u"Giro account"_s, u"giro account"_s}));
+             (QStringList{u"credit card"_s, u"Giro account"_s, u"Giro account"_s}));
     QCOMPARE(panel.categoryBox()->currentText(), u"Finance"_s);
     QCOMPARE(m_store->archiveItems.at(1)->category, QByteArray("Online banking"));
     QCOMPARE(m_store->archiveItems.at(0)->name, QByteArray("Giro account"));
