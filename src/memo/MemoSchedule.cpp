@@ -193,6 +193,10 @@ bool MemoSchedule::dismissIfDue(MemoRecord& memo) const
         return false;
     memo.dismissed = 1;
     advanceRecurrence(memo);
+    // A recurring memo now waits for its next occurrence, which must alert again: left dismissed,
+    // a daily reminder would remind only once.
+    if (!isDue(memo))
+        memo.dismissed = 0;
     return true;
 }
 

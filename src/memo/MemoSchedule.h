@@ -49,7 +49,8 @@ public:
     QString statusText(const MemoRecord& memo) const;
     // Moves the due date to the first occurrence later than now, at least one step on.
     void advanceRecurrence(MemoRecord& memo) const;
-    // Dismisses a due memo and moves a recurring one on; returns whether it was due.
+    // Dismisses a due memo; a recurring one instead moves on to its next occurrence, where it
+    // alerts again. Returns whether it was due.
     bool dismissIfDue(MemoRecord& memo) const;
 
     // Whether a memo may be saved for `date`, at `time` when timed or else at 00:00:01: only a

@@ -215,9 +215,20 @@ void TestMemoSchedule::dismissIfDue()
 
     clock.set(at(2005, 3, 4, 10));
     QVERIFY(schedule.dismissIfDue(memo));
-    QCOMPARE(memo.dismissed, 1);
+    QCOMPARE(memo.dismissed, 0);
     QCOMPARE(memo.dueDay, 5);
     QCOMPARE(schedule.statusText(memo), u"1:00:00:00"_s);
+
+    // the next occurrence alerts again
+    clock.set(at(2005, 3, 5, 10));
+    QCOMPARE(schedule.checkAlerts({&memo}).dueRows.size(), size_t(1));
+
+    // a memo that does not recur stays dismissed and quiet
+    memo.recurrence = MemoRecord::NoRecurrence;
+    QVERIFY(schedule.dismissIfDue(memo));
+    QCOMPARE(memo.dismissed, 1);
+    QVERIFY(schedule.checkAlerts({&memo}).dueRows.empty());
+    QCOMPARE(schedule.statusText(memo), MemoSchedule::NotUsedText);
 }
 
 void TestMemoSchedule::alertCheck()
