@@ -13,169 +13,122 @@ class TestScriptEvaluator final : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void scriptText();
-    void evaluate_data();
-    void evaluate();
-    void globalsStay();
-    void errorField();
-    void runawayLoopIsInterrupted();
-    void unboundAllocationIsStopped();
-
-private:
     // What the total box shows for an expression: the "%.02lf" text or "Error".
     static QString shown(ScriptEvaluator& evaluator, const QString& expression)
     {
         const double value = evaluator.evaluate(expression);
         return evaluator.error() ? u"Error"_s : formatAmount(value);
     }
+
+private Q_SLOTS:
+    void evaluate_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("precedence") << u"2+3*4"_s << u"14.00"_s;
+        QTest::newRow("a third") << u"1/3"_s << u"0.33"_s;
+        QTest::newRow("shown result again") << u"14.00"_s << u"14.00"_s;
+        QTest::newRow("Math") << u"Math.round(Math.PI*100)/100"_s << u"3.14"_s;
+        QTest::newRow("number text") << u"\"12\""_s << u"12.00"_s;
+        QTest::newRow("concatenated digits") << u"'1'+'2'"_s << u"12.00"_s;
+        QTest::newRow("declaration") << u"var x=5"_s << u"0.00"_s;
+        QTest::newRow("true") << u"true"_s << u"-1.00"_s;
+        QTest::newRow("false") << u"1>2"_s << u"0.00"_s;
+        QTest::newRow("infinity") << u"1/0"_s << u"inf"_s;
+        QTest::newRow("literal beyond a double") << u"-1e999"_s << u"-inf"_s;
+    }
+    void evaluate()
+    {
+        QFETCH(QString, expression);
+        QFETCH(QString, shown);
+        ScriptEvaluator evaluator;
+        QVERIFY(evaluator.start());
+        QCOMPARE(TestScriptEvaluator::shown(evaluator, expression), shown);
+    }
+
+    void errorsLeaveEngineUsable()
+    {
+        // Undefined name, syntax error, throw, a text that is no number, null, an array even of
+        // one number, object, boxed number, function, a set `er`, endless recursion.
+        ScriptEvaluator evaluator;
+        QVERIFY(evaluator.start());
+        for (const QString& expression :
+             {u"foo+1"_s, u"(1+2"_s, u"throw 5"_s, u"'abc'"_s, u"null"_s, u"[5]"_s, u"({a:1})"_s,
+              u"new Number(5)"_s, u"(function(){return 1})"_s, u"er=1"_s,
+              u"(function f(){return f()})()"_s}) {
+            QVERIFY2(shown(evaluator, expression) == u"Error"_s, qPrintable(expression));
+            QCOMPARE(shown(evaluator, u"2+3*4"_s), u"14.00"_s);
+        }
+    }
+
+    void globalsAndErrorField()
+    {
+        ScriptEvaluator evaluator;
+        evaluator.evaluate(u"1+1"_s); // no engine yet
+        QVERIFY(evaluator.error());
+        QVERIFY(evaluator.start());
+        QVERIFY(!evaluator.error());
+        QCOMPARE(shown(evaluator, u"rate=0.2"_s), u"0.20"_s);
+        QCOMPARE(shown(evaluator, u"100*rate"_s), u"20.00"_s);
+        // A declaration inside calc's eval makes a local of calc, not a global.
+        QCOMPARE(shown(evaluator, u"var local=3"_s), u"0.00"_s);
+        QCOMPARE(shown(evaluator, u"local"_s), u"Error"_s);
+        // NaN has no sign that every platform agrees on; it is no error.
+        QVERIFY(qIsNaN(evaluator.evaluate(u"0/0"_s)));
+        QVERIFY(!evaluator.error());
+        // An expression may replace the script's own function; that lasts for the run, as it did.
+        QCOMPARE(shown(evaluator, u"calc=1"_s), u"1.00"_s);
+        QCOMPARE(shown(evaluator, u"1+1"_s), u"Error"_s);
+        // Starting again drops every global.
+        QVERIFY(evaluator.start());
+        QCOMPARE(shown(evaluator, u"rate"_s), u"Error"_s);
+        QCOMPARE(shown(evaluator, u"1+1"_s), u"2.00"_s);
+        evaluator.close();
+        QVERIFY(!evaluator.error());
+        QVERIFY(!evaluator.isStarted());
+        evaluator.evaluate(u"1+1"_s);
+        QVERIFY(evaluator.error());
+    }
+
+    void runawayLoopIsInterrupted()
+    {
+        ScriptEvaluator evaluator; // with the default limits
+        QVERIFY(evaluator.start());
+        QCOMPARE(shown(evaluator, u"kept=1"_s), u"1.00"_s);
+        QElapsedTimer clock;
+        clock.start();
+        evaluator.evaluate(u"while(1);"_s);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY(evaluator.error());
+        QCOMPARE(evaluator.lastStop(), ScriptEvaluator::Stop::TimeLimit);
+        QVERIFY2(elapsed < 1000, qPrintable(u"took %1 ms"_s.arg(elapsed)));
+        // The script's try/catch cannot hold the interruption either.
+        evaluator.setTimeLimit(std::chrono::milliseconds(100));
+        QCOMPARE(shown(evaluator, u"try{for(;;);}catch(e){5}"_s), u"Error"_s);
+        QCOMPARE(evaluator.lastStop(), ScriptEvaluator::Stop::TimeLimit);
+        // The engine was started afresh: it works, and the earlier globals are gone.
+        QCOMPARE(shown(evaluator, u"2+3*4"_s), u"14.00"_s);
+        QCOMPARE(evaluator.lastStop(), ScriptEvaluator::Stop::None);
+        QCOMPARE(shown(evaluator, u"kept"_s), u"Error"_s);
+    }
+
+    void unboundAllocationIsStopped()
+    {
+        ScriptEvaluator evaluator;
+        // A long time limit, so that only the memory cap can stop it (in about 0.4 s here).
+        evaluator.setTimeLimit(std::chrono::seconds(5));
+        evaluator.setMemoryLimit(qint64(32) << 20);
+        QVERIFY(evaluator.start());
+        if (ScriptWatchdog::residentBytes() == 0)
+            QSKIP("the resident memory of the process cannot be read here");
+        evaluator.evaluate(u"a=[];for(var i=0;;i++)a.push({n:i,s:'v'+i})"_s);
+        QVERIFY(evaluator.error());
+        QCOMPARE(evaluator.lastStop(), ScriptEvaluator::Stop::MemoryLimit);
+        QCOMPARE(shown(evaluator, u"typeof a"_s),
+                 u"Error"_s); // a text: the array went with the engine
+        QCOMPARE(shown(evaluator, u"1/4"_s), u"0.25"_s);
+    }
 };
-
-void TestScriptEvaluator::scriptText()
-{
-    const QByteArray text(ScriptEvaluator::ScriptText);
-    QCOMPARE(text.size(), 116);
-    QCOMPARE(text.count("\r\n"), 13);
-    QCOMPARE(text.count('\n'), 13);
-    QVERIFY(text.endsWith("}\r\n}\r\n"));
-    QVERIFY(text.startsWith("var fm=\"0\";\r\nvar er=false;\r\nfunction calc()\r\n"));
-}
-
-void TestScriptEvaluator::evaluate_data()
-{
-    QTest::addColumn<QString>("expression");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("precedence") << u"2+3*4"_s << u"14.00"_s;
-    QTest::newRow("a third") << u"1/3"_s << u"0.33"_s;
-    QTest::newRow("ten quarters") << u"10/4"_s << u"2.50"_s;
-    QTest::newRow("shown result again") << u"14.00"_s << u"14.00"_s;
-    QTest::newRow("shown third again") << u"0.33"_s << u"0.33"_s;
-    QTest::newRow("negative") << u"-7.5*2"_s << u"-15.00"_s;
-    QTest::newRow("Math") << u"Math.round(Math.PI*100)/100"_s << u"3.14"_s;
-    QTest::newRow("hex literal") << u"0x10"_s << u"16.00"_s;
-    QTest::newRow("undefined name") << u"foo+1"_s << u"Error"_s;
-    QTest::newRow("unbalanced parentheses") << u"(1+2"_s << u"Error"_s;
-    QTest::newRow("dangling operator") << u"1/"_s << u"Error"_s;
-    QTest::newRow("throw") << u"throw 5"_s << u"Error"_s;
-    QTest::newRow("number text") << u"\"12\""_s << u"12.00"_s;
-    QTest::newRow("number text with blanks") << u"' 2.5e1 '"_s << u"25.00"_s;
-    QTest::newRow("concatenated digits") << u"'1'+'2'"_s << u"12.00"_s;
-    QTest::newRow("word text") << u"'abc'"_s << u"Error"_s;
-    QTest::newRow("empty text") << u"''"_s << u"Error"_s;
-    QTest::newRow("hex text") << u"'0x10'"_s << u"Error"_s;
-    QTest::newRow("text beyond a double") << u"'1e999'"_s << u"Error"_s;
-    QTest::newRow("declaration") << u"var x=5"_s << u"0.00"_s;
-    QTest::newRow("empty statement") << u";"_s << u"0.00"_s;
-    QTest::newRow("true") << u"true"_s << u"-1.00"_s;
-    QTest::newRow("false") << u"1>2"_s << u"0.00"_s;
-    QTest::newRow("null") << u"null"_s << u"Error"_s;
-    QTest::newRow("array of one number") << u"[5]"_s << u"Error"_s;
-    QTest::newRow("array") << u"[1,2]"_s << u"Error"_s;
-    QTest::newRow("object") << u"({a:1})"_s << u"Error"_s;
-    QTest::newRow("boxed number") << u"new Number(5)"_s << u"Error"_s;
-    QTest::newRow("function") << u"(function(){return 1})"_s << u"Error"_s;
-    QTest::newRow("infinity") << u"1/0"_s << u"inf"_s;
-    QTest::newRow("minus infinity") << u"-1/0"_s << u"-inf"_s;
-    QTest::newRow("literal beyond a double") << u"1e999"_s << u"inf"_s;
-    QTest::newRow("expression sets er") << u"er=1"_s << u"Error"_s;
-    QTest::newRow("deep recursion") << u"(function f(){return f()})()"_s << u"Error"_s;
-}
-
-void TestScriptEvaluator::evaluate()
-{
-    QFETCH(QString, expression);
-    QFETCH(QString, shown);
-
-    ScriptEvaluator evaluator;
-    QVERIFY(evaluator.start());
-    QCOMPARE(TestScriptEvaluator::shown(evaluator, expression), shown);
-    // The engine stays usable after any of them.
-    QCOMPARE(TestScriptEvaluator::shown(evaluator, u"2+3*4"_s), u"14.00"_s);
-}
-
-void TestScriptEvaluator::globalsStay()
-{
-    ScriptEvaluator evaluator;
-    QVERIFY(evaluator.start());
-    QCOMPARE(shown(evaluator, u"rate=0.2"_s), u"0.20"_s);
-    QCOMPARE(shown(evaluator, u"100*rate"_s), u"20.00"_s);
-    // A declaration inside calc's eval makes a local of calc, not a global.
-    QCOMPARE(shown(evaluator, u"var local=3"_s), u"0.00"_s);
-    QCOMPARE(shown(evaluator, u"local"_s), u"Error"_s);
-    // NaN has no sign that every platform agrees on; it is no error.
-    QVERIFY(qIsNaN(evaluator.evaluate(u"0/0"_s)));
-    QVERIFY(!evaluator.error());
-    // An expression may replace the script's own function; that lasts for the run, as it did.
-    QCOMPARE(shown(evaluator, u"calc=1"_s), u"1.00"_s);
-    QCOMPARE(shown(evaluator, u"1+1"_s), u"Error"_s);
-    // Starting again drops every global.
-    QVERIFY(evaluator.start());
-    QCOMPARE(shown(evaluator, u"rate"_s), u"Error"_s);
-    QCOMPARE(shown(evaluator, u"1+1"_s), u"2.00"_s);
-}
-
-void TestScriptEvaluator::errorField()
-{
-    ScriptEvaluator evaluator;
-    QVERIFY(!evaluator.error());
-    QVERIFY(!evaluator.isStarted());
-    QCOMPARE(evaluator.evaluate(u"1+1"_s), 0.0); // no engine
-    QVERIFY(evaluator.error());
-    QVERIFY(evaluator.start());
-    QVERIFY(!evaluator.error());
-    QCOMPARE(evaluator.evaluate(u"1+1"_s), 2.0);
-    QVERIFY(!evaluator.error());
-    QCOMPARE(evaluator.evaluate(u"nothing"_s), 0.0);
-    QVERIFY(evaluator.error());
-    evaluator.close();
-    QVERIFY(!evaluator.error());
-    QVERIFY(!evaluator.isStarted());
-    evaluator.evaluate(u"1+1"_s);
-    QVERIFY(evaluator.error());
-}
-
-void TestScriptEvaluator::runawayLoopIsInterrupted()
-{
-    ScriptEvaluator evaluator; // with the default limits
-    QVERIFY(evaluator.start());
-    QCOMPARE(shown(evaluator, u"kept=1"_s), u"1.00"_s);
-
-    QElapsedTimer clock;
-    clock.start();
-    evaluator.evaluate(u"while(1);"_s);
-    const qint64 elapsed = clock.elapsed();
-    QVERIFY(evaluator.error());
-    QCOMPARE(evaluator.lastStop(), ScriptEvaluator::Stop::TimeLimit);
-    QVERIFY2(elapsed < 1000, qPrintable(u"took %1 ms"_s.arg(elapsed)));
-
-    // The script's try/catch cannot hold the interruption either.
-    evaluator.setTimeLimit(std::chrono::milliseconds(100));
-    QCOMPARE(shown(evaluator, u"try{for(;;);}catch(e){5}"_s), u"Error"_s);
-    QCOMPARE(evaluator.lastStop(), ScriptEvaluator::Stop::TimeLimit);
-
-    // The engine was started afresh: it works, and the earlier globals are gone.
-    QCOMPARE(shown(evaluator, u"2+3*4"_s), u"14.00"_s);
-    QCOMPARE(evaluator.lastStop(), ScriptEvaluator::Stop::None);
-    QCOMPARE(shown(evaluator, u"kept"_s), u"Error"_s);
-}
-
-void TestScriptEvaluator::unboundAllocationIsStopped()
-{
-    ScriptEvaluator evaluator;
-    // A long time limit, so that only the memory cap can stop it (in about 0.4 s here).
-    evaluator.setTimeLimit(std::chrono::seconds(5));
-    evaluator.setMemoryLimit(qint64(32) << 20);
-    QVERIFY(evaluator.start());
-    if (ScriptWatchdog::residentBytes() == 0)
-        QSKIP("the resident memory of the process cannot be read here");
-
-    evaluator.evaluate(u"a=[];for(var i=0;;i++)a.push({n:i,s:'v'+i})"_s);
-    QVERIFY(evaluator.error());
-    QCOMPARE(evaluator.lastStop(), ScriptEvaluator::Stop::MemoryLimit);
-    QCOMPARE(shown(evaluator, u"typeof a"_s), u"Error"_s); // a text: the array went with the engine
-    QCOMPARE(shown(evaluator, u"1/4"_s), u"0.25"_s);
-}
 
 DVK_TEST(TestScriptEvaluator);
 

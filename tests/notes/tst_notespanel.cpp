@@ -21,21 +21,6 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(dvk::Prompts::Answer)
 
-namespace {
-
-QMap<QString, bool> enabledEntries(QMenu& menu)
-{
-    QMap<QString, bool> entries;
-    const QList<QAction*> actions = menu.actions();
-    for (const QAction* action : actions) {
-        if (!action->isSeparator())
-            entries.insert(action->text(), action->isEnabled());
-    }
-    return entries;
-}
-
-} // namespace
-
 class TestNoteTitle final : public QObject
 {
     Q_OBJECT
@@ -70,14 +55,18 @@ class TestNotesPanel final : public QObject
 {
     Q_OBJECT
 
-private:
     dvk::test::FakeClock m_clock;
+    std::unique_ptr<dvk::RecordList<dvk::NoteRecord>> m_notes;
 
-    // A panel over `notes` with dialogs answered by `text` (OK) or cancelled (null text).
-    std::unique_ptr<dvk::NotesPanel> makePanel(dvk::RecordList<dvk::NoteRecord>& notes,
+    // A panel over notes made of `texts`, with `rows` selected and its dialogs answered by
+    // `answer` (OK) or cancelled (null).
+    std::unique_ptr<dvk::NotesPanel> makePanel(const QByteArrayList& texts,
+                                               const QList<int>& rows = {},
                                                const QString& answer = QString())
     {
-        auto panel = std::make_unique<dvk::NotesPanel>(notes, m_clock);
+        for (const QByteArray& text : texts)
+            m_notes->add()->text = text;
+        auto panel = std::make_unique<dvk::NotesPanel>(*m_notes, m_clock);
         panel->setDialogRunner([answer](dvk::NoteDialog& dialog) {
             if (answer.isNull())
                 return false;
@@ -85,32 +74,25 @@ private:
             dialog.setDate(QDate(2020, 5, 6));
             return true;
         });
+        for (const int row : rows)
+            panel->listView()->selectionModel()->select(panel->model()->index(row),
+                                                        QItemSelectionModel::Select);
         return panel;
     }
-
-    static void addNotes(dvk::RecordList<dvk::NoteRecord>& notes, const QList<QByteArray>& texts)
+    static QModelIndexList selected(const dvk::NotesPanel& panel)
     {
-        for (const QByteArray& text : texts)
-            notes.add()->text = text;
-    }
-
-    static void select(dvk::NotesPanel& panel, const QList<int>& rows)
-    {
-        panel.listView()->clearSelection();
-        for (const int row : rows)
-            panel.listView()->selectionModel()->select(panel.model()->index(row),
-                                                       QItemSelectionModel::Select);
+        return panel.listView()->selectionModel()->selectedIndexes();
     }
 
 private Q_SLOTS:
     void initTestCase() { dvk::IconLibrary::instance().load(); }
+    void init() { m_notes = std::make_unique<dvk::RecordList<dvk::NoteRecord>>(m_clock); }
 
     void imageIndexCorrection_data()
     {
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("iconCount");
         QTest::addColumn<int>("shown");
-        QTest::newRow("first") << 0 << 60 << 0;
         QTest::newRow("last") << 59 << 60 << 59;
         QTest::newRow("count") << 60 << 60 << 0;
         QTest::newRow("far beyond") << 100000 << 60 << 0;
@@ -122,26 +104,23 @@ private Q_SLOTS:
         QFETCH(int, stored);
         QFETCH(int, iconCount);
         QFETCH(int, shown);
-        dvk::RecordList<dvk::NoteRecord> notes(m_clock);
-        notes.add()->imageIndex = stored;
-        dvk::NotesPanel::correctImageIndexes(notes, iconCount);
-        QCOMPARE(notes.at(0)->imageIndex, shown);
+        m_notes->add()->imageIndex = stored;
+        dvk::NotesPanel::correctImageIndexes(*m_notes, iconCount);
+        QCOMPARE(m_notes->at(0)->imageIndex, shown);
     }
 
     void panelCorrectsAndShowsInListOrder()
     {
-        dvk::RecordList<dvk::NoteRecord> notes(m_clock);
-        addNotes(notes, {"first", "\n\nsecond", "third"});
-        notes.at(1)->imageIndex = dvk::IconLibrary::instance().count();
-        notes.at(2)->imageIndex = 3;
-        const auto panel = makePanel(notes);
-        QCOMPARE(notes.at(1)->imageIndex, 0);
-        QCOMPARE(notes.at(2)->imageIndex, 3);
+        for (const char* text : {"first", "\n\nsecond", "third"})
+            m_notes->add()->text = text;
+        m_notes->at(1)->imageIndex = dvk::IconLibrary::instance().count();
+        const auto panel = makePanel({});
+        QCOMPARE(m_notes->at(1)->imageIndex, 0);
         QCOMPARE(panel->model()->rowCount(), 3);
         QCOMPARE(panel->model()->titleAt(1), u"second"_s);
+        const QDate today = m_clock.today();
         QCOMPARE(panel->model()->data(panel->model()->index(0), Qt::ToolTipRole).toString(),
-                 dvk::FormatDate(m_clock.today().year(), m_clock.today().month(),
-                                 m_clock.today().day(), 255));
+                 dvk::FormatDate(today.year(), today.month(), today.day(), 255));
     }
 
     void menuEnabling_data()
@@ -161,44 +140,50 @@ private Q_SLOTS:
         QFETCH(bool, clipboardText);
         QFETCH(bool, edit);
         QFETCH(bool, remove);
-        if (clipboardText) {
-            QGuiApplication::clipboard()->setText(u"text"_s);
-        } else {
-            auto data = std::make_unique<QMimeData>();
+        auto data = std::make_unique<QMimeData>();
+        if (clipboardText)
+            data->setText(u"text"_s);
+        else
             data->setData(u"application/octet-stream"_s, "x");
-            QGuiApplication::clipboard()->setMimeData(data.release());
-        }
-        dvk::RecordList<dvk::NoteRecord> notes(m_clock);
-        addNotes(notes, {"a", "b", "c"});
-        const auto panel = makePanel(notes);
-        select(*panel, selected);
+        QGuiApplication::clipboard()->setMimeData(data.release());
+        const auto panel = makePanel({"a", "b", "c"}, selected);
         const auto menu = panel->makeContextMenu();
-        const QMap<QString, bool> entries = enabledEntries(*menu);
-        QCOMPARE(entries.keys(),
-                 (QStringList{u"Add..."_s, u"Edit..."_s, u"Image..."_s, u"Paste"_s, u"Remove"_s}));
-        QCOMPARE(entries[u"Add..."_s], true);
-        QCOMPARE(entries[u"Paste"_s], clipboardText);
-        QCOMPARE(entries[u"Edit..."_s], edit);
-        QCOMPARE(entries[u"Image..."_s], edit);
-        QCOMPARE(entries[u"Remove"_s], remove);
+        QMap<QString, bool> entries;
+        const QList<QAction*> actions = menu->actions();
+        for (const QAction* action : actions) {
+            if (!action->isSeparator())
+                entries.insert(action->text(), action->isEnabled());
+        }
+        QCOMPARE(entries, (QMap<QString, bool>{{u"Add..."_s, true},
+                                               {u"Edit..."_s, edit},
+                                               {u"Image..."_s, edit},
+                                               {u"Paste"_s, clipboardText},
+                                               {u"Remove"_s, remove}}));
     }
 
     void pasteStoresClipboardExactly()
     {
         const QString clip = u"\r\n\n  \tMeeting notes\nline two  "_s;
         QGuiApplication::clipboard()->setText(clip);
-        dvk::RecordList<dvk::NoteRecord> notes(m_clock);
-        addNotes(notes, {"a", "b"});
-        const auto panel = makePanel(notes);
-        select(*panel, {0});
+        const auto panel = makePanel({"a", "b"}, {0});
         panel->paste();
-        QCOMPARE(notes.count(), 3);
-        QCOMPARE(notes.at(2)->text, clip.toLocal8Bit());
-        QCOMPARE(notes.at(2)->imageIndex, 0);
-        QCOMPARE(QDate(notes.at(2)->year, notes.at(2)->month, notes.at(2)->day), m_clock.today());
+        QCOMPARE(m_notes->count(), 3);
+        const dvk::NoteRecord* note = m_notes->at(2);
+        QCOMPARE(note->text, clip.toLocal8Bit());
+        QCOMPARE(note->imageIndex, 0);
+        QCOMPARE(QDate(note->year, note->month, note->day), m_clock.today());
         QCOMPARE(panel->model()->titleAt(2), u"Meeting notes line two  "_s);
-        QCOMPARE(panel->listView()->selectionModel()->selectedIndexes(),
-                 QModelIndexList{panel->model()->index(0)});
+        QCOMPARE(selected(*panel), QModelIndexList{panel->model()->index(0)});
+    }
+
+    void addAppendsAndSelects()
+    {
+        const auto panel = makePanel({"a", "b"}, {0, 1}, u"  new note \n"_s);
+        panel->add();
+        QCOMPARE(m_notes->count(), 3);
+        QCOMPARE(m_notes->at(2)->text, QByteArray("new note"));
+        QCOMPARE(m_notes->at(2)->year, 2020);
+        QCOMPARE(selected(*panel), QModelIndexList{panel->model()->index(2)});
     }
 
     void pasteTooLongKeepsClipboard()
@@ -206,58 +191,36 @@ private Q_SLOTS:
         dvk::test::FakePrompts prompts;
         const QString clip(dvk::NoteEditor::MaxLength + 1, u'x');
         QGuiApplication::clipboard()->setText(clip);
-        dvk::RecordList<dvk::NoteRecord> notes(m_clock);
-        const auto panel = makePanel(notes);
-        panel->paste();
-        QCOMPARE(notes.count(), 0);
+        makePanel({})->paste();
+        QCOMPARE(m_notes->count(), 0);
         QCOMPARE(prompts.messages, QStringList{dvk::NoteEditor::TooLongMessage});
         QCOMPARE(QGuiApplication::clipboard()->text().size(), clip.size());
     }
 
-    void addAppendsAndSelects()
-    {
-        dvk::RecordList<dvk::NoteRecord> notes(m_clock);
-        addNotes(notes, {"a", "b"});
-        const auto panel = makePanel(notes, u"  new note \n"_s);
-        select(*panel, {0, 1});
-        panel->add();
-        QCOMPARE(notes.count(), 3);
-        QCOMPARE(notes.at(2)->text, QByteArray("new note"));
-        QCOMPARE(notes.at(2)->year, 2020);
-        QCOMPARE(panel->listView()->selectionModel()->selectedIndexes(),
-                 QModelIndexList{panel->model()->index(2)});
-    }
-
     void editChangesLabelInPlace()
     {
-        dvk::RecordList<dvk::NoteRecord> notes(m_clock);
-        addNotes(notes, {"a", "b", "c"});
-        const auto panel = makePanel(notes, u"changed"_s);
-        select(*panel, {2, 1});
+        const auto panel = makePanel({"a", "b", "c"}, {2, 1}, u"changed"_s);
         panel->edit();
-        QCOMPARE(notes.at(1)->text, QByteArray("changed"));
+        QCOMPARE(m_notes->at(1)->text, QByteArray("changed"));
         QCOMPARE(panel->model()->titleAt(1), u"changed"_s);
-        QCOMPARE(panel->model()->noteAt(1), notes.at(1));
-        QCOMPARE(notes.at(2)->text, QByteArray("c"));
+        QCOMPARE(panel->model()->noteAt(1), m_notes->at(1));
+        QCOMPARE(m_notes->at(2)->text, QByteArray("c"));
     }
 
     void imageGoesToEverySelected()
     {
-        dvk::RecordList<dvk::NoteRecord> notes(m_clock);
-        addNotes(notes, {"a", "b", "c"});
-        notes.at(2)->imageIndex = 4;
-        const auto panel = makePanel(notes);
+        const auto panel = makePanel({"a", "b", "c"}, {2, 0});
+        m_notes->at(2)->imageIndex = 4;
         int offered = -1;
         panel->setIconChooser([&offered](QWidget*, int current) {
             offered = current;
             return std::optional<int>(9);
         });
-        select(*panel, {2, 0});
         panel->chooseImage();
         QCOMPARE(offered, 0);
-        QCOMPARE(notes.at(0)->imageIndex, 9);
-        QCOMPARE(notes.at(1)->imageIndex, 0);
-        QCOMPARE(notes.at(2)->imageIndex, 9);
+        QCOMPARE(m_notes->at(0)->imageIndex, 9);
+        QCOMPARE(m_notes->at(1)->imageIndex, 0);
+        QCOMPARE(m_notes->at(2)->imageIndex, 9);
     }
 
     void removeAsks_data()
@@ -273,21 +236,16 @@ private Q_SLOTS:
         QFETCH(QByteArrayList, left);
         dvk::test::FakePrompts prompts;
         prompts.answers << answer;
-        dvk::RecordList<dvk::NoteRecord> notes(m_clock);
-        addNotes(notes, {"a", "b", "c", "d"});
-        const auto panel = makePanel(notes);
-        select(*panel, {0, 2});
+        const auto panel = makePanel({"a", "b", "c", "d"}, {0, 2});
         panel->remove();
         QCOMPARE(prompts.messages, QStringList{u"Remove selected Items?"_s});
         QCOMPARE(prompts.icons, QList<dvk::Prompts::Icon>{dvk::Prompts::Icon::Question});
-        QByteArrayList texts;
-        QByteArrayList titles;
-        for (const dvk::NoteRecord* note : notes)
-            texts << note->text;
-        for (int row = 0; row < panel->model()->rowCount(); ++row)
-            titles << panel->model()->titleAt(row).toLocal8Bit();
-        QCOMPARE(texts, left);
-        QCOMPARE(titles, left);
+        QCOMPARE(m_notes->count(), left.size());
+        QCOMPARE(panel->model()->rowCount(), int(left.size()));
+        for (int row = 0; row < left.size(); ++row) {
+            QCOMPARE(m_notes->at(row)->text, left[row]);
+            QCOMPARE(panel->model()->titleAt(row).toLocal8Bit(), left[row]);
+        }
     }
 };
 

@@ -2,10 +2,8 @@
 
 #include "Installer.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QRandomGenerator>
 
 namespace dvk::test {
@@ -20,11 +18,7 @@ inline Installer::Payload setupPayload()
     for (char& c : payload.program)
         c = static_cast<char>(random.bounded(256));
     payload.help = QByteArrayLiteral("<!DOCTYPE html><title>DVK Help</title>\r\n\0end");
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::darkBlue);
-    QBuffer buffer(&payload.icon);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    payload.icon = QByteArrayLiteral("\x89PNG\r\n\x1a\n\0\0\0\rIHDR icon");
     return payload;
 }
 

@@ -14,6 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace dvk::test {
 
+// The installer and the places it uses.
 class TestInstaller final : public QObject
 {
     Q_OBJECT
@@ -48,6 +49,47 @@ private Q_SLOTS:
         QVERIFY(m_root->isValid());
     }
 
+    // Rows whose text is an absolute path also hold for normalizePath; folderFromText also trims,
+    // expands "~/" and makes relative text absolute.
+    void folderFromText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("clean") << u"/opt/Quillmark/DVK"_s << u"/opt/Quillmark/DVK"_s;
+        QTest::newRow("doubled") << u"/home//me///opt"_s << u"/home/me/opt"_s;
+        QTest::newRow("trailing") << u"/opt/Quillmark/DVK///"_s << u"/opt/Quillmark/DVK"_s;
+        QTest::newRow("backslashes") << u"/opt\\Quillmark\\\\DVK\\"_s << u"/opt/Quillmark/DVK"_s;
+        QTest::newRow("leading pair kept") << u"//server//share/"_s << u"//server/share"_s;
+        QTest::newRow("root") << u"/"_s << u"/"_s;
+        QTest::newRow("root run") << u"////"_s << u"//"_s;
+        QTest::newRow("short") << u"/a/"_s << u"/a"_s;
+        QTest::newRow("tilde inside") << u"/tmp/~/x"_s << u"/tmp/~/x"_s;
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("blank") << u"   "_s << QString();
+        QTest::newRow("home") << u"~/apps/DVK/"_s << QDir::homePath() + u"/apps/DVK"_s;
+        QTest::newRow("relative") << u"apps//DVK"_s << QDir::currentPath() + u"/apps/DVK"_s;
+    }
+    void folderFromText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(InstallPaths::folderFromText(text), expected);
+        if (text.isEmpty() || text.startsWith(u'/'))
+            QCOMPARE(InstallPaths::normalizePath(text), expected);
+    }
+
+    // The per-user places follow the XDG folders rather than fixed paths under the home folder.
+    void userPlacesFollowXdg()
+    {
+        const InstallPaths user(InstallPaths::Scope::User);
+        const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+        const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+        QCOMPARE(user.applicationsFolder(), dataHome + u"/applications"_s);
+        QCOMPARE(user.mergedMenusFolder(), configHome + u"/menus/applications-merged"_s);
+        QCOMPARE(InstallPaths::userDataFolder(), dataHome + u"/Quillmark/DVK"_s);
+        QCOMPARE(InstallPaths::userSettingsFile(), configHome + u"/QUILLMARK/DVK.conf"_s);
+    }
+
     void newInstallWritesPayloadAndMenu()
     {
         Installer installer = makeInstaller();
@@ -65,19 +107,20 @@ private Q_SLOTS:
             3);
 
         QCOMPARE(installer.recordedFolder(), folder());
-        QVERIFY(installer.isInstalled());
 
         const ProgramShortcut shortcut(m_paths);
-        const QByteArray entry = fileBytes(shortcut.desktopEntryFile());
-        QVERIFY(entry.startsWith("[Desktop Entry]\n"));
-        QVERIFY(entry.contains("\nName=DVK\n"));
-        QVERIFY(entry.contains("\nComment=Ridedaz Ozez Urodivo\n"));
-        QVERIFY(entry.contains("\nExec=\"" + program.toUtf8() + "\"\n"));
-        QVERIFY(entry.contains("\nIcon=" + folder().toUtf8() + "/dvk.png\n"));
+        const QList<QByteArray> entry = fileBytes(shortcut.desktopEntryFile()).split('\n');
+        QCOMPARE(entry.first(), "[Desktop Entry]"_ba);
+        const QByteArrayList lines{"Name=DVK"_ba, "Comment=Ridedaz Ozez Urodivo"_ba,
+                                   "Exec=\"" + program.toUtf8() + '"',
+                                   "Icon=" + folder().toUtf8() + "/dvk.png"};
+        for (const QByteArray& line : lines)
+            QVERIFY2(entry.contains(line), line.constData());
         const QByteArray menu = fileBytes(shortcut.menuFile());
-        QVERIFY(menu.contains("<Name>Quillmark</Name>"));
-        QVERIFY(menu.contains("<Directory>quillmark.directory</Directory>"));
-        QVERIFY(menu.contains("<Filename>quillmark-dvk.desktop</Filename>"));
+        for (const char* part :
+             {"<Name>Quillmark</Name>", "<Filename>quillmark-dvk.desktop</Filename>",
+              "<Directory>quillmark.directory</Directory>"})
+            QVERIFY2(menu.contains(part), part);
         QVERIFY(shortcut.desktopEntryFile().endsWith(u"/quillmark-dvk.desktop"_s));
         QVERIFY(fileBytes(shortcut.directoryFile()).contains("\nName=Quillmark\n"));
     }
@@ -202,48 +245,43 @@ private Q_SLOTS:
         QVERIFY(!installer.isInstalled());
     }
 
-    // While the program file cannot be deleted nothing else is touched.
-    void removeStopsAtProgramFile()
+    // A refused re-install or removal touches nothing: not while the program file cannot be
+    // deleted, and not with a record that went blank after the dialog opened (no path is formed
+    // from it, so nothing beside the current folder is written or deleted).
+    void refusalTouchesNothing_data()
     {
-        Installer installer = makeInstaller();
-        QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
-        writeUserFiles(false);
-        QVERIFY(QFile::remove(folder() + u"/dvk"_s));
-        QVERIFY(writeBytes(folder() + u"/dvk/running"_s, "busy"));
-
-        QCOMPARE(installer.remove(), Installer::Result::CannotDelete);
-        QVERIFY(QFile::exists(folder() + u"/DVK.html"_s));
-        QVERIFY(QFile::exists(InstallPaths::userDataFolder() + u"/DVK.DAT"_s));
-        QVERIFY(QFile::exists(InstallPaths::userSettingsFile()));
-        QVERIFY(QFile::exists(ProgramShortcut(m_paths).desktopEntryFile()));
-        QCOMPARE(installer.recordedFolder(), folder());
-    }
-
-    // A record that went blank after the dialog opened: no path is formed from it, so nothing
-    // beside the current folder or the root is written or deleted.
-    void blankRecord_data()
-    {
+        QTest::addColumn<bool>("blankRecord");
         QTest::addColumn<bool>("removing");
-        QTest::newRow("re-install") << false;
-        QTest::newRow("remove") << true;
+        QTest::newRow("remove, program busy") << false << true;
+        QTest::newRow("re-install, record blanked") << true << false;
+        QTest::newRow("remove, record blanked") << true << true;
     }
-    void blankRecord()
+    void refusalTouchesNothing()
     {
+        QFETCH(bool, blankRecord);
         QFETCH(bool, removing);
         Installer installer = makeInstaller();
         QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
         writeUserFiles(false);
-        record(QString());
+        QVERIFY(QFile::remove(folder() + u"/dvk"_s));
+        QVERIFY(writeBytes(folder() + (blankRecord ? u"/dvk"_s : u"/dvk/running"_s), "older"));
+        if (blankRecord)
+            record(QString());
         const QString current = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_root->path()));
         const Installer::Result result = removing ? installer.remove() : installer.reinstall();
         QDir::setCurrent(current);
 
-        QCOMPARE(result, Installer::Result::NotRecorded);
+        QCOMPARE(result,
+                 blankRecord ? Installer::Result::NotRecorded : Installer::Result::CannotDelete);
+        QCOMPARE(installer.recordedFolder(), blankRecord ? QString() : folder());
         QVERIFY(!QFileInfo::exists(m_root->path() + u"/dvk"_s));
-        QVERIFY(QFile::exists(folder() + u"/dvk"_s));
-        QVERIFY(QFile::exists(InstallPaths::userDataFolder() + u"/DVK.DAT"_s));
-        QVERIFY(QFile::exists(InstallPaths::userSettingsFile()));
+        if (blankRecord)
+            QCOMPARE(fileBytes(folder() + u"/dvk"_s), QByteArray("older"));
+        for (const QString& kept :
+             {folder() + u"/DVK.html"_s, InstallPaths::userDataFolder() + u"/DVK.DAT"_s,
+              InstallPaths::userSettingsFile(), ProgramShortcut(m_paths).desktopEntryFile()})
+            QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
     }
 };
 
