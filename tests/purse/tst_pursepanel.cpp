@@ -25,11 +25,9 @@ struct Sample
 PurseEntry* addEntry(PurseCategory& category, QDate date, double amount, const char* note = "x")
 {
     PurseEntry* entry = category.entries.add();
-    entry->year = date.year();
-    entry->month = date.month();
-    entry->day = date.day();
-    entry->amount = amount;
-    entry->note = note;
+    std::tie(entry->year, entry->month, entry->day) =
+        std::tuple(date.year(), date.month(), date.day());
+    std::tie(entry->amount, entry->note) = std::tuple(amount, QByteArray(note));
     return entry;
 }
 
@@ -76,15 +74,12 @@ private Q_SLOTS:
     void menus();
     void newEntryStaysSelected_data();
     void newEntryStaysSelected();
-    void panelTotal_data();
-    void panelTotal();
     void editEntry_data();
     void editEntry();
     void removeCategories_data();
     void removeCategories();
-    void addCategory();
-    void renameRefreshesTotal_data();
-    void renameRefreshesTotal();
+    void categoryDialog_data();
+    void categoryDialog();
     void okRules_data();
     void okRules();
 
@@ -161,12 +156,21 @@ void TestPursePanel::menus_data()
     QTest::addColumn<QList<int>>("entryRows");
     QTest::addColumn<QString>("categoryMenu");
     QTest::addColumn<QString>("entryMenu");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("shown"); // the category whose entries are listed
 
-    QTest::newRow("no category") << QList<int>{} << QList<int>{} << u"A"_s << QString();
-    QTest::newRow("empty category") << QList<int>{0} << QList<int>{} << u"AEX"_s << u"A"_s;
-    QTest::newRow("nothing selected") << QList<int>{2} << QList<int>{} << u"AEX"_s << u"AR"_s;
-    QTest::newRow("one entry") << QList<int>{2} << QList<int>{1} << u"AEX"_s << u"AERX"_s;
-    QTest::newRow("two entries") << QList<int>{2, 3} << QList<int>{0, 2} << u"AX"_s << u"ARX"_s;
+    const QList<int> none;
+    QTest::newRow("no category") << none << none << u"A"_s << QString() << u"1130.00"_s
+                                 << QString();
+    QTest::newRow("empty category")
+        << QList<int>{0} << none << u"AEX"_s << u"A"_s << u"0.00"_s << u"books"_s;
+    QTest::newRow("nothing selected")
+        << QList<int>{2} << none << u"AEX"_s << u"AR"_s << u"50.00"_s << u"Food"_s;
+    QTest::newRow("one entry") << QList<int>{2} << QList<int>{1} << u"AEX"_s << u"AERX"_s
+                               << u"50.00"_s << u"Food"_s;
+    // The first row shown, not the first one selected, lists its entries.
+    QTest::newRow("two entries") << QList<int>{3, 2} << QList<int>{0, 2} << u"AX"_s << u"ARX"_s
+                                 << u"1050.00"_s << u"Food"_s;
 }
 
 void TestPursePanel::menus()
@@ -175,12 +179,18 @@ void TestPursePanel::menus()
     QFETCH(QList<int>, entryRows);
     QFETCH(QString, categoryMenu);
     QFETCH(QString, entryMenu);
+    QFETCH(QString, total);
+    QFETCH(QString, shown);
 
     test::FakePrompts prompts;
     PurseCategoryList& categories = *m_panel->purseCategoryList();
     PurseEntryList& entries = *m_panel->purseEntryList();
+    QCOMPARE(m_panel->purseTotalBox()->text(), u"1130.00"_s);
     select(categories, categoryRows);
+    QTRY_COMPARE(m_panel->purseTotalBox()->text(), total);
     settle();
+    const PurseCategory* category = entries.category();
+    QCOMPARE(category ? QString::fromLatin1(category->name) : QString(), shown);
     select(entries, entryRows);
     QCOMPARE(enabledItems(*categories.makeContextMenu()), categoryMenu);
     QCOMPARE(enabledItems(*entries.makeContextMenu()), entryMenu);
@@ -242,31 +252,6 @@ void TestPursePanel::newEntryStaysSelected()
     QCOMPARE(m_panel->purseStatsList()->statistics().text(0, 2), u"54.50"_s);
     QCOMPARE(categories.model()->index(2, 1).data().toString(), u"54.50"_s);
     QTRY_COMPARE(m_panel->purseTotalBox()->text(), u"54.50"_s);
-}
-
-void TestPursePanel::panelTotal_data()
-{
-    QTest::addColumn<QList<int>>("rows");
-    QTest::addColumn<QString>("total");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("none") << QList<int>{} << u"1130.00"_s << QString();
-    QTest::newRow("one") << QList<int>{1} << u"80.00"_s << u"car"_s;
-    QTest::newRow("several") << QList<int>{3, 1} << u"1080.00"_s << u"car"_s;
-    QTest::newRow("with an empty one") << QList<int>{0, 2} << u"50.00"_s << u"books"_s;
-}
-
-void TestPursePanel::panelTotal()
-{
-    QFETCH(QList<int>, rows);
-    QFETCH(QString, total);
-    QFETCH(QString, shown);
-
-    QCOMPARE(m_panel->purseTotalBox()->text(), u"1130.00"_s);
-    select(*m_panel->purseCategoryList(), rows);
-    QTRY_COMPARE(m_panel->purseTotalBox()->text(), total);
-    const PurseCategory* category = m_panel->purseEntryList()->category();
-    QCOMPARE(category ? QString::fromLatin1(category->name) : QString(), shown);
 }
 
 void TestPursePanel::editEntry_data()
@@ -348,49 +333,45 @@ void TestPursePanel::removeCategories()
     }
 }
 
-void TestPursePanel::addCategory()
+void TestPursePanel::categoryDialog_data()
 {
-    PurseCategoryList& categories = *m_panel->purseCategoryList();
-    select(categories, {0, 3});
-    categories.setDialogRunner([](QDialog& dialog) {
-        static_cast<PurseCategoryDialog&>(dialog).setName(u" Clothes  "_s);
-        return true;
-    });
-    categories.add();
-    QCOMPARE(m_store->count(), 5);
-    QCOMPARE(m_store->at(4)->name, QByteArray("Clothes"));
-    QCOMPARE(column(*categories.model(), 0),
-             (QStringList{u"books"_s, u"car"_s, u"Clothes"_s, u"Food"_s, u"rent"_s}));
-    QCOMPARE(categories.selectedRowNumbers(), QList<int>{2});
-    QTRY_COMPARE(m_panel->purseEntryList()->category(), m_store->at(4));
-    QCOMPARE(m_panel->purseTotalBox()->text(), u"0.00"_s);
-}
-
-void TestPursePanel::renameRefreshesTotal_data()
-{
+    QTest::addColumn<bool>("add"); // else rename "books"
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QStringList>("names");
 
-    QTest::newRow("OK") << true << QStringList{u"car"_s, u"Food"_s, u"rent"_s, u"Zoo"_s};
-    QTest::newRow("Cancel") << false << QStringList{u"books"_s, u"car"_s, u"Food"_s, u"rent"_s};
+    QTest::newRow("add") << true << true
+                         << QStringList{u"books"_s, u"car"_s, u"Clothes"_s, u"Food"_s, u"rent"_s};
+    QTest::newRow("rename") << false << true
+                            << QStringList{u"car"_s, u"Clothes"_s, u"Food"_s, u"rent"_s};
+    QTest::newRow("rename cancelled")
+        << false << false << QStringList{u"books"_s, u"car"_s, u"Food"_s, u"rent"_s};
 }
 
-void TestPursePanel::renameRefreshesTotal()
+void TestPursePanel::categoryDialog()
 {
+    QFETCH(bool, add);
     QFETCH(bool, accepted);
     QFETCH(QStringList, names);
 
     PurseCategoryList& categories = *m_panel->purseCategoryList();
-    select(categories, {0});
+    select(categories, add ? QList<int>{0, 3} : QList<int>{0});
     settle();
     m_panel->purseTotalBox()->setText(u"typed"_s);
     categories.setDialogRunner([accepted](QDialog& dialog) {
-        static_cast<PurseCategoryDialog&>(dialog).setName(u"  Zoo "_s);
+        static_cast<PurseCategoryDialog&>(dialog).setName(u" Clothes  "_s);
         return accepted;
     });
-    categories.edit();
+    add ? categories.add() : categories.edit();
     QCOMPARE(column(*categories.model(), 0), names);
+    QCOMPARE(m_store->count(), add ? 5 : 4);
+    // The total box shows the selected category's total again, even after Cancel.
     QTRY_COMPARE(m_panel->purseTotalBox()->text(), u"0.00"_s);
+    if (add) {
+        // A new category is sorted in and selected alone.
+        QCOMPARE(m_store->at(4)->name, QByteArray("Clothes"));
+        QCOMPARE(categories.selectedRowNumbers(), QList<int>{2});
+        QTRY_COMPARE(m_panel->purseEntryList()->category(), m_store->at(4));
+    }
 }
 
 void TestPursePanel::okRules_data()
