@@ -22,28 +22,9 @@
 using namespace Qt::StringLiterals;
 
 namespace dvk {
-namespace {
-
-QMap<QString, bool> menuState(QMenu& menu)
-{
-    QMap<QString, bool> state;
-    const QList<QAction*> actions = menu.actions();
-    for (const QAction* action : actions) {
-        if (!action->isSeparator())
-            state.insert(action->text(), action->isEnabled());
-    }
-    return state;
-}
-
-QStringList column(const QAbstractItemModel* model, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < model->rowCount(); ++row)
-        texts << model->index(row, column).data().toString();
-    return texts;
-}
-
-} // namespace
+using test::column;
+using Widths = std::pair<int, int>;
+using test::menuState;
 
 class TestArchiveDetails final : public QObject
 {
@@ -54,15 +35,13 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void fieldColumnWidths_data();
-    void fieldColumnWidths();
+    void columnWidths_data();
+    void columnWidths();
     void openFact_data();
     void openFact();
     void factCommands();
     void basicInfoDialog_data();
     void basicInfoDialog();
-    void noteColumnWidths_data();
-    void noteColumnWidths();
     void noteOrder();
     void noteCommands();
 
@@ -94,26 +73,32 @@ void TestArchiveDetails::cleanup()
     m_clock.reset();
 }
 
-void TestArchiveDetails::fieldColumnWidths_data()
+void TestArchiveDetails::columnWidths_data()
 {
+    QTest::addColumn<bool>("notes"); // the note list, else the fact list with its name width
     QTest::addColumn<int>("nameWidth");
     QTest::addColumn<int>("client");
-    QTest::addColumn<int>("name");
-    QTest::addColumn<int>("value");
+    QTest::addColumn<Widths>("widths");
 
-    QTest::newRow("wide") << 120 << 400 << 120 << 280;
-    QTest::newRow("narrow keeps 100 for the value") << 120 << 200 << 120 << 100;
-    QTest::newRow("name at most client - 5") << 300 << 200 << 195 << 100;
-    QTest::newRow("tiny") << 120 << 3 << 0 << 100;
+    QTest::newRow("facts, wide") << false << 120 << 400 << std::pair(120, 280);
+    QTest::newRow("facts, narrow keeps 100 for the value")
+        << false << 120 << 200 << std::pair(120, 100);
+    QTest::newRow("facts, name at most client - 5") << false << 300 << 200 << std::pair(195, 100);
+    QTest::newRow("facts, tiny") << false << 120 << 3 << std::pair(0, 100);
+    QTest::newRow("notes, 219") << true << 0 << 219 << std::pair(109, 110);
+    QTest::newRow("notes, 220") << true << 0 << 220 << std::pair(120, 100);
+    QTest::newRow("notes, 500") << true << 0 << 500 << std::pair(120, 380);
 }
 
-void TestArchiveDetails::fieldColumnWidths()
+void TestArchiveDetails::columnWidths()
 {
+    QFETCH(bool, notes);
     QFETCH(int, nameWidth);
     QFETCH(int, client);
-    QFETCH(int, name);
-    QFETCH(int, value);
-    QCOMPARE(ArchiveFieldList::columnWidths(nameWidth, client), std::make_pair(name, value));
+    QFETCH(Widths, widths);
+    QCOMPARE(notes ? ItemNoteList::columnWidths(client)
+                   : ArchiveFieldList::columnWidths(nameWidth, client),
+             widths);
 }
 
 void TestArchiveDetails::openFact_data()
@@ -229,25 +214,6 @@ void TestArchiveDetails::basicInfoDialog()
     const QString longValue(400, u'v');
     ArchiveFieldDialog stored({}, u"Note"_s, longValue);
     QCOMPARE(stored.value(), longValue);
-}
-
-void TestArchiveDetails::noteColumnWidths_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("date");
-    QTest::addColumn<int>("note");
-
-    QTest::newRow("219") << 219 << 109 << 110;
-    QTest::newRow("220") << 220 << 120 << 100;
-    QTest::newRow("500") << 500 << 120 << 380;
-}
-
-void TestArchiveDetails::noteColumnWidths()
-{
-    QFETCH(int, width);
-    QFETCH(int, date);
-    QFETCH(int, note);
-    QCOMPARE(ItemNoteList::columnWidths(width), std::make_pair(date, note));
 }
 
 void TestArchiveDetails::noteOrder()

@@ -48,15 +48,10 @@ void selectRows(ArchiveItemList* list, const QList<int>& rows)
 // Answers "DVK Item Property" with the given texts, recording how it was preset.
 struct ItemDialogScript
 {
-    ItemDialogScript(QString newCategory, QString newName)
-        : category(std::move(newCategory))
-        , name(std::move(newName))
-    {}
-
     QString category;
     QString name;
-    QString presetCategory;
-    QString presetName;
+    QString presetCategory{};
+    QString presetName{};
     bool nameReadOnly = false;
     int runs = 0;
 
@@ -75,18 +70,9 @@ struct ItemDialogScript
     }
 };
 
-QMap<QString, bool> menuState(QMenu& menu)
-{
-    QMap<QString, bool> state;
-    const QList<QAction*> actions = menu.actions();
-    for (const QAction* action : actions) {
-        if (!action->isSeparator())
-            state.insert(action->text(), action->isEnabled());
-    }
-    return state;
-}
-
 } // namespace
+
+using test::menuState;
 
 class TestArchivesPanel final : public QObject
 {
@@ -100,7 +86,6 @@ private Q_SLOTS:
     void filterFromTheBox();
     void addOrEditSwitchesCategory_data();
     void addOrEditSwitchesCategory();
-    void editSeveralKeepsNames();
     void itemDialogOkRule_data();
     void itemDialogOkRule();
     void enterInItemDialogDoesNotPressOk();
@@ -135,24 +120,16 @@ void TestArchivesPanel::filterFromTheBox_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<int>("applied");
 
+    const QStringList banks{u"Broker"_s, u"credit card"_s, u"Giro account"_s, u"Giro account"_s};
+    const QStringList piggy{u"Piggy bank"_s};
     QTest::newRow("nothing chosen") << QStringList() << QStringList() << 0;
-    QTest::newRow("empty lists all")
-        << QStringList{QString()}
-        << QStringList{u"Broker"_s, u"credit card"_s, u"Giro account"_s, u"Giro account"_s,
-                       u"Piggy bank"_s}
-        << 1;
+    QTest::newRow("empty lists all") << QStringList{QString()} << banks + piggy << 1;
     // Two items of the same name in one category are both listed.
-    QTest::newRow("bank") << QStringList{u"bank"_s}
-                          << QStringList{u"Broker"_s, u"credit card"_s, u"Giro account"_s,
-                                         u"Giro account"_s}
-                          << 1;
-    QTest::newRow("blanks trimmed")
-        << QStringList{u"  Savings "_s} << QStringList{u"Piggy bank"_s} << 1;
-    QTest::newRow("same text again")
-        << QStringList{u"Savings"_s, u"Savings"_s} << QStringList{u"Piggy bank"_s} << 1;
+    QTest::newRow("bank") << QStringList{u"bank"_s} << banks << 1;
+    QTest::newRow("blanks trimmed") << QStringList{u"  Savings "_s} << piggy << 1;
+    QTest::newRow("same text again") << QStringList{u"Savings"_s, u"Savings"_s} << piggy << 1;
     // A change of case alone counts as a change.
-    QTest::newRow("case only") << QStringList{u"Savings"_s, u"savings"_s}
-                               << QStringList{u"Piggy bank"_s} << 2;
+    QTest::newRow("case only") << QStringList{u"Savings"_s, u"savings"_s} << piggy << 2;
 }
 
 void TestArchivesPanel::filterFromTheBox()
@@ -175,80 +152,68 @@ void TestArchivesPanel::filterFromTheBox()
 
 void TestArchivesPanel::addOrEditSwitchesCategory_data()
 {
-    QTest::addColumn<bool>("add");
-    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QList<int>>("rows"); // edited under the filter "bank"; none: a new item
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("presetCategory");
     QTest::addColumn<QString>("boxText");
     QTest::addColumn<QStringList>("names");
 
-    QTest::newRow("add matching") << true << u"bank"_s << u"Bank"_s << u"Bank"_s << u"bank"_s
-                                  << QStringList{u"Broker"_s, u"credit card"_s, u"Giro account"_s,
-                                                 u"Giro account"_s, u"New one"_s};
-    QTest::newRow("add to a new category") << true << u"bank"_s << u"Travel"_s << u"Bank"_s
-                                           << u"Travel"_s << QStringList{u"New one"_s};
+    const QList<int> add;
+    const QList<int> creditCard{1};
+    const QStringList giros{u"Giro account"_s, u"Giro account"_s};
+    QTest::newRow("add matching") << add << u"Bank"_s << u"Bank"_s << u"bank"_s
+                                  << QStringList{u"Broker"_s, u"credit card"_s} + giros +
+                                         QStringList{u"New one"_s};
+    QTest::newRow("add to a new category")
+        << add << u"Travel"_s << u"Bank"_s << u"Travel"_s << QStringList{u"New one"_s};
     // The comparison is with the filter, not the old category: an unchanged category still
     // replaces a filter that is only part of it.
     QTest::newRow("edit keeps a longer category")
-        << false << u"bank"_s << u"Bank accounts"_s << u"Bank accounts"_s << u"Bank accounts"_s
+        << creditCard << u"Bank accounts"_s << u"Bank accounts"_s << u"Bank accounts"_s
         << QStringList{u"New one"_s};
     QTest::newRow("edit within the filter")
-        << false << u"bank"_s << u"BANK"_s << u"Bank accounts"_s << u"bank"_s
-        << QStringList{u"Broker"_s, u"Giro account"_s, u"Giro account"_s, u"New one"_s};
+        << creditCard << u"BANK"_s << u"Bank accounts"_s << u"bank"_s
+        << QStringList{u"Broker"_s} + giros + QStringList{u"New one"_s};
+    // Several items keep their names and take the first one's category as the preset.
+    QTest::newRow("edit several") << QList<int>{1, 2, 3} << u"Finance"_s << u"Bank accounts"_s
+                                  << u"Finance"_s << QStringList{u"credit card"_s} + giros;
 }
 
 void TestArchivesPanel::addOrEditSwitchesCategory()
 {
-    QFETCH(bool, add);
-    QFETCH(QString, filter);
+    QFETCH(QList<int>, rows);
     QFETCH(QString, category);
     QFETCH(QString, presetCategory);
     QFETCH(QString, boxText);
     QFETCH(QStringList, names);
 
     ArchivesPanel panel(*m_store);
-    ItemDialogScript script(category, u"New one"_s);
+    ItemDialogScript script{category, u"New one"_s};
     panel.itemList()->setDialogRunner(script.runner());
-    typeAndEnter(panel.categoryBox(), filter);
+    typeAndEnter(panel.categoryBox(), u"bank"_s);
+    const bool add = rows.isEmpty();
     if (add) {
         panel.itemList()->add();
     } else {
-        panel.itemList()->selectRow(1); // credit card, of Bank accounts
+        selectRows(panel.itemList(), rows);
+        QVERIFY(menuState(*panel.itemList()->makeContextMenu()).value(u"Edit..."_s));
         panel.itemList()->edit();
     }
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     QCOMPARE(script.presetCategory, presetCategory);
+    QCOMPARE(script.nameReadOnly, rows.size() > 1);
+    QCOMPARE(script.presetName.isEmpty(), rows.size() != 1);
     QCOMPARE(panel.categoryBox()->currentText(), boxText);
     QCOMPARE(panel.itemList()->filterText(), boxText);
     QCOMPARE(listedNames(panel), names);
     const ArchiveItem* changed = add ? m_store->archiveItems.at(5) : m_store->archiveItems.at(3);
     QCOMPARE(changed->category, category.toLocal8Bit());
+    QCOMPARE(changed->name, rows.size() > 1 ? QByteArray("credit card") : QByteArray("New one"));
+    QCOMPARE(m_store->archiveItems.at(1)->category, QByteArray("Online banking"));
     QCOMPARE(m_store->archiveItems.count(), add ? 6 : 5);
     if (add)
         QCOMPARE(changed->createdDay, m_clock->today().day());
-}
-
-void TestArchivesPanel::editSeveralKeepsNames()
-{
-    ArchivesPanel panel(*m_store);
-    ItemDialogScript script(u"Finance"_s, u"ignored"_s);
-    panel.itemList()->setDialogRunner(script.runner());
-    typeAndEnter(panel.categoryBox(), u"bank"_s);
-    selectRows(panel.itemList(), {1, 2, 3});
-    QVERIFY(menuState(*panel.itemList()->makeContextMenu()).value(u"Edit..."_s));
-    panel.itemList()->edit();
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-
-    QVERIFY(script.nameReadOnly);
-    QVERIFY(script.presetName.isEmpty());
-    QCOMPARE(script.presetCategory, u"Bank accounts"_s);
-    QCOMPARE(listedNames(panel),
-             (QStringList{u"credit card"_s, u"Giro account"_s, u"Giro account"_s}));
-    QCOMPARE(panel.categoryBox()->currentText(), u"Finance"_s);
-    QCOMPARE(m_store->archiveItems.at(1)->category, QByteArray("Online banking"));
-    QCOMPARE(m_store->archiveItems.at(0)->name, QByteArray("Giro account"));
 }
 
 void TestArchivesPanel::itemDialogOkRule_data()
