@@ -58,19 +58,24 @@ struct Image
     QByteArray data;
 };
 
+// The part of a directory entry that an .ico file and a resource icon group share.
+inline void putEntry(QByteArray& bytes, qsizetype at, const Image& image)
+{
+    bytes[at] = char(image.size & 0xff);
+    bytes[at + 1] = char(image.size & 0xff);
+    put16(bytes, at + 4, 1);
+    put16(bytes, at + 6, 32);
+    put32(bytes, at + 8, quint32(image.data.size()));
+}
+
 inline QByteArray ico(const QList<Image>& images)
 {
     QByteArray file(6 + 16 * images.size(), '\0');
     put16(file, 2, 1);
     put16(file, 4, quint16(images.size()));
     for (qsizetype i = 0; i < images.size(); ++i) {
-        const qsizetype at = 6 + 16 * i;
-        file[at] = char(images[i].size & 0xff);
-        file[at + 1] = char(images[i].size & 0xff);
-        put16(file, at + 4, 1);
-        put16(file, at + 6, 32);
-        put32(file, at + 8, quint32(images[i].data.size()));
-        put32(file, at + 12, quint32(file.size()));
+        putEntry(file, 6 + 16 * i, images[i]);
+        put32(file, 6 + 16 * i + 12, quint32(file.size()));
         file += images[i].data;
     }
     return file;
@@ -94,13 +99,8 @@ inline QByteArray program(bool pe32Plus, const QList<QList<Image>>& groups)
         put16(data, 4, quint16(group.size()));
         for (qsizetype i = 0; i < group.size(); ++i) {
             icons << group[i];
-            const qsizetype at = 6 + 14 * i;
-            data[at] = char(group[i].size & 0xff);
-            data[at + 1] = char(group[i].size & 0xff);
-            put16(data, at + 4, 1);
-            put16(data, at + 6, 32);
-            put32(data, at + 8, quint32(group[i].data.size()));
-            put16(data, at + 12, quint16(icons.size()));
+            putEntry(data, 6 + 14 * i, group[i]);
+            put16(data, 6 + 14 * i + 12, quint16(icons.size()));
         }
         groupData << data;
     }

@@ -59,7 +59,7 @@ class IconLibraryTest final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void firstStartGivesTheBuiltInIconsInOrder()
+    void firstStartGivesTheBuiltInIconsAndSavedOnesLoadAgain()
     {
         QTemporaryDir folder;
         IconLibrary library(folder.path());
@@ -72,17 +72,10 @@ private Q_SLOTS:
         }
         QVERIFY(library.largeIcon(60).isNull());
         QVERIFY(library.smallIcon(-1).isNull());
-    }
 
-    void savedLibraryLoadsAgain()
-    {
-        QTemporaryDir folder;
-        IconLibrary library(folder.path());
-        library.load();
         QVERIFY(library.addIconFile(writeIco(folder, Qt::red)));
         QVERIFY(library.remove(3));
         QVERIFY(library.save());
-
         IconLibrary again(folder.path());
         again.load();
         QCOMPARE(again.count(), 60);

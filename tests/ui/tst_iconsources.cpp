@@ -98,42 +98,34 @@ private Q_SLOTS:
     void damagedProgram_data()
     {
         QTest::addColumn<qsizetype>("offset");
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("width"); // bytes written, 2 or 4
+        QTest::addColumn<quint32>("value");
         QTest::addColumn<int>("groups");
-        auto u32 = [](quint32 v) {
-            QByteArray b(4, '\0');
-            qToLittleEndian<quint32>(v, b.data());
-            return b;
-        };
-        auto u16 = [](quint16 v) {
-            QByteArray b(2, '\0');
-            qToLittleEndian<quint16>(v, b.data());
-            return b;
-        };
         const qsizetype sections = files::OptionalHeader + 224;
         const qsizetype root = files::ResourceFileOffset;
-        QTest::newRow("PE header beyond the end") << qsizetype(0x3c) << u32(0xfffffff0) << 0;
-        QTest::newRow("no PE signature") << files::PeHeader << QByteArray("NE") << 0;
-        QTest::newRow("unknown optional header") << files::OptionalHeader << u16(0x107) << 0;
-        QTest::newRow("optional header too short") << files::PeHeader + 20 << u16(64) << 0;
-        QTest::newRow("huge section count") << files::PeHeader + 6 << u16(0xffff) << 0;
-        QTest::newRow("section beyond the end") << sections + 20 << u32(0x7ffffff0) << 0;
-        QTest::newRow("section larger than the file") << sections + 16 << u32(0xfffffff0) << 2;
+        QTest::newRow("PE header beyond the end") << qsizetype(0x3c) << 4 << 0xfffffff0u << 0;
+        QTest::newRow("no PE signature") << files::PeHeader << 2 << quint32('N' | ('E' << 8)) << 0;
+        QTest::newRow("unknown optional header") << files::OptionalHeader << 2 << 0x107u << 0;
+        QTest::newRow("optional header too short") << files::PeHeader + 20 << 2 << 64u << 0;
+        QTest::newRow("huge section count") << files::PeHeader + 6 << 2 << 0xffffu << 0;
+        QTest::newRow("section beyond the end") << sections + 20 << 4 << 0x7ffffff0u << 0;
+        QTest::newRow("section larger than the file") << sections + 16 << 4 << 0xfffffff0u << 2;
         QTest::newRow("resources outside every section")
-            << files::OptionalHeader + 96 + 16 << u32(0x9000) << 0;
-        QTest::newRow("root claims 65535 entries") << root + 14 << u16(0xffff) << 2;
+            << files::OptionalHeader + 96 + 16 << 4 << 0x9000u << 0;
+        QTest::newRow("root claims 65535 entries") << root + 14 << 2 << 0xffffu << 2;
         QTest::newRow("root names itself as a type directory")
-            << root + 16 + 12 << u32(0x80000000) << 0;
+            << root + 16 + 12 << 4 << 0x80000000u << 0;
         QTest::newRow("type directory offset beyond the end")
-            << root + 16 + 12 << u32(0x8fffff00) << 0;
+            << root + 16 + 12 << 4 << 0x8fffff00u << 0;
     }
     void damagedProgram()
     {
         QFETCH(qsizetype, offset);
-        QFETCH(QByteArray, bytes);
+        QFETCH(int, width);
+        QFETCH(quint32, value);
         QFETCH(int, groups);
         QByteArray file = twoGroupProgram(false);
-        file.replace(offset, bytes.size(), bytes);
+        width == 2 ? files::put16(file, offset, quint16(value)) : files::put32(file, offset, value);
         QCOMPARE(PeIconReader(file).groupCount(), groups);
         QVERIFY(IconSources::moduleIcons(file).size() <= groups);
     }
@@ -192,11 +184,10 @@ private Q_SLOTS:
         QFETCH(QColor, large);
         QFETCH(QColor, small);
         QTemporaryDir folder;
-        const QString path = folder.filePath(u"icon.ico"_s);
-        QFile out(path);
+        QFile out(folder.filePath(u"icon.ico"_s));
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(ico) == ico.size());
         out.close();
-        const auto icon = IconSources::iconFile(path);
+        const auto icon = IconSources::iconFile(out.fileName());
         QVERIFY(icon);
         QCOMPARE(icon->large.size(), QSize(32, 32));
         QCOMPARE(icon->small.size(), QSize(16, 16));

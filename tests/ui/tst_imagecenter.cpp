@@ -28,6 +28,12 @@ IconGridView* view(QDialog& dialog)
     return dialog.findChild<IconGridView*>(u"list"_s);
 }
 
+// The underline the grid shows under the selected icon, or nothing.
+QString mark(QDialog& dialog, int row)
+{
+    return view(dialog)->model()->index(row, 0).data().toString();
+}
+
 // Lets the dialog's posted RefreshOkButton calls run.
 void settle()
 {
@@ -87,19 +93,16 @@ private Q_SLOTS:
         const QAbstractItemModel* model = view(dialog)->model();
         QCOMPARE(model->rowCount(), 60);
         for (int row = 0; row < 60; ++row)
-            QCOMPARE(model->index(row, 0).data().toString(),
-                     row == selected ? u"_____"_s : QString());
-        QCOMPARE(button(dialog, u"ok"_s)->isEnabled(), selected >= 0);
-        QCOMPARE(button(dialog, u"replace"_s)->isEnabled(), selected >= 0);
-        QCOMPARE(button(dialog, u"remove"_s)->isEnabled(), selected >= 0);
-        QVERIFY(button(dialog, u"add"_s)->isEnabled());
-        QVERIFY(button(dialog, u"reset"_s)->isEnabled());
+            QCOMPARE(mark(dialog, row), row == selected ? u"_____"_s : QString());
+        for (const QString& name : {u"ok"_s, u"replace"_s, u"remove"_s})
+            QCOMPARE(button(dialog, name)->isEnabled(), selected >= 0);
+        QVERIFY(button(dialog, u"add"_s)->isEnabled() && button(dialog, u"reset"_s)->isEnabled());
 
         view(dialog)->selectRow(7);
         settle();
-        QCOMPARE(model->index(7, 0).data().toString(), u"_____"_s);
+        QCOMPARE(mark(dialog, 7), u"_____"_s);
         if (selected >= 0)
-            QCOMPARE(model->index(selected, 0).data().toString(), QString());
+            QCOMPARE(mark(dialog, selected), QString());
         QVERIFY(button(dialog, u"ok"_s)->isEnabled());
     }
 
@@ -133,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(view(dialog)->selectedRow(), selectedAfter);
         if (count == 59 && selected < 59)
             QCOMPARE(m_library->largeIcon(selected), next);
-        QCOMPARE(view(dialog)->model()->index(selectedAfter, 0).data().toString(), u"_____"_s);
+        QCOMPARE(mark(dialog, selectedAfter), u"_____"_s);
     }
 
     void removeIsDisabledForTheLastIcon()
@@ -232,43 +235,40 @@ private Q_SLOTS:
         QCOMPARE(view(dialog)->selectedRow(), 5);
     }
 
-    void cancelKeepsLibraryChanges()
+    // Cancel keeps what was done to the library but not the choice.
+    void closing_data()
     {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("OK") << u"ok"_s << int(QDialog::Accepted) << 9;
+        QTest::newRow("double-click") << u"double"_s << int(QDialog::Accepted) << 9;
+        QTest::newRow("Cancel") << u"cancel"_s << int(QDialog::Rejected) << 2;
+    }
+    void closing()
+    {
+        QFETCH(QString, how);
         test::FakePrompts prompts;
         prompts.fileNames << writeFile(*m_folder, u"a.ico"_s,
                                        files::ico({{32, files::bitmap(32, Qt::red)}}));
-        ImageCenterDialog dialog(4, *m_library);
-        button(dialog, u"add"_s)->click();
-        button(dialog, u"cancel"_s)->click();
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(dialog.chosenIndex(), 4);
-        QCOMPARE(m_library->count(), 61);
-    }
-
-    void okAndDoubleClickChoose_data()
-    {
-        QTest::addColumn<bool>("doubleClick");
-        QTest::newRow("OK") << false;
-        QTest::newRow("double-click") << true;
-    }
-    void okAndDoubleClickChoose()
-    {
-        QFETCH(bool, doubleClick);
         ImageCenterDialog dialog(2, *m_library);
         dialog.show();
+        button(dialog, u"add"_s)->click();
+        settle();
         IconGridView* list = view(dialog);
         const QModelIndex target = list->model()->index(9, 0);
-        if (doubleClick) {
+        if (how == u"double"_s) {
             const QPoint centre = list->visualRect(target).center();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
         } else {
             list->selectRow(9);
-            button(dialog, u"ok"_s)->click();
+            button(dialog, how)->click();
         }
         settle();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.chosenIndex(), 9);
+        QTEST(dialog.result(), "result");
+        QTEST(dialog.chosenIndex(), "chosen");
+        QCOMPARE(m_library->count(), 61);
     }
 
     void extractIconListsTheProgramsIcons()
@@ -292,14 +292,11 @@ private Q_SLOTS:
         settle();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.chosenIndex(), 1);
-    }
 
-    void extractIconOfAFileWithoutIcons()
-    {
-        ExtractIconDialog dialog(writeFile(*m_folder, u"notes.txt"_s, "plain text"));
+        ExtractIconDialog none(writeFile(*m_folder, u"notes.txt"_s, "plain text"));
         settle();
-        QCOMPARE(dialog.iconCount(), 0);
-        QVERIFY(!button(dialog, u"ok"_s)->isEnabled());
+        QCOMPARE(none.iconCount(), 0);
+        QVERIFY(!button(none, u"ok"_s)->isEnabled());
     }
 };
 

@@ -147,7 +147,7 @@ private Q_SLOTS:
         QVERIFY(opener.opened.isEmpty());
     }
 
-    void looksLikeALink()
+    void looksLikeALinkAndOpensByKeyboard()
     {
         QVERIFY(m_label->font().underline());
         QCOMPARE(m_label->cursor().shape(), Qt::PointingHandCursor);
@@ -158,10 +158,6 @@ private Q_SLOTS:
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(m_label, &leave);
         QCOMPARE(m_label->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    }
-
-    void keyboardOpens()
-    {
         const RecordingOpener opener;
         QTest::keyClick(m_label, Qt::Key_Return);
         QCOMPARE(opener.opened, QStringList{u"https://www.example.org/"_s});

@@ -27,6 +27,9 @@ class MainWindowTest final : public QObject
     Q_OBJECT
 
 private:
+    std::unique_ptr<dvk::DataStore> m_store;
+    std::unique_ptr<MainWindow> m_window;
+
     // Checks that everything sits where the layout rule puts it for the window's current size.
     static void verifyLayout(const MainWindow& window)
     {
@@ -60,10 +63,20 @@ private:
     }
 
 private Q_SLOTS:
-    void layoutAfterMaximiseAndRestore()
+    void init()
     {
-        dvk::DataStore store;
-        MainWindow window(store);
+        m_store = std::make_unique<dvk::DataStore>();
+        m_window = std::make_unique<MainWindow>(*m_store);
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_store.reset();
+    }
+
+    void layoutFollowsTheWindowState()
+    {
+        MainWindow& window = *m_window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QSize normal = window.size();
@@ -76,20 +89,12 @@ private Q_SLOTS:
         QTRY_VERIFY(window.size() != normal);
         QVERIFY(window.width() > normal.width() && window.height() > normal.height());
         verifyLayout(window);
-        QCOMPARE(window.navigationBar()->width(), window.layoutMargins().barWidth());
-
         window.showNormal();
         QTRY_COMPARE(window.size(), normal);
         verifyLayout(window);
         QCOMPARE(window.closeButton()->geometry(), closeNormal);
-    }
 
-    void noLayoutWhileMinimised()
-    {
-        dvk::DataStore store;
-        MainWindow window(store);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // No layout while minimised; it catches up on restore.
         const QRect bar = window.navigationBar()->geometry();
         window.setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(window.isMinimized());
@@ -101,56 +106,44 @@ private Q_SLOTS:
         verifyLayout(window);
     }
 
-    void keysDoNotClose_data()
+    // Only the close box and the Close button close the window, and both accept it.
+    void closing_data()
     {
-        QTest::addColumn<int>("key");
         QTest::addColumn<QString>("target");
-        QTest::newRow("Esc on the window") << int(Qt::Key_Escape) << u"window"_s;
-        QTest::newRow("Enter on the window") << int(Qt::Key_Return) << u"window"_s;
-        QTest::newRow("keypad Enter on the window") << int(Qt::Key_Enter) << u"window"_s;
-        QTest::newRow("Enter on Close") << int(Qt::Key_Return) << u"close"_s;
-        QTest::newRow("Esc on Close") << int(Qt::Key_Escape) << u"close"_s;
-        QTest::newRow("Esc on a panel") << int(Qt::Key_Escape) << u"panel"_s;
+        QTest::addColumn<int>("key"); // 0: a click or the close box
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Esc on the window") << u"window"_s << int(Qt::Key_Escape) << false;
+        QTest::newRow("Enter on the window") << u"window"_s << int(Qt::Key_Return) << false;
+        QTest::newRow("keypad Enter on the window") << u"window"_s << int(Qt::Key_Enter) << false;
+        QTest::newRow("Enter on Close") << u"close"_s << int(Qt::Key_Return) << false;
+        QTest::newRow("Esc on Close") << u"close"_s << int(Qt::Key_Escape) << false;
+        QTest::newRow("Esc on a panel") << u"panel"_s << int(Qt::Key_Escape) << false;
+        QTest::newRow("close box") << u"window"_s << 0 << true;
+        QTest::newRow("Close button") << u"close"_s << 0 << true;
     }
-    void keysDoNotClose()
+    void closing()
     {
-        QFETCH(int, key);
         QFETCH(QString, target);
-        dvk::DataStore store;
-        MainWindow window(store);
+        QFETCH(int, key);
+        QFETCH(bool, closes);
+        MainWindow& window = *m_window;
         window.open();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy finished(&window, &QDialog::finished);
-        QWidget* receiver = target == u"close"_s   ? window.closeButton()
-                            : target == u"panel"_s ? window.panel(0)
-                                                   : static_cast<QWidget*>(&window);
-        QTest::keyClick(receiver, Qt::Key(key));
-        QCoreApplication::processEvents();
-        QVERIFY(window.isVisible());
-        QCOMPARE(finished.count(), 0);
-    }
-
-    void closeBoxActsAsClose_data()
-    {
-        QTest::addColumn<bool>("useButton");
-        QTest::newRow("close box") << false;
-        QTest::newRow("Close button") << true;
-    }
-    void closeBoxActsAsClose()
-    {
-        QFETCH(bool, useButton);
-        dvk::DataStore store;
-        MainWindow window(store);
-        window.open();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QSignalSpy finished(&window, &QDialog::finished);
-        if (useButton)
+        if (key == 0 && target == u"close"_s)
             window.closeButton()->click();
-        else
+        else if (key == 0)
             QVERIFY(window.close());
-        QVERIFY(!window.isVisible());
-        QCOMPARE(finished.count(), 1);
-        QCOMPARE(finished.first().first().toInt(), int(QDialog::Accepted));
+        else
+            QTest::keyClick(target == u"close"_s   ? window.closeButton()
+                            : target == u"panel"_s ? window.panel(0)
+                                                   : static_cast<QWidget*>(&window),
+                            Qt::Key(key));
+        QCoreApplication::processEvents();
+        QCOMPARE(window.isVisible(), !closes);
+        QCOMPARE(finished.count(), closes ? 1 : 0);
+        if (closes)
+            QCOMPARE(finished.first().first().toInt(), int(QDialog::Accepted));
     }
 
     void showsExactlyTheSelectedPanel_data()
@@ -179,21 +172,13 @@ private Q_SLOTS:
         QTRY_VERIFY(window.panel(entry)->isVisible());
         for (int i = 0; i < MainWindow::PanelCount; ++i)
             QCOMPARE(window.panel(i)->isVisible(), i == entry);
-    }
-
-    void memoAlertBlinksTheBar()
-    {
-        dvk::DataStore store;
-        MainWindow window(store);
-        window.show();
         window.memoAlert();
-        QVERIFY(window.navigationBar()->isBlinking());
+        QCOMPARE(window.navigationBar()->isBlinking(), entry != 2);
     }
 
     void toolsMenuOpensUpwards()
     {
-        dvk::DataStore store;
-        MainWindow window(store);
+        MainWindow& window = *m_window;
         window.move(window.screen()->availableGeometry().center() - window.rect().center());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -253,9 +238,7 @@ private Q_SLOTS:
 
         dvk::test::FakePrompts prompts;
         prompts.fileNames << file;
-        dvk::DataStore store;
-        MainWindow window(store);
-        QAction* action = toolsAction(window, command);
+        QAction* action = toolsAction(*m_window, command);
         QVERIFY(action);
         action->trigger();
 
@@ -292,8 +275,7 @@ private Q_SLOTS:
         QFETCH(QString, dialog);
         QFETCH(bool, ok);
         QFETCH(int, repaints);
-        dvk::DataStore store;
-        MainWindow window(store);
+        MainWindow& window = *m_window;
         window.show();
         QSignalSpy changed(&window, &MainWindow::dateFormatChanged);
         QString opened;

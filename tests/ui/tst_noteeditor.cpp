@@ -148,29 +148,37 @@ private Q_SLOTS:
         QCOMPARE(editor.wordWrapMode(), QTextOption::WrapAnywhere);
     }
 
-    void fontRecordLength_data()
+    // A stored record is used only when it is exactly 60 bytes long; its effects and a size
+    // that is not positive are ignored. Size 0 expects the editor's default font.
+    void storedFont_data()
     {
         QTest::addColumn<int>("length");
-        QTest::addColumn<bool>("used");
-        QTest::newRow("59 bytes") << 59 << false;
-        QTest::newRow("60 bytes") << 60 << true;
-        QTest::newRow("61 bytes") << 61 << false;
+        QTest::addColumn<int>("heightTwips");
+        QTest::addColumn<int>("size");
+        QTest::newRow("59 bytes") << 59 << 31 * 20 << 0;
+        QTest::newRow("60 bytes") << 60 << 31 * 20 << 31;
+        QTest::newRow("61 bytes") << 61 << 31 * 20 << 0;
+        QTest::newRow("negative size, bold and italic") << 60 << -5 << 0;
     }
-    void fontRecordLength()
+    void storedFont()
     {
         QFETCH(int, length);
-        QFETCH(bool, used);
+        QFETCH(int, heightTwips);
+        QFETCH(int, size);
         dvk::CharFormatRecord record;
-        record.mask = dvk::CharFormatRecord::MaskSize | dvk::CharFormatRecord::MaskFace;
-        record.heightTwips = 31 * 20;
+        record.mask = dvk::CharFormatRecord::MaskSize | dvk::CharFormatRecord::MaskFace |
+                      dvk::CharFormatRecord::MaskBold | dvk::CharFormatRecord::MaskItalic;
+        record.effects = 3;
+        record.heightTwips = heightTwips;
         record.faceName = "DVK Test Face";
         QByteArray bytes = record.toBytes();
         bytes.resize(length);
         dvk::SettingsStore().writeBytes(dvk::SettingsStore::RichEditDefaultFont, bytes);
         const dvk::NoteEditor plain(nullptr, QString());
         const dvk::NoteEditor editor;
-        QCOMPARE(editor.font().pointSizeF(), used ? 31.0 : plain.font().pointSizeF());
-        QCOMPARE(editor.font().family(), used ? u"DVK Test Face"_s : plain.font().family());
+        QCOMPARE(editor.font().pointSizeF(), size ? size : plain.font().pointSizeF());
+        QCOMPARE(editor.font().family(), length == 60 ? u"DVK Test Face"_s : plain.font().family());
+        QVERIFY(!editor.font().bold() && !editor.font().italic());
     }
 
     void fontChoiceKeepsSizeAndFaceOnly()
@@ -202,21 +210,6 @@ private Q_SLOTS:
         QVERIFY(!later.font().bold());
         QVERIFY(!later.font().italic());
         QVERIFY(!later.font().underline());
-    }
-
-    void storedEffectsAndDamagedSizeIgnored()
-    {
-        dvk::CharFormatRecord record;
-        record.mask = dvk::CharFormatRecord::MaskSize | dvk::CharFormatRecord::MaskBold |
-                      dvk::CharFormatRecord::MaskItalic;
-        record.effects = 3;
-        record.heightTwips = -5;
-        dvk::SettingsStore().writeBytes(dvk::SettingsStore::RichEditDefaultFont, record.toBytes());
-        const dvk::NoteEditor plain(nullptr, QString());
-        const dvk::NoteEditor editor;
-        QCOMPARE(editor.font().pointSizeF(), plain.font().pointSizeF());
-        QVERIFY(!editor.font().bold());
-        QVERIFY(!editor.font().italic());
     }
 
     void findLinks_data()

@@ -26,179 +26,171 @@ class TestPaneLayout final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void fitHeights_data();
-    void fitHeights();
-    void archivesLayout_data();
-    void archivesLayout();
-    void purseLayout_data();
-    void purseLayout();
-    void purseInitial();
-    void drops_data();
-    void drops();
-    void bars();
-};
+    void fitHeights_data()
+    {
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<int>("lower");
+        QTest::addColumn<int>("available");
+        QTest::addColumn<int>("newUpper");
+        QTest::addColumn<int>("newLower");
 
-void TestPaneLayout::fitHeights_data()
-{
-    QTest::addColumn<int>("upper");
-    QTest::addColumn<int>("lower");
-    QTest::addColumn<int>("available");
-    QTest::addColumn<int>("newUpper");
-    QTest::addColumn<int>("newLower");
-
-    QTest::newRow("fits") << 100 << 200 << 302 << 100 << 200;
-    QTest::newRow("lower is taller") << 100 << 200 << 252 << 100 << 150;
-    QTest::newRow("both shrink, lower on a tie") << 100 << 100 << 151 << 75 << 74;
-    QTest::newRow("upper is taller") << 300 << 50 << 302 << 250 << 50;
-    QTest::newRow("stops below 16") << 40 << 30 << 20 << 15 << 15;
-    QTest::newRow("small ones untouched") << 10 << 12 << 5 << 10 << 12;
-}
-
-void TestPaneLayout::fitHeights()
-{
-    QFETCH(int, upper);
-    QFETCH(int, lower);
-    QFETCH(int, available);
-    const auto [u, l] = PaneLayout::fitHeights(upper, lower, available);
-    QTEST(u, "newUpper");
-    QTEST(l, "newLower");
-}
-
-void TestPaneLayout::archivesLayout_data()
-{
-    QTest::addColumn<QSize>("client");
-    QTest::addColumn<int>("leftWidth");
-    QTest::addColumn<int>("fieldHeight");
-    QTest::addColumn<int>("noteHeight");
-
-    QTest::newRow("designed size") << QSize(475, 322) << 135 << 104 << 216;
-    QTest::newRow("wider and taller") << QSize(800, 600) << 135 << 104 << 494;
-    QTest::newRow("400 wide") << QSize(400, 322) << 135 << 104 << 216;
-    QTest::newRow("200 wide keeps the column") << QSize(200, 322) << 135 << 104 << 216;
-    QTest::newRow("narrower than column + 16") << QSize(140, 322) << 124 << 104 << 216;
-    QTest::newRow("short: taller note list shrinks") << QSize(475, 250) << 135 << 104 << 144;
-    QTest::newRow("very short: both stop at 15") << QSize(475, 10) << 135 << 15 << 15;
-    QTest::newRow("narrower than 16") << QSize(10, 322) << 0 << 104 << 216;
-}
-
-void TestPaneLayout::archivesLayout()
-{
-    QFETCH(QSize, client);
-    QFETCH(int, leftWidth);
-    QFETCH(int, fieldHeight);
-    QFETCH(int, noteHeight);
-
-    const QRect area(QPoint(0, 0), client);
-    const auto panes = PaneLayout::layoutArchives(area, archives());
-    QCOMPARE(panes.categoryBox, archives().categoryBox);
-    QCOMPARE(panes.itemList, QRect(0, 24, leftWidth, std::max(0, client.height() - 24)));
-    QCOMPARE(panes.fieldList, QRect(leftWidth + 2, 0, client.width() - leftWidth - 2, fieldHeight));
-    QCOMPARE(panes.noteList.top(), fieldHeight + 2);
-    QCOMPARE(panes.noteList.left(), leftWidth + 2);
-    QCOMPARE(panes.noteList.height(), std::max(0, client.height() - fieldHeight - 2));
-    QCOMPARE(panes.noteList.x() + panes.noteList.width(), std::max(client.width(), leftWidth + 2));
-    if (client.height() >= 250)
-        QCOMPARE(panes.noteList.height(), noteHeight);
-
-    // Widening again does not bring the old column width back.
-    const auto wider = PaneLayout::layoutArchives(QRect(0, 0, 900, 600), panes);
-    QCOMPARE(wider.itemList.width(), leftWidth);
-}
-
-void TestPaneLayout::purseLayout_data()
-{
-    QTest::addColumn<QSize>("client");
-    QTest::addColumn<int>("leftWidth");
-
-    QTest::newRow("designed size") << QSize(475, 322) << 150;
-    QTest::newRow("400 wide") << QSize(400, 322) << 150;
-    QTest::newRow("200 wide") << QSize(200, 322) << 150;
-    QTest::newRow("160 wide clamps") << QSize(160, 322) << 144;
-    QTest::newRow("taller") << QSize(475, 700) << 150;
-}
-
-void TestPaneLayout::purseLayout()
-{
-    QFETCH(QSize, client);
-    QFETCH(int, leftWidth);
-
-    const auto panes = PaneLayout::layoutPurse(QRect(QPoint(0, 0), client), purse());
-    const int h = client.height();
-    QCOMPARE(panes.totalBox, QRect(0, h - 20, leftWidth, 20));
-    QCOMPARE(panes.categoryList, QRect(0, 0, leftWidth, h - 22));
-    QCOMPARE(panes.statsList, QRect(leftWidth + 2, h - 65, client.width() - leftWidth - 2, 65));
-    QCOMPARE(panes.entryList, QRect(leftWidth + 2, 0, client.width() - leftWidth - 2, h - 67));
-}
-
-void TestPaneLayout::purseInitial()
-{
-    // A total box designed 12 units (20 pixels) high starts 17 pixels high at the same bottom.
-    const auto panes = PaneLayout::initialPurse(purse());
-    QCOMPARE(panes.totalBox, QRect(0, 305, 148, 17));
-    QCOMPARE(panes.categoryList, QRect(0, 0, 150, 303));
-    QCOMPARE(panes.entryList, purse().entryList);
-    QCOMPARE(panes.statsList, purse().statsList);
-}
-
-void TestPaneLayout::drops_data()
-{
-    QTest::addColumn<int>("panel"); // 0 Purse vertical, 1 Archives vertical, 2 Archives horizontal
-    QTest::addColumn<int>("at");
-
-    QTest::newRow("purse at 100") << 0 << 100;
-    QTest::newRow("purse at the left limit") << 0 << 16;
-    QTest::newRow("archives vertical at 300") << 1 << 300;
-    QTest::newRow("archives horizontal at 200") << 2 << 200;
-    QTest::newRow("archives horizontal at 40") << 2 << 40;
-}
-
-void TestPaneLayout::drops()
-{
-    QFETCH(int, panel);
-    QFETCH(int, at);
-
-    // After a drop the gap is exactly pixels at - 1 and at.
-    const QRect client(0, 0, 475, 322);
-    if (panel == 0) {
-        const auto panes = PaneLayout::dropPurseVertical(client, purse(), at);
-        QCOMPARE(panes.categoryList.right(), at - 2);
-        QCOMPARE(panes.totalBox.right(), at - 2);
-        QCOMPARE(panes.totalBox.height(), 20);
-        QCOMPARE(panes.entryList.left(), at + 1);
-        QCOMPARE(panes.statsList.left(), at + 1);
-        QCOMPARE(panes.statsList.height(), 65);
-        QCOMPARE(PaneLayout::purseVerticalBar(panes), QRect(at - 1, 0, 2, 322));
-    } else if (panel == 1) {
-        const auto panes = PaneLayout::dropArchivesVertical(archives(), at);
-        QCOMPARE(panes.itemList, QRect(0, 24, at - 1, 299));
-        QCOMPARE(panes.categoryBox, QRect(0, 0, at - 1, 22));
-        QCOMPARE(panes.fieldList, QRect(at + 1, 0, 475 - at - 1, 104));
-        QCOMPARE(panes.noteList, QRect(at + 1, 107, 475 - at - 1, 215));
-        QCOMPARE(PaneLayout::archivesVerticalBar(panes).left(), at - 1);
-        QCOMPARE(PaneLayout::archivesVerticalBar(panes).width(), 2);
-    } else {
-        const auto panes = PaneLayout::dropArchivesHorizontal(archives(), at);
-        QCOMPARE(panes.itemList, archives().itemList);
-        QCOMPARE(panes.fieldList, QRect(138, 0, 337, at - 1));
-        QCOMPARE(panes.noteList, QRect(138, at + 1, 337, 322 - at - 1));
-        QCOMPARE(PaneLayout::archivesHorizontalBar(panes), QRect(138, at - 1, 337, 2));
-        // A later resize keeps the field list's height while both lists fit.
-        QCOMPARE(PaneLayout::layoutArchives(QRect(0, 0, 500, 400), panes).fieldList.height(),
-                 at - 1);
+        QTest::newRow("fits") << 100 << 200 << 302 << 100 << 200;
+        QTest::newRow("lower is taller") << 100 << 200 << 252 << 100 << 150;
+        QTest::newRow("both shrink, lower on a tie") << 100 << 100 << 151 << 75 << 74;
+        QTest::newRow("upper is taller") << 300 << 50 << 302 << 250 << 50;
+        QTest::newRow("stops below 16") << 40 << 30 << 20 << 15 << 15;
+        QTest::newRow("small ones untouched") << 10 << 12 << 5 << 10 << 12;
     }
-}
 
-void TestPaneLayout::bars()
-{
-    QCOMPARE(PaneLayout::purseVerticalBar(purse()), QRect(150, 0, 4, 322));
-    QCOMPARE(PaneLayout::archivesVerticalBar(archives()), QRect(135, 0, 3, 323));
-    QCOMPARE(PaneLayout::archivesHorizontalBar(archives()), QRect(138, 104, 337, 3));
-    QCOMPARE(PaneLayout::verticalDragRange(QRect(0, 0, 475, 322)), std::make_pair(16, 459));
-    QCOMPARE(PaneLayout::archivesHorizontalDragRange(archives()), std::make_pair(16, 306));
-    QCOMPARE(PaneLayout::clampToRange(500, {16, 459}), 459);
-    QCOMPARE(PaneLayout::clampToRange(3, {16, 459}), 16);
-    QCOMPARE(PaneLayout::clampToRange(100, {16, 10}), 16);
-}
+    void fitHeights()
+    {
+        QFETCH(int, upper);
+        QFETCH(int, lower);
+        QFETCH(int, available);
+        const auto [u, l] = PaneLayout::fitHeights(upper, lower, available);
+        QTEST(u, "newUpper");
+        QTEST(l, "newLower");
+    }
+
+    void archivesLayout_data()
+    {
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<int>("leftWidth");
+        QTest::addColumn<int>("fieldHeight");
+        QTest::addColumn<int>("noteHeight");
+
+        QTest::newRow("designed size") << QSize(475, 322) << 135 << 104 << 216;
+        QTest::newRow("wider and taller") << QSize(800, 600) << 135 << 104 << 494;
+        QTest::newRow("400 wide") << QSize(400, 322) << 135 << 104 << 216;
+        QTest::newRow("200 wide keeps the column") << QSize(200, 322) << 135 << 104 << 216;
+        QTest::newRow("narrower than column + 16") << QSize(140, 322) << 124 << 104 << 216;
+        QTest::newRow("short: taller note list shrinks") << QSize(475, 250) << 135 << 104 << 144;
+        QTest::newRow("very short: both stop at 15") << QSize(475, 10) << 135 << 15 << 15;
+        QTest::newRow("narrower than 16") << QSize(10, 322) << 0 << 104 << 216;
+    }
+
+    void archivesLayout()
+    {
+        QFETCH(QSize, client);
+        QFETCH(int, leftWidth);
+        QFETCH(int, fieldHeight);
+        QFETCH(int, noteHeight);
+
+        const QRect area(QPoint(0, 0), client);
+        const auto panes = PaneLayout::layoutArchives(area, archives());
+        QCOMPARE(panes.categoryBox, archives().categoryBox);
+        QCOMPARE(panes.itemList, QRect(0, 24, leftWidth, std::max(0, client.height() - 24)));
+        QCOMPARE(panes.fieldList,
+                 QRect(leftWidth + 2, 0, client.width() - leftWidth - 2, fieldHeight));
+        QCOMPARE(panes.noteList.top(), fieldHeight + 2);
+        QCOMPARE(panes.noteList.left(), leftWidth + 2);
+        QCOMPARE(panes.noteList.height(), std::max(0, client.height() - fieldHeight - 2));
+        QCOMPARE(panes.noteList.x() + panes.noteList.width(),
+                 std::max(client.width(), leftWidth + 2));
+        if (client.height() >= 250)
+            QCOMPARE(panes.noteList.height(), noteHeight);
+
+        // Widening again does not bring the old column width back.
+        const auto wider = PaneLayout::layoutArchives(QRect(0, 0, 900, 600), panes);
+        QCOMPARE(wider.itemList.width(), leftWidth);
+    }
+
+    void purseLayout_data()
+    {
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<int>("leftWidth");
+
+        QTest::newRow("designed size") << QSize(475, 322) << 150;
+        QTest::newRow("400 wide") << QSize(400, 322) << 150;
+        QTest::newRow("200 wide") << QSize(200, 322) << 150;
+        QTest::newRow("160 wide clamps") << QSize(160, 322) << 144;
+        QTest::newRow("taller") << QSize(475, 700) << 150;
+    }
+
+    void purseLayout()
+    {
+        QFETCH(QSize, client);
+        QFETCH(int, leftWidth);
+
+        const auto panes = PaneLayout::layoutPurse(QRect(QPoint(0, 0), client), purse());
+        const int h = client.height();
+        QCOMPARE(panes.totalBox, QRect(0, h - 20, leftWidth, 20));
+        QCOMPARE(panes.categoryList, QRect(0, 0, leftWidth, h - 22));
+        QCOMPARE(panes.statsList, QRect(leftWidth + 2, h - 65, client.width() - leftWidth - 2, 65));
+        QCOMPARE(panes.entryList, QRect(leftWidth + 2, 0, client.width() - leftWidth - 2, h - 67));
+    }
+
+    void purseInitial()
+    {
+        // A total box designed 12 units (20 pixels) high starts 17 pixels high at the same bottom.
+        const auto panes = PaneLayout::initialPurse(purse());
+        QCOMPARE(panes.totalBox, QRect(0, 305, 148, 17));
+        QCOMPARE(panes.categoryList, QRect(0, 0, 150, 303));
+        QCOMPARE(panes.entryList, purse().entryList);
+        QCOMPARE(panes.statsList, purse().statsList);
+    }
+
+    void drops_data()
+    {
+        QTest::addColumn<int>(
+            "panel"); // 0 Purse vertical, 1 Archives vertical, 2 Archives horizontal
+        QTest::addColumn<int>("at");
+
+        QTest::newRow("purse at 100") << 0 << 100;
+        QTest::newRow("purse at the left limit") << 0 << 16;
+        QTest::newRow("archives vertical at 300") << 1 << 300;
+        QTest::newRow("archives horizontal at 200") << 2 << 200;
+        QTest::newRow("archives horizontal at 40") << 2 << 40;
+    }
+
+    void drops()
+    {
+        QFETCH(int, panel);
+        QFETCH(int, at);
+
+        // After a drop the gap is exactly pixels at - 1 and at.
+        const QRect client(0, 0, 475, 322);
+        if (panel == 0) {
+            const auto panes = PaneLayout::dropPurseVertical(client, purse(), at);
+            QCOMPARE(panes.categoryList.right(), at - 2);
+            QCOMPARE(panes.totalBox.right(), at - 2);
+            QCOMPARE(panes.totalBox.height(), 20);
+            QCOMPARE(panes.entryList.left(), at + 1);
+            QCOMPARE(panes.statsList.left(), at + 1);
+            QCOMPARE(panes.statsList.height(), 65);
+            QCOMPARE(PaneLayout::purseVerticalBar(panes), QRect(at - 1, 0, 2, 322));
+        } else if (panel == 1) {
+            const auto panes = PaneLayout::dropArchivesVertical(archives(), at);
+            QCOMPARE(panes.itemList, QRect(0, 24, at - 1, 299));
+            QCOMPARE(panes.categoryBox, QRect(0, 0, at - 1, 22));
+            QCOMPARE(panes.fieldList, QRect(at + 1, 0, 475 - at - 1, 104));
+            QCOMPARE(panes.noteList, QRect(at + 1, 107, 475 - at - 1, 215));
+            QCOMPARE(PaneLayout::archivesVerticalBar(panes).left(), at - 1);
+            QCOMPARE(PaneLayout::archivesVerticalBar(panes).width(), 2);
+        } else {
+            const auto panes = PaneLayout::dropArchivesHorizontal(archives(), at);
+            QCOMPARE(panes.itemList, archives().itemList);
+            QCOMPARE(panes.fieldList, QRect(138, 0, 337, at - 1));
+            QCOMPARE(panes.noteList, QRect(138, at + 1, 337, 322 - at - 1));
+            QCOMPARE(PaneLayout::archivesHorizontalBar(panes), QRect(138, at - 1, 337, 2));
+            // A later resize keeps the field list's height while both lists fit.
+            QCOMPARE(PaneLayout::layoutArchives(QRect(0, 0, 500, 400), panes).fieldList.height(),
+                     at - 1);
+        }
+    }
+
+    void bars()
+    {
+        QCOMPARE(PaneLayout::purseVerticalBar(purse()), QRect(150, 0, 4, 322));
+        QCOMPARE(PaneLayout::archivesVerticalBar(archives()), QRect(135, 0, 3, 323));
+        QCOMPARE(PaneLayout::archivesHorizontalBar(archives()), QRect(138, 104, 337, 3));
+        QCOMPARE(PaneLayout::verticalDragRange(QRect(0, 0, 475, 322)), std::make_pair(16, 459));
+        QCOMPARE(PaneLayout::archivesHorizontalDragRange(archives()), std::make_pair(16, 306));
+        QCOMPARE(PaneLayout::clampToRange(500, {16, 459}), 459);
+        QCOMPARE(PaneLayout::clampToRange(3, {16, 459}), 16);
+        QCOMPARE(PaneLayout::clampToRange(100, {16, 10}), 16);
+    }
+};
 
 } // namespace dvk
 
