@@ -57,13 +57,6 @@ private Q_SLOTS:
         QCOMPARE(IconSources::isIconFile(path), iconFile);
     }
 
-    void fileFilter()
-    {
-        const QString filter = IconSources::fileFilter();
-        QVERIFY(filter.startsWith(u"Icon Files (*.ico *.png"_s));
-        QVERIFY(filter.endsWith(u";;Program Files (*.exe *.dll)"_s));
-    }
-
     void programIconGroups_data()
     {
         QTest::addColumn<bool>("pe32Plus");

@@ -208,7 +208,8 @@ private Q_SLOTS:
         button(dialog, u"add"_s)->click();
         settle();
         QCOMPARE(prompts.filters.size(), 1);
-        QVERIFY(prompts.filters[0].contains(u"Program Files (*.exe *.dll)"_s));
+        QVERIFY(prompts.filters[0].startsWith(u"Icon Files (*.ico *.png"_s));
+        QVERIFY(prompts.filters[0].endsWith(u";;Program Files (*.exe *.dll)"_s));
         QCOMPARE(asked.size(), throughExtractIcon ? 1 : 0);
         QCOMPARE(m_library->count(), added ? 61 : 60);
         QCOMPARE(view(dialog)->selectedRow(), added ? 60 : 3);
