@@ -34,6 +34,8 @@ public:
     static const char ScriptText[];
 
     static constexpr std::chrono::milliseconds DefaultTimeLimit{800};
+    // A runaway expression must be reported within a second, watchdog wake-up included.
+    static_assert(DefaultTimeLimit <= std::chrono::milliseconds(900));
     static constexpr qint64 DefaultMemoryLimit = qint64(128) << 20;
 
     using Stop = ScriptWatchdog::Stop;

@@ -101,7 +101,9 @@ private Q_SLOTS:
         const qint64 elapsed = clock.elapsed();
         QVERIFY(evaluator.error());
         QCOMPARE(evaluator.lastStop(), ScriptEvaluator::Stop::TimeLimit);
-        QVERIFY2(elapsed < 1000, qPrintable(u"took %1 ms"_s.arg(elapsed)));
+        // The limit itself is checked where it is defined; a wall-clock bound here only catches
+        // a watchdog that never fires, with room for a busy machine.
+        QVERIFY2(elapsed < 5000, qPrintable(u"took %1 ms"_s.arg(elapsed)));
         // The script's try/catch cannot hold the interruption either.
         evaluator.setTimeLimit(std::chrono::milliseconds(100));
         QCOMPARE(shown(evaluator, u"try{for(;;);}catch(e){5}"_s), u"Error"_s);
