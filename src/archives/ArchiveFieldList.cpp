@@ -1,4 +1,5 @@
 #include "ArchiveFieldList.h"
+#include "RemoveRecords.h"
 
 #include "ArchiveFieldDialog.h"
 #include "ArchiveFieldModel.h"
@@ -112,17 +113,11 @@ void ArchiveFieldList::remove()
     const QList<int> rows = selectedRowNumbers();
     if (!item || rows.isEmpty())
         return;
-    if (Prompts::current().message(this, ArchiveItemList::RemoveQuestion, Prompts::Buttons::YesNo,
-                                   Prompts::Icon::Question) != Prompts::Answer::Yes ||
-        !validItem())
+    if (!confirmRemoval(this, ArchiveItemList::RemoveQuestion) || !validItem())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    QSet<const ArchiveField*> doomed;
-    for (const int row : rows)
-        doomed.insert(m_model->recordAt(row));
-    m_model->removeRecords(doomed);
-    item->fields.removeAll(doomed);
+    removeRecordsAt(
+        rows, [this](int row) { return m_model->recordAt(row); },
+        [this](const auto& doomed) { m_model->removeRecords(doomed); }, item->fields);
     recomputeColumns();
 }
 

@@ -1,4 +1,5 @@
 #include "ArchiveItemList.h"
+#include "RemoveRecords.h"
 
 #include "ArchiveItemDialog.h"
 #include "ArchiveItemModel.h"
@@ -140,17 +141,11 @@ void ArchiveItemList::remove()
     const QList<int> rows = selectedRowNumbers();
     if (rows.isEmpty())
         return;
-    if (Prompts::current().message(this, RemoveQuestion, Prompts::Buttons::YesNo,
-                                   Prompts::Icon::Question) != Prompts::Answer::Yes)
+    if (!confirmRemoval(this, RemoveQuestion))
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    QSet<const ArchiveItem*> doomed;
-    for (const int row : rows)
-        doomed.insert(m_model->recordAt(row));
-    // The rows go first, so the list never shows a destroyed item.
-    m_model->removeRecords(doomed);
-    m_store.archiveItems.removeAll(doomed);
+    removeRecordsAt(
+        rows, [this](int row) { return m_model->recordAt(row); },
+        [this](const auto& doomed) { m_model->removeRecords(doomed); }, m_store.archiveItems);
     Q_EMIT itemsRemoved();
     recomputeColumns();
     restartSettleTimer();

@@ -1,4 +1,5 @@
 #include "ItemNoteList.h"
+#include "RemoveRecords.h"
 
 #include "ArchiveItemList.h"
 #include "DataStore.h"
@@ -204,17 +205,11 @@ void ItemNoteList::remove()
     const QList<int> rows = selectedRowNumbers();
     if (!item || rows.isEmpty())
         return;
-    if (Prompts::current().message(this, ArchiveItemList::RemoveQuestion, Prompts::Buttons::YesNo,
-                                   Prompts::Icon::Question) != Prompts::Answer::Yes ||
-        !validItem())
+    if (!confirmRemoval(this, ArchiveItemList::RemoveQuestion) || !validItem())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    QSet<const NoteRecord*> doomed;
-    for (const int row : rows)
-        doomed.insert(m_model->recordAt(row));
-    m_model->removeRecords(doomed);
-    item->notes.removeAll(doomed);
+    removeRecordsAt(
+        rows, [this](int row) { return m_model->recordAt(row); },
+        [this](const auto& doomed) { m_model->removeRecords(doomed); }, item->notes);
 }
 
 std::unique_ptr<QMenu> ItemNoteList::makeContextMenu()

@@ -1,4 +1,5 @@
 #include "MemoPanel.h"
+#include "RemoveRecords.h"
 
 #include "FormatDate.h"
 #include "IconLibrary.h"
@@ -223,17 +224,14 @@ void MemoPanel::remove()
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
     if (rows.isEmpty())
         return;
-    if (Prompts::current().message(this, RemoveQuestion, Prompts::Buttons::YesNo,
-                                   Prompts::Icon::Question) != Prompts::Answer::Yes)
+    if (!confirmRemoval(this, RemoveQuestion))
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    QSet<const MemoRecord*> doomed;
+    QList<int> rowNumbers;
     for (const QModelIndex& index : rows)
-        doomed.insert(m_model->memoAt(index.row()));
-    // The rows go first, so the list never shows a destroyed memo.
-    m_model->removeMemos(doomed);
-    m_memos.removeAll(doomed);
+        rowNumbers << index.row();
+    removeRecordsAt(
+        rowNumbers, [this](int row) { return m_model->memoAt(row); },
+        [this](const auto& doomed) { m_model->removeMemos(doomed); }, m_memos);
 }
 
 void MemoPanel::checkAlerts()

@@ -1,4 +1,5 @@
 #include "NotesPanel.h"
+#include "RemoveRecords.h"
 
 #include "IconLibrary.h"
 #include "ImageCenterDialog.h"
@@ -178,17 +179,11 @@ void NotesPanel::remove()
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
-    if (Prompts::current().message(this, RemoveQuestion, Prompts::Buttons::YesNo,
-                                   Prompts::Icon::Question) != Prompts::Answer::Yes)
+    if (!confirmRemoval(this, RemoveQuestion))
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    QSet<const NoteRecord*> doomed;
-    for (const int row : rows)
-        doomed.insert(m_model->noteAt(row));
-    // The icons go first, so the list never shows a destroyed note.
-    m_model->removeNotes(doomed);
-    m_notes.removeAll(doomed);
+    removeRecordsAt(
+        rows, [this](int row) { return m_model->noteAt(row); },
+        [this](const auto& doomed) { m_model->removeNotes(doomed); }, m_notes);
 }
 
 std::unique_ptr<QMenu> NotesPanel::makeContextMenu()

@@ -1,4 +1,5 @@
 #include "PurseCategoryList.h"
+#include "RemoveRecords.h"
 
 #include "Prompts.h"
 #include "PurseCategoryDialog.h"
@@ -105,19 +106,14 @@ void PurseCategoryList::remove()
     const QList<int> rows = selectedRowNumbers();
     if (rows.isEmpty())
         return;
-    if (Prompts::current().message(this, PurseEntryList::RemoveQuestion, Prompts::Buttons::YesNo,
-                                   Prompts::Icon::Question) != Prompts::Answer::Yes)
+    if (!confirmRemoval(this, PurseEntryList::RemoveQuestion))
         return;
     // The entry list lets go of its category before any category is destroyed.
     if (m_entries)
         m_entries->showCategory(nullptr);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    QSet<const PurseCategory*> doomed;
-    for (const int row : rows)
-        doomed.insert(m_model->recordAt(row));
-    m_model->removeRecords(doomed);
-    m_categories.removeAll(doomed);
+    removeRecordsAt(
+        rows, [this](int row) { return m_model->recordAt(row); },
+        [this](const auto& doomed) { m_model->removeRecords(doomed); }, m_categories);
     applyColumnWidths();
     startSettle();
     Q_EMIT purseCategoriesChanged();

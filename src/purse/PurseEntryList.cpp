@@ -1,4 +1,5 @@
 #include "PurseEntryList.h"
+#include "RemoveRecords.h"
 
 #include "Prompts.h"
 #include "PurseColumnWidths.h"
@@ -110,17 +111,11 @@ void PurseEntryList::remove()
     const QList<int> rows = selectedRowNumbers();
     if (rows.isEmpty())
         return;
-    if (Prompts::current().message(this, RemoveQuestion, Prompts::Buttons::YesNo,
-                                   Prompts::Icon::Question) != Prompts::Answer::Yes)
+    if (!confirmRemoval(this, RemoveQuestion))
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    QSet<const PurseEntry*> doomed;
-    for (const int row : rows)
-        doomed.insert(m_model->recordAt(row));
-    // The rows go first, so the list never shows a destroyed entry.
-    m_model->removeRecords(doomed);
-    m_category->entries.removeAll(doomed);
+    removeRecordsAt(
+        rows, [this](int row) { return m_model->recordAt(row); },
+        [this](const auto& doomed) { m_model->removeRecords(doomed); }, m_category->entries);
     applyColumnWidths();
     startSettle();
     Q_EMIT purseEntriesChanged();
