@@ -100,9 +100,8 @@ QByteArray ProgramShortcut::directoryEntry()
 
 QByteArray ProgramShortcut::mergedMenu()
 {
-    return (u"<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-            u" \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
-            u"<Menu>\n"
+    // Menu readers do not validate, so the file carries no document type line.
+    return (u"<Menu>\n"
             u"  <Name>Applications</Name>\n"
             u"  <Menu>\n"
             u"    <Name>"_s +
