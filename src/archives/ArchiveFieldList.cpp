@@ -1,5 +1,4 @@
 #include "ArchiveFieldList.h"
-#include "RemoveRecords.h"
 
 #include "ArchiveFieldDialog.h"
 #include "ArchiveFieldModel.h"
@@ -8,6 +7,7 @@
 #include "DataStore.h"
 #include "OpenLink.h"
 #include "Prompts.h"
+#include "RemoveRecords.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,11 +1,11 @@
 #include "ArchiveItemList.h"
-#include "RemoveRecords.h"
 
 #include "ArchiveItemDialog.h"
 #include "ArchiveItemModel.h"
 #include "ArchiveSuggestions.h"
 #include "DataStore.h"
 #include "Prompts.h"
+#include "RemoveRecords.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,5 +1,4 @@
 #include "ItemNoteList.h"
-#include "RemoveRecords.h"
 
 #include "ArchiveItemList.h"
 #include "DataStore.h"
@@ -8,6 +7,7 @@
 #include "ItemNoteModel.h"
 #include "NoteDialog.h"
 #include "Prompts.h"
+#include "RemoveRecords.h"
 
 #include <QApplication>
 #include <QClipboard>

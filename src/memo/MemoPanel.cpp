@@ -1,5 +1,4 @@
 #include "MemoPanel.h"
-#include "RemoveRecords.h"
 
 #include "FormatDate.h"
 #include "IconLibrary.h"
@@ -7,6 +6,7 @@
 #include "MemoPropertyDialog.h"
 #include "PanelTemplate.h"
 #include "Prompts.h"
+#include "RemoveRecords.h"
 
 #include <QApplication>
 #include <QHeaderView>

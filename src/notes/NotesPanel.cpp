@@ -1,5 +1,4 @@
 #include "NotesPanel.h"
-#include "RemoveRecords.h"
 
 #include "IconLibrary.h"
 #include "ImageCenterDialog.h"
@@ -7,6 +6,7 @@
 #include "NoteEditor.h"
 #include "NotesModel.h"
 #include "Prompts.h"
+#include "RemoveRecords.h"
 
 #include <QApplication>
 #include <QClipboard>

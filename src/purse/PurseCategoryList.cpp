@@ -1,11 +1,11 @@
 #include "PurseCategoryList.h"
-#include "RemoveRecords.h"
 
 #include "Prompts.h"
 #include "PurseCategoryDialog.h"
 #include "PurseColumnWidths.h"
 #include "PurseEntryList.h"
 #include "PurseTotalBox.h"
+#include "RemoveRecords.h"
 
 #include <QApplication>
 #include <QMenu>

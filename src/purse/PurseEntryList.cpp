@@ -1,11 +1,11 @@
 #include "PurseEntryList.h"
-#include "RemoveRecords.h"
 
 #include "Prompts.h"
 #include "PurseColumnWidths.h"
 #include "PurseRecordDialog.h"
 #include "PurseStatistics.h"
 #include "PurseStatsList.h"
+#include "RemoveRecords.h"
 
 #include <QApplication>
 #include <QMenu>
