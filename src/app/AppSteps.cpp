@@ -4,8 +4,11 @@
 #include "IconLibrary.h"
 #include "PasswordDialog.h"
 #include "Prompts.h"
+#include "SealKey.h"
+#include "SealedFile.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace dvk {
@@ -14,8 +17,7 @@ AppSteps::AppSteps(DataStore& store, IconLibrary& icons, MainWindow::PanelFactor
     : m_store(store)
     , m_icons(icons)
     , m_panels(std::move(panels))
-{
-}
+{}
 
 bool AppSteps::continueAfterDataFileError(const FileResult&)
 {
@@ -30,7 +32,39 @@ bool AppSteps::askPassword(DataStore& store)
     if (m_terminating)
         return false;
     PasswordDialog dialog(store);
-    return dialog.exec() == QDialog::Accepted && !m_terminating;
+    if (dialog.exec() != QDialog::Accepted || m_terminating)
+        return false;
+    // The key for sealed saves comes from the password just typed, with a new salt.
+    QByteArray typed = dialog.passwordEdit()->text().toLocal8Bit();
+    dialog.passwordEdit()->clear();
+    store.adoptPassword(typed);
+    return true;
+}
+
+bool AppSteps::unsealPassword(DataStore& store, const QString& path)
+{
+    if (m_terminating)
+        return false;
+    PasswordDialog dialog([&store, &path](QByteArray& password) {
+        std::unique_ptr<SealKey> key = SealedFile::unlock(path, password);
+        if (!key)
+            return false;
+        store.setSealKey(std::move(key));
+        return true;
+    });
+    const bool given = dialog.exec() == QDialog::Accepted && !m_terminating;
+    dialog.passwordEdit()->clear();
+    return given;
+}
+
+void AppSteps::sealingUnavailable()
+{
+    Prompts::current().message(
+        nullptr,
+        QStringLiteral("DVK cannot open its data file: it is sealed with the "
+                       "password, and the encryption library could not be "
+                       "started.\n\nClick [OK] to quit DVK."),
+        Prompts::Buttons::Ok, Prompts::Icon::Critical);
 }
 
 void AppSteps::loadIconLibrary()
@@ -56,8 +90,7 @@ bool AppSteps::retryFailedSave(const FileResult& result)
                                         "without saving.")
                              .arg(result.message);
     return Prompts::current().message(nullptr, text, Prompts::Buttons::OkCancel,
-                                      Prompts::Icon::Warning)
-           == Prompts::Answer::Ok;
+                                      Prompts::Icon::Warning) == Prompts::Answer::Ok;
 }
 
 void AppSteps::saveIconLibrary()

@@ -22,6 +22,8 @@ public:
 
     bool continueAfterDataFileError(const FileResult& result) override;
     bool askPassword(DataStore& store) override;
+    bool unsealPassword(DataStore& store, const QString& path) override;
+    void sealingUnavailable() override;
     void loadIconLibrary() override;
     void runMainWindow() override;
     bool retryFailedSave(const FileResult& result) override;

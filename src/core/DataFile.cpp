@@ -1,12 +1,13 @@
 #include "DataFile.h"
 
+#include "CipherDevice.h"
 #include "DataStream.h"
+#include "SealedFile.h"
+#include "SealedHeader.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include "CipherDevice.h"
 
 namespace dvk {
 namespace {
@@ -147,7 +148,8 @@ FileResult DataFile::write(const DataStore& store, QIODevice& device)
         writeList(w, store.archiveItems, writeItem);
         writeList(w, store.purseCategories, writeCategory);
         writeList(w, store.memos, writeMemo);
-        writeList(w, store.notes, [](DataWriter& w, const NoteRecord& n) { writeNote(w, n, false); });
+        writeList(w, store.notes,
+                  [](DataWriter& w, const NoteRecord& n) { writeNote(w, n, false); });
         const auto block = cipheredBlock(store.passwordBlock, store.countsText(), true);
         w.raw(reinterpret_cast<const char*>(block.data()), qsizetype(block.size()));
         w.flush();
@@ -187,7 +189,9 @@ FileResult DataFile::saveFile(const DataStore& store, const QString& path, bool 
     if (!out.open(QIODevice::WriteOnly))
         return {false, out.errorString(), {}};
     FileResult result;
-    if (encrypted) {
+    if (encrypted && store.hasPassword()) {
+        result = SealedFile::write(store, out, store.sealKey());
+    } else if (encrypted) {
         CipherDevice cipher(&out, ZipCipher::fileKey());
         result = cipher.open(QIODevice::WriteOnly) ? write(store, cipher)
                                                    : FileResult{false, cipher.errorString(), {}};
@@ -213,14 +217,16 @@ FileResult DataFile::loadFile(DataStore& store, const QString& path)
     // DataReader buffers on its own; QFile's buffer would only copy every byte once more.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {false, file.errorString(), {}};
-    const QByteArray head = file.read(4);
+    const QByteArray head = file.read(8);
     if (head.size() < 4) {
         file.close();
         file.remove();
         return {};
     }
     file.seek(0);
-    if (!isEncrypted(head))
+    if (SealedHeader::hasPreamble(head))
+        return SealedFile::read(store, file, store.sealKey());
+    if (!isEncrypted(head.first(4)))
         return read(store, file);
     CipherDevice cipher(&file, ZipCipher::fileKey());
     if (!cipher.open(QIODevice::ReadOnly))

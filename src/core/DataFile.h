@@ -9,7 +9,9 @@ namespace dvk {
 // Reads and writes the data file: a u32 marker, the four record lists and the 48-byte password
 // block enciphered with the counts key, all little-endian, texts with a length prefix. The
 // encrypted form is the same byte sequence through the ZIP stream cipher with the fixed file key;
-// the form is told by the first four bytes (0 means plain).
+// the form is told by the first four bytes (0 means plain). A store with a password saved with
+// `encrypted` is written in the sealed form (SealedFile) instead, which is read with the store's
+// key.
 //
 // Reading never trusts the bytes: a text longer than what is left of the input fails before
 // anything is allocated, and no count makes a loop run longer than the input lasts. A record is

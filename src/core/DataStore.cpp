@@ -2,10 +2,10 @@
 
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "SealKey.h"
 #include "SettingsStore.h"
 
 #include <QCryptographicHash>
-
 #include <algorithm>
 #include <cstring>
 
@@ -38,6 +38,21 @@ void DataStore::setPassword(const QByteArray& password)
     const QByteArray hex = digest(password.isEmpty() ? NoPasswordSentinel : password);
     std::copy(hex.begin(), hex.end(), passwordBlock.begin());
     passwordBlock[32] = 0;
+    m_sealKey.reset();
+    if (!password.isEmpty()) {
+        QByteArray copy(password.constData(), password.size());
+        adoptPassword(copy);
+    }
+}
+
+void DataStore::adoptPassword(QByteArray& password)
+{
+    m_sealKey = SealKey::deriveWithNewSalt(password);
+}
+
+void DataStore::setSealKey(std::unique_ptr<SealKey> key)
+{
+    m_sealKey = std::move(key);
 }
 
 bool DataStore::checkPassword(const QByteArray& password) const
@@ -53,10 +68,10 @@ bool DataStore::hasPassword() const
 
 QByteArray DataStore::countsText() const
 {
-    return QByteArray::number(quint64(archiveItems.count())) + '-'
-           + QByteArray::number(quint64(purseCategories.count())) + '-'
-           + QByteArray::number(quint64(memos.count())) + '-'
-           + QByteArray::number(quint64(notes.count()));
+    return QByteArray::number(quint64(archiveItems.count())) + '-' +
+           QByteArray::number(quint64(purseCategories.count())) + '-' +
+           QByteArray::number(quint64(memos.count())) + '-' +
+           QByteArray::number(quint64(notes.count()));
 }
 
 FileResult DataStore::load()
@@ -74,7 +89,8 @@ FileResult DataStore::load()
 
 FileResult DataStore::save()
 {
-    const bool encrypted = SettingsStore().readNumber(SettingsStore::EncryptDVKFile).value_or(0) != 0;
+    const bool encrypted =
+        SettingsStore().readNumber(SettingsStore::EncryptDVKFile).value_or(0) != 0;
     FileResult result = DataFile::saveFile(*this, DataPaths::dataFilePath(), encrypted);
     if (!result.ok)
         loadFailed = 1;

@@ -3,8 +3,8 @@
 #include "Records.h"
 
 #include <QString>
-
 #include <array>
+#include <memory>
 
 namespace dvk {
 
@@ -20,6 +20,8 @@ struct FileResult
 
 // All of the user's data: four lists of records and the password digest. There is one store for
 // the whole run; the panels edit its records in place and it is written back at exit.
+class SealKey;
+
 class DataStore final
 {
 public:
@@ -36,11 +38,19 @@ public:
     // password and is copied aside first.
     FileResult load();
     // Writes the data file safely: the old file is replaced only by a completely written new one.
-    // The form (plain or encrypted) follows the EncryptDVKFile setting read now.
+    // The form follows the EncryptDVKFile setting read now: sealed with the password's key when
+    // there is a password, else encrypted with the fixed key; plain when the setting is off.
     FileResult save();
 
-    // An empty or absent text means no password.
+    // An empty or absent text means no password. A new password also gets a new sealing key
+    // (new salt); the copy of the password it was derived from is wiped.
     void setPassword(const QByteArray& password);
+    // Derives a new sealing key (new salt) for the password the store already has, after the
+    // user typed it; wipes `password`.
+    void adoptPassword(QByteArray& password);
+    // The key that sealed saves use: set by setPassword, adoptPassword or after unsealing.
+    const SealKey* sealKey() const { return m_sealKey.get(); }
+    void setSealKey(std::unique_ptr<SealKey> key);
     bool checkPassword(const QByteArray& password) const;
     bool hasPassword() const;
     // "%lu-%lu-%lu-%lu" of the four list counts; the key of the password block in the file.
@@ -60,6 +70,7 @@ public:
 
 private:
     const Clock& m_clock;
+    std::unique_ptr<SealKey> m_sealKey;
 };
 
 } // namespace dvk

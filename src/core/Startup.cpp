@@ -1,9 +1,16 @@
 #include "Startup.h"
 
 #include "Backup.h"
+#include "DataPaths.h"
+#include "SealedFile.h"
 #include "SingleInstance.h"
 
 namespace dvk {
+
+bool StartupSteps::unsealPassword(DataStore&, const QString&)
+{
+    return false;
+}
 
 Startup::Outcome Startup::run(DataStore& store, SingleInstance& instance, StartupSteps& steps)
 {
@@ -13,10 +20,22 @@ Startup::Outcome Startup::run(DataStore& store, SingleInstance& instance, Startu
     // A failed swap keeps the staging file for the next start; the old data file is used.
     Backup::applyStagedRestore();
 
+    // A sealed file needs its password before anything of it can be read; a damaged header is
+    // left to the load, which reports it as any damage.
+    const QString path = DataPaths::dataFilePath();
+    const SealedFile::Kind kind = SealedFile::kindOf(path);
+    if (kind != SealedFile::Kind::NotSealed && !SealKey::cryptoAvailable()) {
+        steps.sealingUnavailable();
+        return Outcome::SealingUnavailable;
+    }
+    const bool unsealed = kind == SealedFile::Kind::Sealed;
+    if (unsealed && !steps.unsealPassword(store, path))
+        return Outcome::PasswordNotGiven;
+
     const FileResult loaded = store.load();
     if (store.loadFailed && !steps.continueAfterDataFileError(loaded))
         return Outcome::ExitedAfterDataFileError;
-    if (store.hasPassword() && !steps.askPassword(store))
+    if (!unsealed && store.hasPassword() && !steps.askPassword(store))
         return Outcome::PasswordNotGiven;
 
     steps.loadIconLibrary();

@@ -15,6 +15,11 @@ public:
     virtual bool continueAfterDataFileError(const FileResult& result) = 0;
     // The store has a password: true when the user gave it.
     virtual bool askPassword(DataStore& store) = 0;
+    // The data file at `path` is sealed: true when the user gave its password, whose key is then
+    // the store's sealing key. The default gives none.
+    virtual bool unsealPassword(DataStore& store, const QString& path);
+    // A sealed data file cannot be opened because the crypto library could not be initialised.
+    virtual void sealingUnavailable() {}
     virtual void loadIconLibrary() = 0;
     // Runs the main window until it closes.
     virtual void runMainWindow() = 0;
@@ -24,15 +29,18 @@ public:
 };
 
 // DVK's life from start to end: one running copy, a staged restore swapped in, the data loaded,
-// the error dialog and the password prompt when they apply, the main window, then the data and
+// the error dialog and the password prompt when they apply (for a sealed file, the password comes
+// before loading), the main window, then the data and
 // the icon library saved. Every early end saves nothing.
 class Startup final
 {
 public:
-    enum class Outcome {
+    enum class Outcome
+    {
         AnotherCopyRunning,
         ExitedAfterDataFileError,
         PasswordNotGiven,
+        SealingUnavailable,
         SavedAndEnded,
         EndedWithoutSaving, // the save at exit failed and the user chose to leave
     };

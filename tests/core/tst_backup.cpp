@@ -2,6 +2,7 @@
 #include "DataFile.h"
 #include "DataPaths.h"
 #include "FakeClock.h"
+#include "SealedFile.h"
 #include "SettingsStore.h"
 #include "TestData.h"
 #include "TestRegistry.h"
@@ -51,7 +52,8 @@ private Q_SLOTS:
     void backupFailsWhenTargetCannotBeWritten()
     {
         DataStore store(m_clock);
-        QVERIFY(!Backup::backupTo(store, m_elsewhere.filePath(QStringLiteral("no/such/folder/x.bak"))));
+        QVERIFY(
+            !Backup::backupTo(store, m_elsewhere.filePath(QStringLiteral("no/such/folder/x.bak"))));
     }
 
     // Restore stages a copy; the next start swaps it in and removes the staging file.
@@ -84,7 +86,10 @@ private Q_SLOTS:
         QVERIFY(Backup::applyStagedRestore());
         QVERIFY(!QFile::exists(DataPaths::stagingFilePath()));
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), test::readFile(backup));
+        // a sealed backup opens with its own password
         DataStore back(m_clock);
+        QByteArray typed("old password");
+        back.setSealKey(SealedFile::unlock(DataPaths::dataFilePath(), typed));
         QVERIFY(back.load().ok);
         QCOMPARE(back.notes.count(), 1);
         QCOMPARE(back.notes[0]->text, QByteArray("from the backup"));

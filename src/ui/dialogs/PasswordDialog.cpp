@@ -3,6 +3,7 @@
 #include "DataStore.h"
 #include "DialogUnits.h"
 #include "Prompts.h"
+#include "SealKey.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -43,8 +44,13 @@ const QString PasswordDialog::QuitMessage =
     QStringLiteral("Incorrect password.\n\nClick [OK] to quit DVK.");
 
 PasswordDialog::PasswordDialog(const DataStore& store, QWidget* parent)
+    : PasswordDialog([&store](QByteArray& password) { return store.checkPassword(password); },
+                     parent)
+{}
+
+PasswordDialog::PasswordDialog(Check check, QWidget* parent)
     : QDialog(parent)
-    , m_store(store)
+    , m_check(std::move(check))
     , m_password(new QLineEdit(this))
 {
     setWindowTitle(tr("Enter DVK Password"));
@@ -89,7 +95,10 @@ PasswordDialog::PasswordDialog(const DataStore& store, QWidget* parent)
 
 void PasswordDialog::accept()
 {
-    if (m_store.checkPassword(m_password->text().toLocal8Bit())) {
+    QByteArray typed = m_password->text().toLocal8Bit();
+    const bool right = m_check(typed);
+    SealKey::wipe(typed);
+    if (right) {
         QDialog::accept();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -18,7 +19,12 @@ class PasswordDialog final : public QDialog
     Q_OBJECT
 
 public:
+    // Checks a typed password's bytes; it may wipe them.
+    using Check = std::function<bool(QByteArray& password)>;
+
+    // Checks against the store's password digest.
     explicit PasswordDialog(const DataStore& store, QWidget* parent = nullptr);
+    explicit PasswordDialog(Check check, QWidget* parent = nullptr);
 
     // Checks the typed password; see the class comment for what a wrong one does.
     void accept() override;
@@ -32,7 +38,7 @@ public:
     static constexpr int MaxPasswordLength = 512;
 
 private:
-    const DataStore& m_store;
+    Check m_check;
     QLineEdit* m_password;
     QPushButton* m_ok = nullptr;
     int m_failures = 0;

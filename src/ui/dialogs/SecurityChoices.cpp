@@ -1,6 +1,7 @@
 #include "SecurityChoices.h"
 
 #include "DataStore.h"
+#include "SealKey.h"
 #include "SettingsStore.h"
 
 namespace dvk {
@@ -47,8 +48,11 @@ void SecurityChoices::apply(DataStore& store, const SettingsStore& settings) con
     settings.writeNumber(SettingsStore::EncryptDVKFile, encrypt ? 1 : 0);
     if (!enable)
         store.setPassword(QByteArray());
-    else if (!newPassword.isEmpty())
-        store.setPassword(newPassword.toLocal8Bit());
+    else if (!newPassword.isEmpty()) {
+        QByteArray typed = newPassword.toLocal8Bit();
+        store.setPassword(typed);
+        SealKey::wipe(typed);
+    }
 }
 
 } // namespace dvk

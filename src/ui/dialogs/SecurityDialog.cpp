@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -59,6 +60,11 @@ SecurityDialog::SecurityDialog(DataStore& store, QWidget* parent)
     layout->addWidget(horizontalRule(this));
     layout->addWidget(m_enable);
     layout->addWidget(m_encrypt);
+    auto* const encryptNote = new QLabel(
+        tr("With a password, the file is encrypted with it; without one, it is only obscured."),
+        this);
+    encryptNote->setWordWrap(true);
+    layout->addWidget(encryptNote);
     layout->addWidget(horizontalRule(this));
     layout->addStretch();
     layout->addWidget(buttons);
@@ -75,7 +81,7 @@ SecurityDialog::SecurityDialog(DataStore& store, QWidget* parent)
 
     m_newPassword->setFocus();
     refreshOkButton();
-    DialogUnits::fixSize(this, 198, 111);
+    DialogUnits::fixSize(this, 198, 127);
 }
 
 SecurityChoices SecurityDialog::choices() const

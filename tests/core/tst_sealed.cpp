@@ -1,0 +1,323 @@
+#include "DataFile.h"
+#include "DataPaths.h"
+#include "FakeClock.h"
+#include "SealedFile.h"
+#include "SealedHeader.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+#include "Startup.h"
+#include "StoreFactory.h"
+#include "TestData.h"
+#include "TestRegistry.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <sodium.h>
+
+using namespace dvk;
+
+namespace {
+
+const QByteArray KeyBytes(32, '\x5a');
+
+std::unique_ptr<SealKey> fixedKey()
+{
+    return SealKey::fromBytes(KeyBytes, SealKey::Salt{7}, 3, 65536);
+}
+
+QByteArray plainBytes(const DataStore& store)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return DataFile::write(store, buffer).ok ? bytes : QByteArray();
+}
+
+QByteArray sealed(const DataStore& store, const SealKey& key)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return SealedFile::write(store, buffer, &key).ok ? bytes : QByteArray();
+}
+
+FileResult unseal(QByteArray bytes, DataStore& store, const SealKey& key)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return SealedFile::read(store, buffer, &key);
+}
+
+// The layout read with nothing but libsodium: the plaintext, or nothing on any doubt.
+std::optional<QByteArray> independentUnseal(const QByteArray& file, const QByteArray& key)
+{
+    if (file.size() < 56 || !file.startsWith("DVKSEAL1"))
+        return std::nullopt;
+    const auto* const ad = reinterpret_cast<const unsigned char*>(file.constData());
+    crypto_secretstream_xchacha20poly1305_state state;
+    crypto_secretstream_xchacha20poly1305_init_pull(
+        &state, ad + 32, reinterpret_cast<const unsigned char*>(key.constData()));
+    QByteArray plain;
+    unsigned char tag = 0;
+    qsizetype at = 56;
+    while (tag != crypto_secretstream_xchacha20poly1305_TAG_FINAL) {
+        if (at + 4 > file.size())
+            return std::nullopt;
+        const quint32 length = qFromLittleEndian<quint32>(file.constData() + at);
+        if (length < 17 || at + 4 + length > file.size())
+            return std::nullopt;
+        QByteArray out(length - 17, '\0');
+        if (crypto_secretstream_xchacha20poly1305_pull(
+                &state, reinterpret_cast<unsigned char*>(out.data()), nullptr, &tag, ad + at + 4,
+                length, ad, 56) != 0)
+            return std::nullopt;
+        plain += out;
+        at += 4 + length;
+    }
+    return at == file.size() ? std::optional(plain) : std::nullopt;
+}
+
+QByteArray independentSeal(const QByteArray& plain, const QByteArray& key)
+{
+    QByteArray file("DVKSEAL1");
+    file += QByteArray::fromHex("03000000"
+                                "00000100") +
+            QByteArray(16, '\x07');
+    QByteArray header(24, '\0');
+    crypto_secretstream_xchacha20poly1305_state state;
+    crypto_secretstream_xchacha20poly1305_init_push(
+        &state, reinterpret_cast<unsigned char*>(header.data()),
+        reinterpret_cast<const unsigned char*>(key.constData()));
+    file += header;
+    const QByteArray ad = file;
+    QList<QByteArray> pieces{plain.left(4)};
+    for (qsizetype at = 4; at < plain.size(); at += 65536)
+        pieces << plain.mid(at, 65536);
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        QByteArray out(pieces[i].size() + 17, '\0');
+        crypto_secretstream_xchacha20poly1305_push(
+            &state, reinterpret_cast<unsigned char*>(out.data()), nullptr,
+            reinterpret_cast<const unsigned char*>(pieces[i].constData()), pieces[i].size(),
+            reinterpret_cast<const unsigned char*>(ad.constData()), 56,
+            i + 1 == pieces.size() ? crypto_secretstream_xchacha20poly1305_TAG_FINAL : 0);
+        char length[4];
+        qToLittleEndian(quint32(out.size()), length);
+        file += QByteArray(length, 4) + out;
+    }
+    return file;
+}
+
+// Offsets where a chunk starts (the first is the end of the header), and the file's end.
+QList<qsizetype> chunkBoundaries(const QByteArray& file)
+{
+    QList<qsizetype> at{56};
+    while (at.last() + 4 <= file.size())
+        at << at.last() + 4 + qFromLittleEndian<quint32>(file.constData() + at.last());
+    return at;
+}
+
+// Start-up's steps with the password prompt's two attempts and scripted passwords.
+class SealedSteps final : public StartupSteps
+{
+public:
+    bool continueAfterDataFileError(const FileResult&) override { return false; }
+    bool askPassword(DataStore&) override { return false; }
+    bool unsealPassword(DataStore& store, const QString& path) override
+    {
+        for (int attempt = 0; attempt < 2 && attempt < passwords.size(); ++attempt) {
+            QByteArray typed = passwords[attempt];
+            if (auto key = SealedFile::unlock(path, typed)) {
+                store.setSealKey(std::move(key));
+                return true;
+            }
+        }
+        return false;
+    }
+    void loadIconLibrary() override {}
+    void runMainWindow() override {}
+    bool retryFailedSave(const FileResult&) override { return false; }
+    void saveIconLibrary() override {}
+
+    QList<QByteArray> passwords;
+};
+
+} // namespace
+
+class SealedTest final : public QObject
+{
+    Q_OBJECT
+    test::FakeClock m_clock;
+
+private Q_SLOTS:
+    void init() { QDir(DataPaths::userDataFolder()).removeRecursively(); }
+
+    void roundTripThroughBothImplementations_data()
+    {
+        QTest::addColumn<int>("scale");
+        for (int scale : {0, 3, 60})
+            QTest::addRow("%d records each", scale) << scale;
+    }
+    void roundTripThroughBothImplementations()
+    {
+        QFETCH(int, scale);
+        DataStore store(m_clock);
+        test::StoreFactory(quint32(scale)).fill(store, scale);
+        const QByteArray plain = plainBytes(store);
+        const auto key = fixedKey();
+        const QByteArray file = sealed(store, *key);
+        QCOMPARE(independentUnseal(file, KeyBytes), std::optional(plain));
+        QCOMPARE(qFromLittleEndian<quint32>(file.constData() + 56), 21u); // the marker alone
+
+        DataStore back(m_clock);
+        QVERIFY(unseal(independentSeal(plain, KeyBytes), back, *key).ok);
+        QCOMPARE(plainBytes(back), plain);
+    }
+
+    // The real derivation, the file on disk and a second save with a new stream header.
+    void savedSealedWithPasswordAndOpensAgain()
+    {
+        DataStore store(m_clock);
+        test::StoreFactory(9).fill(store, 5);
+        store.setPassword("correct horse");
+        const QString path = DataPaths::dataFilePath();
+        QVERIFY(DataFile::saveFile(store, path, true).ok);
+        const QByteArray first = test::readFile(path);
+        QVERIFY(first.startsWith("DVKSEAL1"));
+        QCOMPARE(first.mid(8, 8), QByteArray::fromHex("0300000000000100"));
+        QCOMPARE(SealedFile::kindOf(path), SealedFile::Kind::Sealed);
+
+        QByteArray typed("correct horse");
+        DataStore back(m_clock);
+        back.setSealKey(SealedFile::unlock(path, typed));
+        QVERIFY(typed.isEmpty());
+        QVERIFY(back.sealKey());
+        QVERIFY(DataFile::loadFile(back, path).ok);
+        QCOMPARE(plainBytes(back), plainBytes(store));
+        QVERIFY(back.checkPassword("correct horse"));
+        QVERIFY(DataFile::saveFile(back, path, true).ok);
+        QVERIFY(test::readFile(path).mid(32, 24) != first.mid(32, 24));
+        QCOMPARE(test::readFile(path).left(32), first.left(32));
+
+        store.setPassword("another one");
+        QVERIFY(store.sealKey()->salt() != back.sealKey()->salt());
+    }
+
+    void startupAsksBeforeLoading_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("passwords");
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("right") << QList<QByteArray>{"s3cret!"}
+                               << int(Startup::Outcome::SavedAndEnded);
+        QTest::newRow("second try")
+            << QList<QByteArray>{"x", "s3cret!"} << int(Startup::Outcome::SavedAndEnded);
+        QTest::newRow("two wrong") << QList<QByteArray>{"S3cret!", "s3cret", "s3cret!"}
+                                   << int(Startup::Outcome::PasswordNotGiven);
+    }
+    void startupAsksBeforeLoading()
+    {
+        QFETCH(QList<QByteArray>, passwords);
+        QFETCH(int, outcome);
+        SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1);
+        DataStore original(m_clock);
+        original.notes.add()->text = "behind the seal";
+        original.setPassword("s3cret!");
+        QVERIFY(DataFile::saveFile(original, DataPaths::dataFilePath(), true).ok);
+        const QByteArray before = test::readFile(DataPaths::dataFilePath());
+
+        QTemporaryDir runtime;
+        SingleInstance instance(runtime.path());
+        SealedSteps steps;
+        steps.passwords = passwords;
+        DataStore store(m_clock);
+        QCOMPARE(int(Startup::run(store, instance, steps)), outcome);
+        SettingsStore().remove(SettingsStore::EncryptDVKFile);
+        const QByteArray after = test::readFile(DataPaths::dataFilePath());
+        if (outcome == int(Startup::Outcome::PasswordNotGiven)) {
+            QCOMPARE(after, before);
+            return;
+        }
+        QCOMPARE(store.notes[0]->text, QByteArray("behind the seal"));
+        QVERIFY(after.startsWith("DVKSEAL1") && after != before);
+    }
+
+    void wrongPasswordIsNotAKey_data()
+    {
+        QTest::addColumn<QByteArray>("typed");
+        QTest::newRow("other") << QByteArray("hunter3");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("longer") << QByteArray("hunter22");
+    }
+    void wrongPasswordIsNotAKey()
+    {
+        QFETCH(QByteArray, typed);
+        DataStore store(m_clock);
+        store.setPassword("hunter2");
+        QVERIFY(DataFile::saveFile(store, DataPaths::dataFilePath(), true).ok);
+        QVERIFY(!SealedFile::unlock(DataPaths::dataFilePath(), typed));
+    }
+
+    // Every single byte changed, the file cut at every chunk boundary, lengths out of range and
+    // bytes after the final chunk: each is a read error.
+    void damageIsAReadError()
+    {
+        DataStore store(m_clock);
+        store.notes.add()->text = QByteArray(140000, 'n');
+        const auto key = fixedKey();
+        const QByteArray file = sealed(store, *key);
+        const QList<qsizetype> bounds = chunkBoundaries(file);
+        QCOMPARE(bounds.size(), 5); // marker, two full chunks, the final one, the end
+
+        QList<QByteArray> damaged;
+        for (qsizetype at : bounds.first(bounds.size() - 1))
+            damaged << file.left(at);
+        for (const QByteArray& tail : {QByteArray(1, '\0'), file.mid(bounds[3])})
+            damaged << file + tail;
+        QByteArray length = file;
+        for (quint32 bad : {16u, 65554u}) {
+            qToLittleEndian(bad, length.data() + bounds[1]);
+            damaged << length;
+        }
+        const QByteArray small = sealed(DataStore(m_clock), *key);
+        for (qsizetype i = 0; i < small.size(); ++i) {
+            for (char flip : {'\x01', '\x80'}) {
+                QByteArray one = small;
+                one[i] = char(one[i] ^ flip);
+                damaged << one;
+            }
+        }
+        for (const QByteArray& bytes : std::as_const(damaged)) {
+            DataStore back(m_clock);
+            const FileResult result = unseal(bytes, back, *key);
+            QVERIFY2(!result.ok, qPrintable(QString::number(bytes.size())));
+        }
+    }
+
+    void headerLimits_data()
+    {
+        QTest::addColumn<QByteArray>("limits");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("lowest") << QByteArray::fromHex("0100000000200000") << true;
+        QTest::newRow("highest") << QByteArray::fromHex("0a00000000001000") << true;
+        QTest::newRow("ops 0") << QByteArray::fromHex("0000000000000100") << false;
+        QTest::newRow("ops 11") << QByteArray::fromHex("0b00000000000100") << false;
+        QTest::newRow("mem 8191") << QByteArray::fromHex("03000000ff1f0000") << false;
+        QTest::newRow("mem 1 GiB + 1") << QByteArray::fromHex("0300000001001000") << false;
+    }
+    void headerLimits()
+    {
+        QFETCH(QByteArray, limits);
+        QFETCH(bool, accepted);
+        const QByteArray header = "DVKSEAL1" + limits + QByteArray(40, '\0');
+        QCOMPARE(SealedHeader::parse(header).has_value(), accepted);
+        QVERIFY(test::writeFile(DataPaths::dataFilePath(),
+                                header + QByteArray::fromHex("15000000") + QByteArray(21, '\0')));
+        QCOMPARE(SealedFile::kindOf(DataPaths::dataFilePath()),
+                 accepted ? SealedFile::Kind::Sealed : SealedFile::Kind::Damaged);
+    }
+};
+
+DVK_TEST(SealedTest);
+#include "tst_sealed.moc"
