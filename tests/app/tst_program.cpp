@@ -108,6 +108,40 @@ private Q_SLOTS:
         QCOMPARE(test::readFile(DataPaths::dataFilePath() + QStringLiteral(".damaged")), damaged);
     }
 
+    // A sealed file asks for its password before anything is read: ended at that prompt, the file
+    // is untouched and nothing was found damaged. A sealed file whose first chunk is damaged
+    // gets the data-file error instead, and is kept aside byte for byte.
+    void sealedFileAtStart_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("password first") << false;
+        QTest::newRow("damaged first chunk") << true;
+    }
+    void sealedFileAtStart()
+    {
+        QFETCH(bool, damaged);
+        DataStore store;
+        store.notes.add()->text = "sealed away";
+        store.setPassword("open sesame");
+        QVERIFY(DataFile::saveFile(store, DataPaths::dataFilePath(), true).ok);
+        QByteArray before = test::readFile(DataPaths::dataFilePath());
+        QVERIFY(before.startsWith("DVKSEAL1"));
+        if (damaged) {
+            before[56] = char(before[56] ^ 0x40);
+            QVERIFY(test::writeFile(DataPaths::dataFilePath(), before));
+        }
+        QProcess dvk;
+        QVERIFY(startProgram(dvk));
+        ::kill(pid_t(dvk.processId()), SIGTERM);
+        QVERIFY(dvk.waitForFinished(15000));
+        QCOMPARE(dvk.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
+        const QString kept = DataPaths::dataFilePath() + QStringLiteral(".damaged");
+        QCOMPARE(QFileInfo::exists(kept), damaged);
+        if (damaged)
+            QCOMPARE(test::readFile(kept), before);
+    }
+
     // A second copy ends at once and leaves the data file alone.
     void secondCopyEndsAtOnce()
     {

@@ -1,12 +1,16 @@
+#include "DataFile.h"
+#include "DataPaths.h"
 #include "DataStore.h"
 #include "FakePrompts.h"
 #include "PasswordDialog.h"
+#include "SealedFile.h"
 #include "SecurityChoices.h"
 #include "SecurityDialog.h"
 #include "SettingsStore.h"
 #include "TestRegistry.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -98,6 +102,14 @@ private Q_SLOTS:
         QCOMPARE(dialog.enableBox()->isChecked(), hasPassword);
         QTEST(dialog.encryptBox()->isChecked(), "encrypt");
         QVERIFY(dialog.newPasswordEdit()->text().isEmpty());
+        const QStringList labels = [&] {
+            QStringList texts;
+            for (const QLabel* label : dialog.findChildren<QLabel*>())
+                texts << label->text();
+            return texts;
+        }();
+        QVERIFY(labels.contains(u"With a password, the file is encrypted with it; without one, it "
+                                u"is only obscured."_s));
     }
 
     // `after` empty: no password afterwards. Cancel keeps the old password and writes nothing.
@@ -168,29 +180,43 @@ private Q_SLOTS:
         QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<int>("result");
         QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("sealed");
         const QString retry = dvk::PasswordDialog::RetryMessage;
         const QString quit = dvk::PasswordDialog::QuitMessage;
-        QTest::newRow("right") << QStringList{u"secret1"_s} << QList<Answer>() << 1
-                               << QStringList();
-        QTest::newRow("wrong, then right") << QStringList{u"Secret1"_s, u"secret1"_s}
-                                           << QList<Answer>{Answer::Ok} << 1 << QStringList{retry};
-        QTest::newRow("wrong, then cancel")
-            << QStringList{u"secret"_s} << QList<Answer>{Answer::Cancel} << 0 << QStringList{retry};
-        QTest::newRow("wrong twice")
-            << QStringList{u"secret"_s, u" secret1"_s} << QList<Answer>{Answer::Ok, Answer::Ok} << 0
-            << QStringList{retry, quit};
-        QTest::newRow("Esc") << QStringList{QString()} << QList<Answer>() << 0 << QStringList();
+        for (const bool sealed : {false, true}) {
+            const char* const form = sealed ? "sealed" : "digest";
+            QTest::addRow("%s: right", form)
+                << QStringList{u"secret1"_s} << QList<Answer>() << 1 << QStringList() << sealed;
+            QTest::addRow("%s: wrong, then right", form)
+                << QStringList{u"Secret1"_s, u"secret1"_s} << QList<Answer>{Answer::Ok} << 1
+                << QStringList{retry} << sealed;
+            QTest::addRow("%s: wrong, then cancel", form)
+                << QStringList{u"secret"_s} << QList<Answer>{Answer::Cancel} << 0
+                << QStringList{retry} << sealed;
+            QTest::addRow("%s: wrong twice", form)
+                << QStringList{u"secret"_s, u" secret1"_s} << QList<Answer>{Answer::Ok, Answer::Ok}
+                << 0 << QStringList{retry, quit} << sealed;
+            QTest::addRow("%s: Esc", form)
+                << QStringList{QString()} << QList<Answer>() << 0 << QStringList() << sealed;
+        }
     }
     void attempts()
     {
         QFETCH(QStringList, typed);
         QFETCH(QList<Answer>, answers);
         QFETCH(QStringList, messages);
+        QFETCH(bool, sealed);
         dvk::test::FakePrompts prompts;
         prompts.answers = answers;
         dvk::DataStore store;
         store.setPassword("secret1");
-        dvk::PasswordDialog dialog(store);
+        const QString path = dvk::DataPaths::dataFilePath();
+        QVERIFY(!sealed || dvk::DataFile::saveFile(store, path, true).ok);
+        // A sealed file's password is checked by its first chunk, as start-up does.
+        dvk::PasswordDialog dialog = sealed ? dvk::PasswordDialog([&path](QByteArray& typed) {
+            return dvk::SealedFile::unlock(path, typed) != nullptr;
+        })
+                                            : dvk::PasswordDialog(store);
         QCOMPARE(dialog.passwordEdit()->maxLength(), 512);
         QCOMPARE(dialog.focusWidget(), dialog.passwordEdit());
         QSignalSpy finished(&dialog, &QDialog::finished);
