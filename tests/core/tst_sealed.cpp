@@ -1,3 +1,4 @@
+#include "CipherDevice.h"
 #include "DataFile.h"
 #include "DataPaths.h"
 #include "FakeClock.h"
@@ -124,7 +125,15 @@ class SealedSteps final : public StartupSteps
 {
 public:
     bool continueAfterDataFileError(const FileResult&) override { return false; }
-    bool askPassword(DataStore&) override { return false; }
+    // As the program does: the password typed for an older form becomes the sealing key.
+    bool askPassword(DataStore& store) override
+    {
+        QByteArray typed = passwords.value(0);
+        if (!store.checkPassword(typed))
+            return false;
+        store.adoptPassword(typed);
+        return true;
+    }
     bool unsealPassword(DataStore& store, const QString& path) override
     {
         for (int attempt = 0; attempt < 2 && attempt < passwords.size(); ++attempt) {
@@ -209,22 +218,33 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<QByteArray>>("passwords");
         QTest::addColumn<int>("outcome");
+        QTest::addColumn<bool>("olderForm");
+        QTest::newRow("older encrypted form")
+            << QList<QByteArray>{"s3cret!"} << int(Startup::Outcome::SavedAndEnded) << true;
         QTest::newRow("right") << QList<QByteArray>{"s3cret!"}
-                               << int(Startup::Outcome::SavedAndEnded);
+                               << int(Startup::Outcome::SavedAndEnded) << false;
         QTest::newRow("second try")
-            << QList<QByteArray>{"x", "s3cret!"} << int(Startup::Outcome::SavedAndEnded);
+            << QList<QByteArray>{"x", "s3cret!"} << int(Startup::Outcome::SavedAndEnded) << false;
         QTest::newRow("two wrong") << QList<QByteArray>{"S3cret!", "s3cret", "s3cret!"}
-                                   << int(Startup::Outcome::PasswordNotGiven);
+                                   << int(Startup::Outcome::PasswordNotGiven) << false;
     }
     void startupAsksBeforeLoading()
     {
         QFETCH(QList<QByteArray>, passwords);
         QFETCH(int, outcome);
+        QFETCH(bool, olderForm);
         SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1);
         DataStore original(m_clock);
         original.notes.add()->text = "behind the seal";
         original.setPassword("s3cret!");
-        QVERIFY(DataFile::saveFile(original, DataPaths::dataFilePath(), true).ok);
+        if (olderForm) {
+            QFile file(DataPaths::dataFilePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            CipherDevice cipher(&file, ZipCipher::fileKey());
+            QVERIFY(cipher.open(QIODevice::WriteOnly) && DataFile::write(original, cipher).ok);
+        } else {
+            QVERIFY(DataFile::saveFile(original, DataPaths::dataFilePath(), true).ok);
+        }
         const QByteArray before = test::readFile(DataPaths::dataFilePath());
 
         QTemporaryDir runtime;
@@ -241,6 +261,11 @@ private Q_SLOTS:
         }
         QCOMPARE(store.notes[0]->text, QByteArray("behind the seal"));
         QVERIFY(after.startsWith("DVKSEAL1") && after != before);
+        QByteArray typed("s3cret!");
+        DataStore again(m_clock);
+        again.setSealKey(SealedFile::unlock(DataPaths::dataFilePath(), typed));
+        QVERIFY(again.load().ok);
+        QCOMPARE(plainBytes(again), plainBytes(original));
     }
 
     void wrongPasswordIsNotAKey_data()
