@@ -61,7 +61,7 @@ FileResult SealedFile::read(DataStore& store, QIODevice& device, const SealKey* 
 {
     if (!key)
         return {false,
-                QStringLiteral("The data file is sealed with a password that was not given."),
+                QStringLiteral("The sealed data file is damaged, or its password was not given."),
                 {}};
     SealedReader reader(&device, *key);
     if (!reader.open(QIODevice::ReadOnly))
