@@ -130,7 +130,7 @@ QString MemoSchedule::statusText(const MemoRecord& memo) const
     const Moment current = now();
     if (current < *moment)
         return countdownText(*moment - current);
-    if (memo.dismissed != 0)
+    if (isDismissed(memo))
         return NotUsedText;
     return isOverdue(memo) ? OverdueText : DueText;
 }
@@ -200,6 +200,19 @@ bool MemoSchedule::dismissIfDue(MemoRecord& memo) const
     return true;
 }
 
+bool MemoSchedule::isDismissed(const MemoRecord& memo) const
+{
+    if (memo.dismissed == 0)
+        return false;
+    // Dismissing an overdue any-time memo whose stored time of day is still ahead moves it to
+    // today, where it is due at once; that dismissal answers today only, so from the next day on
+    // the occurrence alerts again instead of staying "Not Used" for good.
+    const bool recurs =
+        memo.recurrence >= MemoRecord::NextDay && memo.recurrence <= MemoRecord::NextYear;
+    return !recurs || !validDate(memo.dueYear, memo.dueMonth, memo.dueDay) ||
+           QDate(memo.dueYear, memo.dueMonth, memo.dueDay) >= m_clock.today();
+}
+
 bool MemoSchedule::acceptsMoment(const QDate& date, const QTime& time, bool timed) const
 {
     if (!date.isValid() || date.year() < 1 || date.year() > LastYear || (timed && !time.isValid()))
@@ -215,7 +228,7 @@ MemoSchedule::Alerts MemoSchedule::checkAlerts(const std::vector<const MemoRecor
     const Moment current = now();
     for (size_t row = 0; row < rows.size(); ++row) {
         const MemoRecord& memo = *rows[row];
-        if (memo.dismissed != 0)
+        if (isDismissed(memo))
             continue;
         const auto moment = dueMoment(memo);
         if (!moment || *moment > current)

@@ -52,6 +52,8 @@ public:
     // Dismisses a due memo; a recurring one instead moves on to its next occurrence, where it
     // alerts again. Returns whether it was due.
     bool dismissIfDue(MemoRecord& memo) const;
+    // Whether a memo counts as dismissed now: a recurring one only on the day it is due.
+    bool isDismissed(const MemoRecord& memo) const;
 
     // Whether a memo may be saved for `date`, at `time` when timed or else at 00:00:01: only a
     // moment more than 60 seconds ahead is accepted.

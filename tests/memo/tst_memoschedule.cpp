@@ -192,6 +192,18 @@ void TestMemoSchedule::dismissIfDue()
     clock.set(at(2005, 3, 5, 10));
     QCOMPARE(schedule.checkAlerts({&memo}).dueRows.size(), size_t(1));
 
+    // an overdue any-time memo whose stored time is still ahead moves to today and stays
+    // dismissed that day only; the next day it alerts again
+    clock.set(at(2005, 3, 8, 9));
+    setDue(memo, {2005, 3, 5, 20});
+    memo.anyTime = 1;
+    QVERIFY(schedule.dismissIfDue(memo));
+    QCOMPARE((QList<int>{memo.dismissed, memo.dueDay}), (QList<int>{1, 8}));
+    QCOMPARE(schedule.statusText(memo), u"Not Used"_s);
+    clock.set(at(2005, 3, 9, 9));
+    QCOMPARE(schedule.statusText(memo), u"Overdue"_s);
+    QCOMPARE(schedule.checkAlerts({&memo}).dueRows.size(), size_t(1));
+
     // a memo that does not recur stays dismissed and quiet
     memo.recurrence = MemoRecord::NoRecurrence;
     QVERIFY(schedule.dismissIfDue(memo));
