@@ -72,6 +72,8 @@ ItemNoteList::ItemNoteList(DataStore& store, const IconLibrary& icons, QWidget* 
     , m_chooseIcon(&runImageCenter)
 {
     setModel(m_model);
+    // Unlike the other lists of the panel the notes are drawn without grid lines.
+    setShowGrid(false);
     setIconSize(QSize(IconLibrary::SmallSize, IconLibrary::SmallSize));
     recomputeColumns();
 }

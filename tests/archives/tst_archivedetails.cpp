@@ -222,6 +222,8 @@ void TestArchiveDetails::noteOrder()
     test::addNote(*m_item, 2024, 1, 31, "newest");
     NoteRecord* beyond = test::addNote(*m_item, 2022, 12, 31, "\r\n\tOld\nnote", 5000);
     ItemNoteList list(*m_store);
+    QVERIFY(!list.showGrid());
+    QCOMPARE(list.selectionBehavior(), QAbstractItemView::SelectRows);
     list.showItem(m_item);
     QCOMPARE(column(list.model(), 1), (QStringList{u"newest"_s, u"middle"_s, u"Old note"_s}));
     QCOMPARE(list.model()->index(0, 0).data().toString(), FormatDate(2024, 1, 31));

@@ -77,11 +77,8 @@ std::optional<QString> DatePicture::format(QStringView picture, QDate date, cons
     while (i < size) {
         const QChar c = picture[i];
         if (c == Quote) {
-            if (i + 1 < size && picture[i + 1] == Quote) {
-                result += Quote;
-                i += 2;
-                continue;
-            }
+            // Outside a literal '' opens and closes an empty one; only inside does it stand for
+            // a quote character.
             bool closed = false;
             for (++i; i < size; ++i) {
                 if (picture[i] != Quote) {

@@ -16,7 +16,7 @@ namespace dvk {
 //   MMM   abbreviated month name                  MMMM  full month name
 //   y     year in the century, no leading zero    yy    year in the century, two digits
 //   yyyy  full year, at least four digits         g gg  era ("A.D.")
-//   'text'  literal text; '' gives one quote, inside or outside a literal
+//   'text'  literal text; '' inside a literal gives one quote, outside one it is an empty literal
 //
 // Names come from the locale given (DVK passes QLocale::system()); digits are always 0-9. Every
 // character outside quotes that is not an ASCII letter (blanks, punctuation, other scripts) is

@@ -48,7 +48,10 @@ private Q_SLOTS:
         QTest::newRow("literals") << en << u"'Day' d 'of' MMMM"_s << tuesday << 510
                                   << u"Day 1 of March"_s;
         QTest::newRow("quote in literal") << en << u"'it''s' d"_s << tuesday << 510 << u"it's 1"_s;
-        QTest::newRow("quotes outside") << en << u"''d''"_s << tuesday << 510 << u"'1'"_s;
+        QTest::newRow("empty literals") << en << u"''d''"_s << tuesday << 510 << u"1"_s;
+        QTest::newRow("empty literal between") << en << u"d '' M"_s << tuesday << 510 << u"1  3"_s;
+        QTest::newRow("quote only in literal")
+            << en << u"ddd',' MMM dd ''''yy"_s << QDate(2002, 5, 4) << 510 << u"Sat, May 04 '02"_s;
         QTest::newRow("other script")
             << en << u"yyyy年M月d日"_s << tuesday << 510 << u"2005年3月1日"_s;
         QTest::newRow("early year")
