@@ -3,20 +3,20 @@
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
-
 #include <memory>
 
 namespace dvk {
 
-// Keeps DVK to one running copy per user. The first copy holds a lock file in the user's runtime
-// folder and listens on a local socket beside it; a later copy finds the lock taken, asks the
-// first through the socket to bring its window up, and ends without loading or saving. A lock
-// left by a process that died is taken over.
+// Keeps DVK to one running copy per data folder. The first copy holds a lock file in the data
+// folder and listens on a local socket in the user's runtime folder; a later copy finds the lock
+// held by a live copy, asks the first through the socket to bring its window up, and ends without
+// loading or saving. Any other lock (a dead holder, an empty or unreadable record, a lock that
+// cannot be made) lets this copy start.
 class SingleInstance final : public QObject
 {
     Q_OBJECT
 public:
-    // `folder` defaults to the user's runtime folder.
+    // `folder`, where the socket lives, defaults to the user's runtime folder.
     explicit SingleInstance(QString folder = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
 
@@ -30,8 +30,10 @@ Q_SIGNALS:
 
 private:
     void acceptConnection();
+    bool heldByLiveCopy();
 
     QString m_folder;
+    QString m_lockFolder;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer m_server;
 };

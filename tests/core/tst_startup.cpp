@@ -11,9 +11,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/resource.h>
 #include <csignal>
+#include <sys/resource.h>
 
 using namespace dvk;
 using namespace Qt::StringLiterals;
@@ -97,12 +96,34 @@ private Q_SLOTS:
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
     }
 
-    void staleLockIsTakenOver()
+    void lockThatNamesNoLiveCopyIsTakenOver_data()
     {
-        // a lock file naming a process that no longer exists
-        QVERIFY(test::writeFile(m_runtime->filePath(QStringLiteral("DVK.lock")), "999999999\ndvk\n\n"));
+        QTest::addColumn<QByteArray>("record");
+        QTest::newRow("dead process") << QByteArray("999999999\ndvk\n\n");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("not a lock record");
+        QTest::newRow("another machine") << QByteArray("1\ndvk\nsome-other-machine.example\n");
+    }
+
+    void lockThatNamesNoLiveCopyIsTakenOver()
+    {
+        QFETCH(QByteArray, record);
+        // the same record in the runtime folder and beside the data: neither ends the start
+        const QString dataLock = DataPaths::userDataFolder() + u"/DVK.lock"_s;
+        QVERIFY(QDir().mkpath(DataPaths::userDataFolder()));
+        QVERIFY(test::writeFile(dataLock, record));
+        QVERIFY(test::writeFile(m_runtime->filePath(u"DVK.lock"_s), record));
         SingleInstance instance(m_runtime->path());
         QVERIFY(instance.claim());
+    }
+
+    void copyWithAnotherRuntimeFolderOnTheSameDataEnds()
+    {
+        SingleInstance first(m_runtime->path());
+        QVERIFY(first.claim());
+        const QTemporaryDir otherRuntime;
+        SingleInstance second(otherRuntime.path());
+        QVERIFY(!second.claim());
     }
 
     void stagedRestoreIsSwappedInBeforeLoading()
@@ -172,9 +193,12 @@ private Q_SLOTS:
         SingleInstance instance(m_runtime->path());
         FakeSteps steps;
         steps.password = typed;
-        steps.duringMainWindow = [&store] { store.notes.add()->text = "added"; };
+        steps.duringMainWindow = [&store] {
+            store.notes.add()->text = "added";
+        };
         const auto outcome = Startup::run(store, instance, steps);
-        QCOMPARE(outcome, runs ? Startup::Outcome::SavedAndEnded : Startup::Outcome::PasswordNotGiven);
+        QCOMPARE(outcome,
+                 runs ? Startup::Outcome::SavedAndEnded : Startup::Outcome::PasswordNotGiven);
         QCOMPARE(test::readFile(DataPaths::dataFilePath()) == before, !runs);
     }
 
