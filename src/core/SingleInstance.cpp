@@ -17,7 +17,6 @@ const QByteArray ShowRequest = QByteArrayLiteral("show\n");
 SingleInstance::SingleInstance(QString folder, QObject* parent)
     : QObject(parent)
     , m_folder(std::move(folder))
-    , m_lockFolder(DataPaths::userDataFolder())
 {
     if (m_folder.isEmpty())
         m_folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -51,7 +50,7 @@ bool SingleInstance::heldByLiveCopy()
 bool SingleInstance::claim()
 {
     QDir().mkpath(m_folder);
-    QDir().mkpath(m_lockFolder);
+    m_lockFolder = DataPaths::userDataFolder();
     const QString socketPath = m_folder + QStringLiteral("/DVK.socket");
     // The lock lives beside the data it protects, so that every copy using that data file sees
     // it whatever its runtime folder; the socket only needs to be found by copies of this session.

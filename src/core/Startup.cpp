@@ -5,6 +5,8 @@
 #include "SealedFile.h"
 #include "SingleInstance.h"
 
+#include <sys/stat.h>
+
 namespace dvk {
 
 bool StartupSteps::unsealPassword(DataStore&, const QString&)
@@ -14,6 +16,9 @@ bool StartupSteps::unsealPassword(DataStore&, const QString&)
 
 Startup::Outcome Startup::run(DataStore& store, SingleInstance& instance, StartupSteps& steps)
 {
+    // Everything DVK creates holds private data: folders 0700 and files 0600 from their first
+    // byte, rather than narrowed once complete.
+    ::umask(S_IRWXG | S_IRWXO);
     if (!instance.claim())
         return Outcome::AnotherCopyRunning;
 

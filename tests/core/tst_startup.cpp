@@ -13,6 +13,7 @@
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace dvk;
 using namespace Qt::StringLiterals;
@@ -115,6 +116,27 @@ private Q_SLOTS:
         QVERIFY(test::writeFile(m_runtime->filePath(u"DVK.lock"_s), record));
         SingleInstance instance(m_runtime->path());
         QVERIFY(instance.claim());
+    }
+
+    void dataFolderAndFilesArePrivateFromTheStart()
+    {
+        const mode_t previous = ::umask(022);
+        DataStore store(m_clock);
+        SingleInstance instance(m_runtime->path());
+        FakeSteps steps;
+        steps.duringMainWindow = [&] {
+            store.notes.add()->text = "new";
+        };
+        const auto outcome = Startup::run(store, instance, steps);
+        ::umask(previous);
+        QCOMPARE(outcome, Startup::Outcome::SavedAndEnded);
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+        const QString folder = QFileInfo(DataPaths::dataFilePath()).absolutePath();
+        for (const QString& path : {folder, DataPaths::dataFilePath(), folder + u"/DVK.lock"_s})
+            QVERIFY2(QFileInfo::exists(path) && !(QFileInfo(path).permissions() & others),
+                     qPrintable(path));
     }
 
     void copyWithAnotherRuntimeFolderOnTheSameDataEnds()
