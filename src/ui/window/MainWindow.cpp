@@ -62,7 +62,8 @@ MainWindow::MainWindow(DataStore& store, const PanelFactory& panels, QWidget* pa
 
     m_tools = makeButton(u"&Tools..."_s, designed.tools);
     m_about = makeButton(u"&About..."_s, designed.about);
-    m_close = makeButton(u"&Close"_s, designed.close);
+    // No mnemonic: Alt+C would close DVK while the user types in a panel's list.
+    m_close = makeButton(u"Close"_s, designed.close);
     buildToolsMenu();
 
     connect(m_bar, &NavigationBar::selectionChanged, this, &MainWindow::showSelectedPanel,

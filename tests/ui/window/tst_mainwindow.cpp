@@ -176,6 +176,18 @@ private Q_SLOTS:
         QCOMPARE(window.navigationBar()->isBlinking(), entry != 2);
     }
 
+    void altCDoesNotClose()
+    {
+        MainWindow& window = *m_window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE((QStringList{window.toolsButton()->text(), window.aboutButton()->text(),
+                              window.closeButton()->text()}),
+                 (QStringList{u"&Tools..."_s, u"&About..."_s, u"Close"_s}));
+        QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+        QVERIFY(window.isVisible());
+    }
+
     void toolsMenuOpensUpwards()
     {
         MainWindow& window = *m_window;
