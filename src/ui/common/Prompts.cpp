@@ -50,9 +50,14 @@ public:
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
 
-    QString openFileName(QWidget* parent, const QString& filter) override
+    QString openFileName(QWidget* parent, const QString& filter,
+                         const QString& defaultSuffix) override
     {
-        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+        QFileDialog dialog(parent, QString(), QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(defaultSuffix);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
 
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override

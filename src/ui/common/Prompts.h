@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QString>
-
 #include <optional>
 
 class QWidget;
@@ -14,9 +13,27 @@ namespace dvk {
 class Prompts
 {
 public:
-    enum class Icon { None, Information, Warning, Critical, Question };
-    enum class Buttons { Ok, OkCancel, YesNo };
-    enum class Answer { Ok, Cancel, Yes, No };
+    enum class Icon
+    {
+        None,
+        Information,
+        Warning,
+        Critical,
+        Question
+    };
+    enum class Buttons
+    {
+        Ok,
+        OkCancel,
+        YesNo
+    };
+    enum class Answer
+    {
+        Ok,
+        Cancel,
+        Yes,
+        No
+    };
 
     virtual ~Prompts() = default;
 
@@ -26,7 +43,8 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& filter,
                                  const QString& defaultSuffix) = 0;
     // An existing file to read; empty when cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
     // A font; nullopt when cancelled.
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
 

@@ -127,7 +127,7 @@ void ImageCenterDialog::onOk()
 
 void ImageCenterDialog::onAdd()
 {
-    const QString path = Prompts::current().openFileName(this, IconSources::fileFilter());
+    const QString path = Prompts::current().openFileName(this, IconSources::fileFilter(), u"ico"_s);
     if (path.isEmpty())
         return;
     bool added = false;
@@ -161,7 +161,7 @@ void ImageCenterDialog::onReplace()
     const int selected = m_view->selectedRow();
     if (selected < 0)
         return;
-    const QString path = Prompts::current().openFileName(this, IconSources::fileFilter());
+    const QString path = Prompts::current().openFileName(this, IconSources::fileFilter(), u"ico"_s);
     if (path.isEmpty())
         return;
     bool replaced = false;

@@ -187,7 +187,7 @@ void MainWindow::backup()
 void MainWindow::restore()
 {
     Prompts& prompts = Prompts::current();
-    const QString source = prompts.openFileName(this, BackupFilter);
+    const QString source = prompts.openFileName(this, BackupFilter, BackupSuffix);
     if (source.isEmpty())
         return;
     if (Backup::stageRestore(source))

@@ -23,16 +23,19 @@ public:
         if (!answers.isEmpty())
             return answers.takeFirst();
         ++unscripted;
-        return buttons == Buttons::YesNo ? Answer::No : (buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel);
+        return buttons == Buttons::YesNo ? Answer::No
+                                         : (buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel);
     }
-    QString saveFileName(QWidget*, const QString& filter, const QString&) override
+    QString saveFileName(QWidget*, const QString& filter, const QString& suffix) override
     {
         filters << filter;
+        suffixes << suffix;
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
     }
-    QString openFileName(QWidget*, const QString& filter) override
+    QString openFileName(QWidget*, const QString& filter, const QString& suffix) override
     {
         filters << filter;
+        suffixes << suffix;
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
     }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override
@@ -42,12 +45,13 @@ public:
         return fonts.takeFirst();
     }
 
-    QList<Answer> answers;     // next answers to message boxes
-    QStringList fileNames;     // next answers to file dialogs (empty text = cancelled)
-    QList<QFont> fonts;        // next answers to the font dialog
-    QStringList messages;      // every message shown, in order
-    QList<Icon> icons;         // the icon of each message shown
-    QStringList filters;       // the filter of each file dialog shown
+    QList<Answer> answers; // next answers to message boxes
+    QStringList fileNames; // next answers to file dialogs (empty text = cancelled)
+    QList<QFont> fonts;    // next answers to the font dialog
+    QStringList messages;  // every message shown, in order
+    QList<Icon> icons;     // the icon of each message shown
+    QStringList filters;   // the filter of each file dialog shown
+    QStringList suffixes;  // the default suffix of each file dialog shown
     int unscripted = 0;
 };
 

@@ -208,6 +208,7 @@ private Q_SLOTS:
         button(dialog, u"add"_s)->click();
         settle();
         QCOMPARE(prompts.filters.size(), 1);
+        QCOMPARE(prompts.suffixes, QStringList{u"ico"_s});
         QVERIFY(prompts.filters[0].startsWith(u"Icon Files (*.ico *.png"_s));
         QVERIFY(prompts.filters[0].endsWith(u";;Program Files (*.exe *.dll)"_s));
         QCOMPARE(asked.size(), throughExtractIcon ? 1 : 0);

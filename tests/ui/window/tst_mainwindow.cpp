@@ -255,6 +255,7 @@ private Q_SLOTS:
         action->trigger();
 
         QCOMPARE(prompts.filters, QStringList{u"Backup Files (*.bak)"_s});
+        QCOMPARE(prompts.suffixes, QStringList{u"bak"_s});
         QCOMPARE(prompts.messages, message.isEmpty() ? QStringList() : QStringList{message});
         if (!message.isEmpty())
             QCOMPARE(int(prompts.icons.first()), icon);
