@@ -219,6 +219,10 @@ FileResult DataFile::loadFile(DataStore& store, const QString& path)
         return {false, file.errorString(), {}};
     const QByteArray head = file.read(8);
     if (head.size() < 4) {
+        // Only a file that really is shorter than its marker is empty data; a first read that
+        // came back short from a longer file is a read error, and the file stays.
+        if (file.size() >= 4)
+            return {false, file.errorString(), {}};
         file.close();
         file.remove();
         return {};
