@@ -1,7 +1,9 @@
 #include "Backup.h"
 
+#include "DataFile.h"
 #include "DataPaths.h"
 #include "DataStore.h"
+#include "SealedHeader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,11 +50,31 @@ bool backupTo(DataStore& store, const QString& target)
     return copyFileSafely(DataPaths::dataFilePath(), target);
 }
 
+bool readsAsDataFile(const QString& path)
+{
+    const QFileInfo info(path);
+    // The reader removes a file shorter than its marker; a chosen file is only ever looked at.
+    if (!info.isFile() || info.size() < 4)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // A sealed file can only be read with its password, which the next start asks for.
+    if (SealedHeader::hasPreamble(file.read(8)))
+        return true;
+    file.close();
+    DataStore probe;
+    const FileResult read = DataFile::loadFile(probe, path);
+    return read.ok && !probe.loadFailed;
+}
+
 bool stageRestore(const QString& source)
 {
     const QString staging = DataPaths::stagingFilePath();
     const QFileInfo chosen(source);
     if (chosen.exists() && chosen.canonicalFilePath() == QFileInfo(staging).canonicalFilePath())
+        return false;
+    if (!readsAsDataFile(source))
         return false;
     return copyFileSafely(source, staging);
 }
@@ -63,7 +85,20 @@ bool applyStagedRestore()
     const QFileInfo info(staging);
     if (!info.exists() || info.isDir())
         return true;
-    if (!copyFileSafely(staging, DataPaths::dataFilePath()))
+    const QString data = DataPaths::dataFilePath();
+    // A staged file that does not read would replace years of data with nothing: it is set
+    // aside under a name of its own and the data file stays.
+    if (!readsAsDataFile(staging)) {
+        QString aside = staging + QStringLiteral(".refused");
+        for (int n = 2; QFileInfo::exists(aside) && n < 1000; ++n)
+            aside = staging + QStringLiteral(".refused-") + QString::number(n);
+        QFile::rename(staging, aside);
+        return false;
+    }
+    // The data file the restore replaces is kept beside it, so a mistaken restore can be undone.
+    if (QFileInfo(data).isFile() && !copyFileSafely(data, data + QStringLiteral(".before-restore")))
+        return false;
+    if (!copyFileSafely(staging, data))
         return false;
     QFile::remove(staging);
     return true;

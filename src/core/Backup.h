@@ -12,8 +12,12 @@ namespace Backup {
 
 // Saves the store, then copies the data file over `target`. False when either step failed.
 bool backupTo(DataStore& store, const QString& target);
-// Copies `source` to the staging file. Choosing the staging file itself fails.
+// Copies `source` to the staging file. Choosing the staging file itself, or a file that does
+// not read as a data file, fails.
 bool stageRestore(const QString& source);
+// Whether a file reads completely as a data file of any form; a sealed file counts by its
+// preamble, since its password is asked for only at the next start. The file is never changed.
+bool readsAsDataFile(const QString& path);
 // At start-up: when a staging file exists, copies it over the data file and then deletes it.
 // A failed copy keeps both files as they were. Returns false only when a staged restore could
 // not be applied.

@@ -82,8 +82,11 @@ private Q_SLOTS:
         current.notes.add()->text = "made after restoring";
         QVERIFY(current.save().ok);
         QVERIFY(test::readFile(DataPaths::dataFilePath()) != untouched);
+        const QByteArray replaced = test::readFile(DataPaths::dataFilePath());
 
         QVERIFY(Backup::applyStagedRestore());
+        QCOMPARE(test::readFile(DataPaths::dataFilePath() + QStringLiteral(".before-restore")),
+                 replaced);
         QVERIFY(!QFile::exists(DataPaths::stagingFilePath()));
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), test::readFile(backup));
         // a sealed backup opens with its own password
@@ -104,13 +107,45 @@ private Q_SLOTS:
         QVERIFY(!Backup::stageRestore(m_elsewhere.filePath(QStringLiteral("missing.bak"))));
     }
 
+    // A file that does not read as a data file is never staged, and one staged by other means
+    // is set aside at the next start instead of replacing the data.
+    void foreignFileIsNeitherStagedNorSwappedIn_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("Dear diary, today I restored the wrong file.\n");
+        QTest::newRow("foreign") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20);
+    }
+    void foreignFileIsNeitherStagedNorSwappedIn()
+    {
+        QFETCH(QByteArray, bytes);
+        DataStore current(m_clock);
+        current.notes.add()->text = "years of notes";
+        QVERIFY(current.save().ok);
+        const QByteArray data = test::readFile(DataPaths::dataFilePath());
+
+        const QString chosen = m_elsewhere.filePath(QStringLiteral("chosen.bak"));
+        QVERIFY(test::writeFile(chosen, bytes));
+        QVERIFY(!Backup::stageRestore(chosen));
+        QVERIFY(!QFile::exists(DataPaths::stagingFilePath()));
+        QCOMPARE(test::readFile(chosen), bytes);
+
+        QVERIFY(test::writeFile(DataPaths::stagingFilePath(), bytes));
+        QVERIFY(!Backup::applyStagedRestore());
+        QCOMPARE(test::readFile(DataPaths::dataFilePath()), data);
+        QVERIFY(!QFile::exists(DataPaths::stagingFilePath()));
+        QCOMPARE(test::readFile(DataPaths::stagingFilePath() + QStringLiteral(".refused")), bytes);
+    }
+
     // When the swap cannot be made, both files stay for the next start to try again.
     void failedApplyKeepsBoth()
     {
-        QVERIFY(test::writeFile(DataPaths::stagingFilePath(), "staged"));
+        DataStore staged(m_clock);
+        QVERIFY(DataFile::saveFile(staged, DataPaths::stagingFilePath(), false).ok);
+        const QByteArray stagedBytes = test::readFile(DataPaths::stagingFilePath());
         QDir().mkpath(DataPaths::dataFilePath()); // a folder where the data file should be
         QVERIFY(!Backup::applyStagedRestore());
-        QCOMPARE(test::readFile(DataPaths::stagingFilePath()), QByteArray("staged"));
+        QCOMPARE(test::readFile(DataPaths::stagingFilePath()), stagedBytes);
         QDir().rmdir(DataPaths::dataFilePath());
 
         QFile::remove(DataPaths::stagingFilePath());

@@ -1,3 +1,4 @@
+#include "DataFile.h"
 #include "DataFileErrorDialog.h"
 #include "DataPaths.h"
 #include "DataStore.h"
@@ -224,6 +225,8 @@ private Q_SLOTS:
         QTest::newRow("restore cancelled") << u"&Restore..."_s << QString() << QString() << none;
         QTest::newRow("restore staged")
             << u"&Restore..."_s << u"old.bak"_s << u"Restored.\nYou need to restart DVK."_s << info;
+        QTest::newRow("restore of a text file")
+            << u"&Restore..."_s << u"notes.bak"_s << u"Restore failed."_s << none;
         QTest::newRow("restore of a missing file")
             << u"&Restore..."_s << u"gone.bak"_s << u"Restore failed."_s << none;
         QTest::newRow("restore of the staging file")
@@ -237,8 +240,10 @@ private Q_SLOTS:
         QFETCH(int, icon);
         QTemporaryDir folder;
         QFile old(folder.filePath(u"old.bak"_s));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("backup bytes") == 12);
-        old.close();
+        QVERIFY(dvk::DataFile::saveFile(*m_store, old.fileName(), false).ok);
+        QFile text(folder.filePath(u"notes.bak"_s));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a data file") == 15);
+        text.close();
         const QString staging = dvk::DataPaths::stagingFilePath();
         QFile::remove(staging);
         if (file == u"<staging>"_s) {
@@ -264,7 +269,8 @@ private Q_SLOTS:
         if (message.startsWith(u"Restored."_s)) {
             QFile staged(staging);
             QVERIFY(staged.open(QIODevice::ReadOnly));
-            QCOMPARE(staged.readAll(), QByteArray("backup bytes"));
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(staged.readAll(), old.readAll());
         }
         QFile::remove(staging);
     }
