@@ -43,21 +43,13 @@ public:
     QString saveFileName(QWidget* parent, const QString& filter,
                          const QString& defaultSuffix) override
     {
-        QFileDialog dialog(parent, QString(), QString(), filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(defaultSuffix);
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        return chooseFile(parent, filter, defaultSuffix, QFileDialog::AcceptSave);
     }
 
     QString openFileName(QWidget* parent, const QString& filter,
                          const QString& defaultSuffix) override
     {
-        QFileDialog dialog(parent, QString(), QString(), filter);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(defaultSuffix);
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        return chooseFile(parent, filter, defaultSuffix, QFileDialog::AcceptOpen);
     }
 
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override
@@ -68,6 +60,17 @@ public:
     }
 
 private:
+    static QString chooseFile(QWidget* parent, const QString& filter, const QString& suffix,
+                              QFileDialog::AcceptMode mode)
+    {
+        QFileDialog dialog(parent, QString(), QString(), filter);
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                           : QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(suffix);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    }
+
     static QMessageBox::Icon toQt(Icon icon)
     {
         switch (icon) {
