@@ -16,7 +16,8 @@ QString twoDigits(int value)
 }
 
 // One picture element: `count` repetitions of `letter`; nullopt when it is no element.
-std::optional<QString> element(QChar letter, qsizetype count, QDate date, const QLocale& locale)
+std::optional<QString> element(QChar letter, qsizetype count, QDate date, const QLocale& locale,
+                               bool withDayNumber)
 {
     switch (letter.unicode()) {
     case u'd':
@@ -40,7 +41,10 @@ std::optional<QString> element(QChar letter, qsizetype count, QDate date, const 
         case 3:
             return locale.monthName(date.month(), QLocale::ShortFormat);
         case 4:
-            return locale.monthName(date.month(), QLocale::LongFormat);
+            // Languages that decline month names use the genitive ("1 марта") beside a day
+            // number and the nominative ("март 2005") on its own.
+            return withDayNumber ? locale.monthName(date.month(), QLocale::LongFormat)
+                                 : locale.standaloneMonthName(date.month(), QLocale::LongFormat);
         }
         break;
     case u'y':
@@ -54,11 +58,30 @@ std::optional<QString> element(QChar letter, qsizetype count, QDate date, const 
         }
         break;
     case u'g':
+        // Qt's locales carry no era names, so the era is the one this calendar has.
         if (count <= 2)
             return QStringLiteral("A.D.");
         break;
     }
     return std::nullopt;
+}
+
+// Whether the picture shows the day as a number (d or dd) outside its quoted literals.
+bool hasDayNumber(QStringView picture)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < picture.size();) {
+        const QChar c = picture[i];
+        qsizetype count = 1;
+        while (i + count < picture.size() && picture[i + count] == c)
+            ++count;
+        if (c == Quote)
+            quoted = count % 2 == 0 ? quoted : !quoted;
+        else if (!quoted && c == u'd' && count <= 2)
+            return true;
+        i += count;
+    }
+    return false;
 }
 
 } // namespace
@@ -72,6 +95,7 @@ std::optional<QString> DatePicture::format(QStringView picture, QDate date, cons
         return std::nullopt;
 
     QString result;
+    const bool withDayNumber = hasDayNumber(picture);
     const qsizetype size = picture.size();
     qsizetype i = 0;
     while (i < size) {
@@ -98,7 +122,7 @@ std::optional<QString> DatePicture::format(QStringView picture, QDate date, cons
             qsizetype count = 1;
             while (i + count < size && picture[i + count] == c)
                 ++count;
-            const std::optional<QString> text = element(c, count, date, locale);
+            const std::optional<QString> text = element(c, count, date, locale, withDayNumber);
             if (!text)
                 return std::nullopt;
             result += *text;

@@ -64,6 +64,12 @@ private Q_SLOTS:
             << en << u"dddd"_s << QDate(1900, 2, 28) << 510 << u"Wednesday"_s;
         QTest::newRow("weekday of 9999-12-31")
             << en << u"dddd"_s << QDate(9999, 12, 31) << 510 << u"Friday"_s;
+        QTest::newRow("month on its own: nominative")
+            << u"ru_RU"_s << u"MMMM yyyy"_s << tuesday << 510 << u"март 2005"_s;
+        QTest::newRow("month beside a day number: genitive")
+            << u"ru_RU"_s << u"d MMMM yyyy"_s << tuesday << 510 << u"1 марта 2005"_s;
+        QTest::newRow("quoted d is no day number")
+            << u"ru_RU"_s << u"'d' MMMM"_s << tuesday << 510 << u"d март"_s;
         QTest::newRow("german names") << u"de_DE"_s << u"dddd, d. MMMM yyyy"_s << tuesday << 510
                                       << u"Dienstag, 1. März 2005"_s;
         QTest::newRow("exactly the length") << en << u"dddd"_s << tuesday << 7 << u"Tuesday"_s;
