@@ -25,8 +25,12 @@ std::optional<double> readNumberText(QStringView text)
         ++i;
     }
     int digits = 0;
-    for (; isDigit(at(i)); ++i, ++digits)
+    for (; isDigit(at(i)) || (digits > 0 && at(i) == u','); ++i) {
+        if (at(i) == u',')
+            continue;
         ascii += char(at(i));
+        ++digits;
+    }
     if (at(i) == u'.') {
         ascii += '.';
         for (++i; isDigit(at(i)); ++i, ++digits)

@@ -30,8 +30,10 @@ std::optional<bool> variantToBool(const QJSValue& value);
 
 // A text that reads as a number: optional white space, an optional sign, decimal digits with at
 // most one decimal point (at least one digit, before or after it), an optional exponent (e or E,
-// optional sign, digits), optional white space, and nothing else. The value must lie within the
-// range of a double. Not accepted: an empty text, thousands separators, currency signs,
+// optional sign, digits), optional white space, and nothing else. As in the platform conversion,
+// thousands separators (",") may stand anywhere among the digits before the point once the first
+// digit has come, so "1,234" reads as 1234. The value must lie within the range of a double. Not
+// accepted: an empty text, a separator before the first digit or after the point, currency signs,
 // hexadecimal, "Infinity" and "NaN".
 std::optional<double> readNumberText(QStringView text);
 

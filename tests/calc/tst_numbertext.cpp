@@ -70,6 +70,8 @@ private Q_SLOTS:
         QTest::newRow("trailing point") << u"5."_s << 5.0;
         QTest::newRow("exponent") << u"2.5E+2"_s << 250.0;
         QTest::newRow("negative exponent") << u"25e-1"_s << 2.5;
+        QTest::newRow("thousands separators") << u"1,234,567.5"_s << 1234567.5;
+        QTest::newRow("separator before the point") << u"1,234,.5"_s << 1234.5;
         QTest::newRow("largest double") << u"1.7976931348623157e308"_s << 1.7976931348623157e308;
     }
     void readNumberText()
@@ -81,11 +83,12 @@ private Q_SLOTS:
 
     void readNumberTextRejects()
     {
-        // Empty, blank, point or sign alone, exponent without digits, thousands separator,
-        // trailing word, two points, hexadecimal, words, overflow, non-ASCII digits.
-        for (const QString& text :
-             {u""_s, u"   "_s, u"."_s, u"-"_s, u"1e"_s, u"1,234"_s, u"12 apples"_s, u"1.2.3"_s,
-              u"0x10"_s, u"Infinity"_s, u"NaN"_s, u"1e999"_s, u"\u0661\u0662"_s})
+        // Empty, blank, point or sign alone, exponent without digits, separator before the first
+        // digit or after the point, trailing word, two points, hexadecimal, words, overflow,
+        // non-ASCII digits.
+        for (const QString& text : {u""_s, u"   "_s, u"."_s, u"-"_s, u"1e"_s, u",1"_s, u"-,1"_s,
+                                    u"1.2,3"_s, u"12 apples"_s, u"1.2.3"_s, u"0x10"_s,
+                                    u"Infinity"_s, u"NaN"_s, u"1e999"_s, u"\u0661\u0662"_s})
             QVERIFY2(!dvk::readNumberText(text), qPrintable(text));
     }
 };
