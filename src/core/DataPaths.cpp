@@ -1,5 +1,7 @@
 #include "DataPaths.h"
 
+#include "PathRule.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -17,19 +19,7 @@ QString appendFolder(const QString& base, const QString& name)
 
 QString normalizePath(QString path)
 {
-    path.replace(u'\\', u'/');
-    if (path.size() < 3)
-        return path;
-    QString out = path.left(2);
-    out.reserve(path.size());
-    for (qsizetype i = 2; i < path.size(); ++i) {
-        if (path[i] == u'/' && i > 2 && path[i - 1] == u'/')
-            continue;
-        out += path[i];
-    }
-    while (out.size() > 3 && out.endsWith(u'/'))
-        out.chop(1);
-    return out;
+    return dvk::base::normalizePath(std::move(path));
 }
 
 QString userDataFolder()

@@ -1,5 +1,7 @@
 #include "InstallPaths.h"
 
+#include "PathRule.h"
+
 #include <QDir>
 #include <QStandardPaths>
 #include <unistd.h>
@@ -43,17 +45,7 @@ InstallPaths InstallPaths::forCurrentProcess()
 
 QString InstallPaths::normalizePath(QString path)
 {
-    path.replace(u'\\', u'/');
-    QString out = path.left(2);
-    out.reserve(path.size());
-    for (qsizetype i = 2; i < path.size(); ++i) {
-        if (path[i] == u'/' && i > 2 && path[i - 1] == u'/')
-            continue;
-        out += path[i];
-    }
-    while (out.size() > 2 && out.endsWith(u'/'))
-        out.chop(1);
-    return out;
+    return dvk::base::normalizePath(std::move(path));
 }
 
 QString InstallPaths::folderFromText(const QString& text)
