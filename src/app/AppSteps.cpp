@@ -27,6 +27,18 @@ bool AppSteps::continueAfterDataFileError(const FileResult&)
     return dialog.exec() == QDialog::Accepted && !m_terminating;
 }
 
+bool AppSteps::saveOverUncopiedFile()
+{
+    if (m_terminating)
+        return false;
+    const QString text =
+        QStringLiteral("DVK could not keep a copy of the data file it could not read.\n\n"
+                       "Click [Yes] to save over that file when DVK closes, or [No] to leave it "
+                       "as it is; changes made now are then not saved.");
+    return Prompts::current().message(nullptr, text, Prompts::Buttons::YesNo,
+                                      Prompts::Icon::Warning) == Prompts::Answer::Yes;
+}
+
 bool AppSteps::askPassword(DataStore& store)
 {
     if (m_terminating)

@@ -21,6 +21,7 @@ public:
     AppSteps(DataStore& store, IconLibrary& icons, MainWindow::PanelFactory panels);
 
     bool continueAfterDataFileError(const FileResult& result) override;
+    bool saveOverUncopiedFile() override;
     bool askPassword(DataStore& store) override;
     bool unsealPassword(DataStore& store, const QString& path) override;
     void sealingUnavailable() override;

@@ -40,12 +40,18 @@ Startup::Outcome Startup::run(DataStore& store, SingleInstance& instance, Startu
     const FileResult loaded = store.load();
     if (store.loadFailed && !steps.continueAfterDataFileError(loaded))
         return Outcome::ExitedAfterDataFileError;
+    const bool mayOverwrite =
+        !store.loadFailed || !loaded.keptCopy.isEmpty() || steps.saveOverUncopiedFile();
     if (!unsealed && store.hasPassword() && !steps.askPassword(store))
         return Outcome::PasswordNotGiven;
 
     steps.loadIconLibrary();
     steps.runMainWindow();
 
+    if (!mayOverwrite) {
+        steps.saveIconLibrary();
+        return Outcome::EndedWithoutSaving;
+    }
     Outcome outcome = Outcome::SavedAndEnded;
     for (;;) {
         const FileResult saved = store.save();

@@ -13,6 +13,9 @@ public:
     virtual ~StartupSteps() = default;
     // The data file could not be read. True to continue with what was read, false to exit.
     virtual bool continueAfterDataFileError(const FileResult& result) = 0;
+    // The unreadable data file could not be copied aside, so saving would overwrite the only copy:
+    // true when the user chooses to save over it at the end of this run. The default keeps it.
+    virtual bool saveOverUncopiedFile() { return false; }
     // The store has a password: true when the user gave it.
     virtual bool askPassword(DataStore& store) = 0;
     // The data file at `path` is sealed: true when the user gave its password, whose key is then

@@ -29,6 +29,11 @@ public:
         calls << QStringLiteral("error");
         return continueOnError;
     }
+    bool saveOverUncopiedFile() override
+    {
+        calls << QStringLiteral("overwrite?");
+        return overwrite;
+    }
     bool askPassword(DataStore& store) override
     {
         calls << QStringLiteral("password");
@@ -49,6 +54,7 @@ public:
     void saveIconLibrary() override { calls << QStringLiteral("save icons"); }
 
     bool continueOnError = false;
+    bool overwrite = false;
     QByteArray password;
     int retries = 0;
     std::function<void()> duringMainWindow;
@@ -197,6 +203,38 @@ private Q_SLOTS:
         QCOMPARE(back.notes[0]->text, QByteArray("first note"));
         QVERIFY(!back.hasPassword());
         QCOMPARE(test::readFile(DataPaths::dataFilePath() + QStringLiteral(".damaged")), damaged);
+    }
+
+    // When no copy of the unreadable file can be kept, it is saved over only if the user says so.
+    void damagedFileWithoutCopy_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("kept as it is") << false;
+        QTest::newRow("saved over") << true;
+    }
+    void damagedFileWithoutCopy()
+    {
+        QFETCH(bool, overwrite);
+        const QByteArray good = writeDataFile("first note");
+        const QByteArray damaged = good.left(good.size() - 3);
+        QVERIFY(test::writeFile(DataPaths::dataFilePath(), damaged));
+        // every name a damaged copy could take is already used
+        const QString path = DataPaths::dataFilePath();
+        QVERIFY(test::writeFile(path + u".damaged"_s, "older"));
+        for (int n = 2; n < 1000; ++n)
+            QVERIFY(test::writeFile(path + u".damaged-"_s + QString::number(n), "older"));
+
+        DataStore store(m_clock);
+        SingleInstance instance(m_runtime->path());
+        FakeSteps steps;
+        steps.continueOnError = true;
+        steps.overwrite = overwrite;
+        const auto outcome = Startup::run(store, instance, steps);
+        QCOMPARE(steps.calls, (QStringList{u"error"_s, u"overwrite?"_s, u"icons"_s, u"main"_s,
+                                           u"save icons"_s}));
+        QCOMPARE(outcome, overwrite ? Startup::Outcome::SavedAndEnded
+                                    : Startup::Outcome::EndedWithoutSaving);
+        QCOMPARE(test::readFile(path) == damaged, !overwrite);
     }
 
     void password_data()
