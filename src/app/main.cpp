@@ -1,5 +1,6 @@
 // DVK: start-up, the main window, and the save at the end.
 #include "AppSteps.h"
+#include "CommandLine.h"
 #include "DataStore.h"
 #include "HelpLauncher.h"
 #include "IconLibrary.h"
@@ -10,9 +11,48 @@
 #include "TerminationSignals.h"
 
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+
+QStringList argumentList(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    // The options are read before any window system connection, so that the command-line
+    // modes run without a display.
+    const dvk::CommandLine options = dvk::CommandLine::parse(argumentList(argc, argv));
+    switch (options.mode) {
+    case dvk::CommandLine::Mode::Help:
+        print(stdout, dvk::CommandLine::usage());
+        return 0;
+    case dvk::CommandLine::Mode::Version:
+        print(stdout, dvk::CommandLine::versionText() + QLatin1Char('\n'));
+        return 0;
+    case dvk::CommandLine::Mode::UsageError:
+        print(stderr, options.error + QLatin1Char('\n') + dvk::CommandLine::usage());
+        return 2;
+    case dvk::CommandLine::Mode::Export:
+    case dvk::CommandLine::Mode::Import:
+        print(stderr, QStringLiteral("dvk: export and import are not available yet.\n"));
+        return 1;
+    case dvk::CommandLine::Mode::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DVK"));
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
