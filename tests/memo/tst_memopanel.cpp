@@ -230,8 +230,14 @@ void TestMemoPanel::dialogControls()
     QCOMPARE(dialog.text(), u"buy milk"_s);
     QCOMPARE(finished.count(), 0);
 
-    dialog.setText(QString(300, u'a'));
-    QCOMPARE(dialog.text().size(), MemoPropertyDialog::MaxTextLength);
+    // A stored text longer than anyone may type is kept whole; typing at the limit adds nothing.
+    MemoRecord memo(clock);
+    memo.text = QByteArray(300, 'a') + "\xc2\xa0z";
+    dialog.loadFrom(memo);
+    QTest::keyClick(text, Qt::Key_B);
+    MemoRecord stored(clock);
+    dialog.storeInto(stored);
+    QCOMPARE(stored.text, memo.text);
 }
 
 void TestMemoPanel::addAndEdit()

@@ -264,6 +264,7 @@ void TestPursePanel::editEntry_data()
     QTest::newRow("retyped") << 12.345 << u"12.3"_s << 12.3;
     QTest::newRow("letters") << 12.5 << u"lunch"_s << 0.0;
     QTest::newRow("blanks around the shown text") << 2.999 << u" 3.00 "_s << 2.999;
+    QTest::newRow("wider than the amount box") << 1e40 << QString() << 1e40;
 }
 
 void TestPursePanel::editEntry()
@@ -273,7 +274,8 @@ void TestPursePanel::editEntry()
     QFETCH(double, amount);
 
     PurseCategory* category = m_store->at(2);
-    PurseEntry* entry = addEntry(*category, QDate(2005, 2, 31 - 3), stored, "lunch");
+    const QByteArray note = "lunch " + QByteArray(300, 'n');
+    PurseEntry* entry = addEntry(*category, QDate(2005, 2, 31 - 3), stored, note.constData());
     entry->month = 13; // damaged: the date picker cannot show it
     PurseEntryList& entries = *m_panel->purseEntryList();
     select(*m_panel->purseCategoryList(), {0});
@@ -291,7 +293,7 @@ void TestPursePanel::editEntry()
     QCOMPARE(shownAmount, QString::number(stored, 'f', 2));
     QCOMPARE(entry->amount, amount);
     QCOMPARE(entry->month, 13);
-    QCOMPARE(entry->note, QByteArray("lunch"));
+    QCOMPARE(entry->note, note);
 }
 
 void TestPursePanel::removeCategories_data()
@@ -386,6 +388,8 @@ void TestPursePanel::okRules_data()
     QTest::newRow("blank note") << u"   "_s << u"12"_s << false << false;
     QTest::newRow("letters as amount") << u"x"_s << u"abc"_s << true << true;
     QTest::newRow("empty") << QString() << QString() << false << false;
+    QTest::newRow("longer than anyone may type")
+        << QString(300, u'n') << QString(50, u'9') << true << true;
 }
 
 void TestPursePanel::okRules()
@@ -401,10 +405,14 @@ void TestPursePanel::okRules()
     record.setNoteText(note);
     record.setAmountText(amount);
     QCOMPARE(record.isOkEnabled(), recordOk);
+    // Texts the program puts into the fields are never cut to the typing limits.
+    QCOMPARE(record.noteText(), note);
+    QCOMPARE(record.amountText(), amount);
 
     PurseCategoryDialog category;
     category.setName(note);
     QCOMPARE(category.isOkEnabled(), categoryOk);
+    QCOMPARE(category.name(), note.trimmed());
 }
 
 DVK_TEST(TestPursePanel);
