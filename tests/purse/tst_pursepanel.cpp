@@ -8,6 +8,7 @@
 #include "PurseStatsList.h"
 #include "TestRegistry.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 
@@ -82,6 +83,7 @@ private Q_SLOTS:
     void categoryDialog();
     void okRules_data();
     void okRules();
+    void statisticsRowsFit();
 
 private:
     PurseCategory* addCategory(const char* name, QList<double> amounts);
@@ -413,6 +415,25 @@ void TestPursePanel::okRules()
     category.setName(note);
     QCOMPARE(category.isOkEnabled(), categoryOk);
     QCOMPARE(category.name(), note.trimmed());
+}
+
+// All four statistics rows are visible at the panel's designed size, in whatever font.
+void TestPursePanel::statisticsRowsFit()
+{
+    for (const int pointSize : {8, 9, 11, 14}) {
+        QFont font = QApplication::font();
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+        PursePanel panel(*m_store, m_clock);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        const PurseStatsList& stats = *panel.purseStatsList();
+        QCOMPARE(stats.model()->rowCount(), 4);
+        QVERIFY2(stats.rowViewportPosition(3) + stats.rowHeight(3) <= stats.viewport()->height(),
+                 qPrintable(QString::number(pointSize)));
+        QVERIFY(stats.rowHeight(3) >= stats.fontMetrics().height());
+    }
+    QApplication::setFont(QFont());
 }
 
 DVK_TEST(TestPursePanel);
