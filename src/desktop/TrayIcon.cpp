@@ -28,6 +28,14 @@ TrayIcon::~TrayIcon()
     m_icon->hide();
 }
 
+std::unique_ptr<QMenu> TrayIcon::makeMenu()
+{
+    auto menu = std::make_unique<QMenu>();
+    menu->addAction(u"Show DVK"_s);
+    menu->addAction(u"Quit DVK"_s);
+    return menu;
+}
+
 QString TrayIcon::toolTipFor(int dueCount)
 {
     if (dueCount <= 0)

@@ -23,6 +23,8 @@ public:
     static QString toolTipFor(int dueCount);
     QString toolTip() const;
     QMenu* menu() const { return m_menu.get(); }
+    // The tray's menu, its entries not yet connected.
+    static std::unique_ptr<QMenu> makeMenu();
     void show();
 
 public Q_SLOTS:

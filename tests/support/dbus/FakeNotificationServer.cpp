@@ -43,11 +43,11 @@ QStringList FakeNotificationServer::GetCapabilities()
 }
 
 QString FakeNotificationServer::GetServerInformation(QString& vendor, QString& version,
-                                                     QString& specVersion)
+                                                     QString& protocolVersion)
 {
     vendor = QStringLiteral("DVK tests");
     version = QStringLiteral("1");
-    specVersion = QStringLiteral("1.2");
+    protocolVersion = QStringLiteral("1.2");
     return QStringLiteral("fake");
 }
 

@@ -46,7 +46,7 @@ public Q_SLOTS:
                 const QVariantMap& hints, int timeout);
     void CloseNotification(uint id);
     QStringList GetCapabilities();
-    QString GetServerInformation(QString& vendor, QString& version, QString& specVersion);
+    QString GetServerInformation(QString& vendor, QString& version, QString& protocolVersion);
 
 Q_SIGNALS:
     void ActionInvoked(uint id, const QString& actionKey);
