@@ -2,6 +2,7 @@
 
 #include "DialogUnits.h"
 #include "SortedComboBox.h"
+#include "TextLimits.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -26,8 +27,7 @@ ArchiveFieldDialog::ArchiveFieldDialog(const QStringList& suggestedNames, const 
     m_name->setTexts(suggestedNames);
     m_name->preset(name);
     // A longer stored value is shown whole, so that OK never cuts it.
-    m_value->setMaxLength(int(std::max<qsizetype>(MaxValueLength, value.size())));
-    m_value->setText(value);
+    TextLimits::setText(*m_value, value, MaxValueLength);
 
     auto* form = new QFormLayout;
     form->addRow(u"Name:"_s, m_name);

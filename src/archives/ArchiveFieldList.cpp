@@ -26,16 +26,18 @@ ArchiveFieldList::ArchiveFieldList(DataStore& store, QWidget* parent)
     , m_runDialog([](ArchiveFieldDialog& dialog) { return dialog.exec() == QDialog::Accepted; })
 {
     setModel(m_model);
-    setColumnWidth(ArchiveFieldModel::NameColumn, NameColumnWidth);
+    setColumnWidth(ArchiveFieldModel::NameColumn,
+                   DialogUnits(font()).scaleDesignedX(NameColumnWidth));
     recomputeColumns();
 }
 
 ArchiveFieldList::~ArchiveFieldList() = default;
 
-std::pair<int, int> ArchiveFieldList::columnWidths(int nameWidth, int clientWidth)
+std::pair<int, int> ArchiveFieldList::columnWidths(int nameWidth, int clientWidth,
+                                                   const DialogUnits& units)
 {
     const int name = std::max(0, std::min(nameWidth, clientWidth - 5));
-    return {name, std::max(MinValueWidth, clientWidth - name)};
+    return {name, std::max(units.scaleDesignedX(MinValueWidth), clientWidth - name)};
 }
 
 void ArchiveFieldList::setDialogRunner(DialogRunner runner)
@@ -69,8 +71,8 @@ ArchiveItem* ArchiveFieldList::validItem()
 
 void ArchiveFieldList::recomputeColumns()
 {
-    const auto [name, value] =
-        columnWidths(columnWidth(ArchiveFieldModel::NameColumn), viewport()->width());
+    const auto [name, value] = columnWidths(columnWidth(ArchiveFieldModel::NameColumn),
+                                            viewport()->width(), DialogUnits(font()));
     setColumnWidth(ArchiveFieldModel::NameColumn, name);
     setColumnWidth(ArchiveFieldModel::ValueColumn, value);
 }

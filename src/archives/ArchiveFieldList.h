@@ -2,6 +2,7 @@
 
 #include "ArchiveListView.h"
 #include "ClassifyLink.h"
+#include "DialogUnits.h"
 
 #include <functional>
 #include <utility>
@@ -32,8 +33,10 @@ public:
     ~ArchiveFieldList() override;
 
     // Name and value column widths: the name column keeps `nameWidth` but at most the client
-    // width - 5 (never below 0); the value column gets the rest, at least 100 pixels.
-    static std::pair<int, int> columnWidths(int nameWidth, int clientWidth);
+    // width - 5 (never below 0); the value column gets the rest, at least 100 designed pixels
+    // scaled by `units`.
+    static std::pair<int, int> columnWidths(int nameWidth, int clientWidth,
+                                            const DialogUnits& units);
 
     ArchiveFieldModel* fieldModel() const { return m_model; }
     void setDialogRunner(DialogRunner runner);

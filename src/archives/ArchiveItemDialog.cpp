@@ -2,6 +2,7 @@
 
 #include "CategoryFilterBox.h"
 #include "DialogUnits.h"
+#include "TextLimits.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -28,8 +29,7 @@ ArchiveItemDialog::ArchiveItemDialog(const QStringList& categories, const QStrin
     m_category->setTexts(categories);
     m_category->preset(category);
     // A longer stored name is shown whole, so that OK never cuts it.
-    m_name->setMaxLength(int(std::max<qsizetype>(MaxNameLength, name.size())));
-    m_name->setText(name);
+    TextLimits::setText(*m_name, name, MaxNameLength);
     m_name->setReadOnly(!m_nameEditable);
     if (!m_nameEditable) {
         // Greyed like a disabled field, so that nobody tries to type a name for several items.

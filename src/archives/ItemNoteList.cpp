@@ -80,11 +80,12 @@ ItemNoteList::ItemNoteList(DataStore& store, const IconLibrary& icons, QWidget* 
 
 ItemNoteList::~ItemNoteList() = default;
 
-std::pair<int, int> ItemNoteList::columnWidths(int width)
+std::pair<int, int> ItemNoteList::columnWidths(int width, const DialogUnits& units)
 {
-    if (width < NarrowWidth)
+    if (width < units.scaleDesignedX(NarrowWidth))
         return {width / 2, width - width / 2};
-    return {DateColumnWidth, width - DateColumnWidth};
+    const int date = units.scaleDesignedX(DateColumnWidth);
+    return {date, width - date};
 }
 
 void ItemNoteList::setNoteEditor(NoteEditor editor)
@@ -125,7 +126,7 @@ ArchiveItem* ItemNoteList::validItem()
 
 void ItemNoteList::recomputeColumns()
 {
-    const auto [date, note] = columnWidths(viewport()->width());
+    const auto [date, note] = columnWidths(viewport()->width(), DialogUnits(font()));
     setColumnWidth(ItemNoteModel::DateColumn, date);
     setColumnWidth(ItemNoteModel::NoteColumn, note);
 }

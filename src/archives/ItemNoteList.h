@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArchiveListView.h"
+#include "DialogUnits.h"
 
 #include <QDate>
 #include <functional>
@@ -43,8 +44,8 @@ public:
     ItemNoteList(DataStore& store, const IconLibrary& icons, QWidget* parent = nullptr);
     ~ItemNoteList() override;
 
-    // Date and Note widths for a client area `width` pixels wide.
-    static std::pair<int, int> columnWidths(int width);
+    // Date and Note widths for a client area `width` pixels wide, in the font `units` measure.
+    static std::pair<int, int> columnWidths(int width, const DialogUnits& units);
 
     ItemNoteModel* noteModel() const { return m_model; }
     bool isOldestFirst() const { return m_oldestFirst; }

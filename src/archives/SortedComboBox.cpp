@@ -1,6 +1,7 @@
 #include "SortedComboBox.h"
 
 #include "ArchiveFilter.h"
+#include "TextLimits.h"
 
 #include <QLineEdit>
 #include <algorithm>
@@ -78,8 +79,7 @@ void SortedComboBox::makeRoomFor(const QString& text)
 {
     // Texts from the data file may be longer than anyone can type; they are shown whole, so that
     // confirming the dialog never cuts a stored text.
-    if (text.size() > lineEdit()->maxLength())
-        lineEdit()->setMaxLength(int(std::min<qsizetype>(text.size(), 32767)));
+    TextLimits::makeRoomFor(*lineEdit(), text);
 }
 
 } // namespace dvk

@@ -30,7 +30,6 @@ Q_SIGNALS:
 
 private:
     void acceptConnection();
-    bool heldByLiveCopy();
 
     QString m_folder;
     QString m_lockFolder;

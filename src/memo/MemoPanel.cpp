@@ -24,7 +24,6 @@ namespace {
 constexpr int ToneFrequency = 450;
 constexpr int ToneMilliseconds = 75;
 // Up to this client width the three columns share it equally.
-constexpr int NarrowWidth = 230;
 
 QString formatDueDate(qint32 year, qint32 month, qint32 day)
 {
@@ -98,11 +97,13 @@ MemoPanel::MemoPanel(RecordList<MemoRecord>& memos, const Clock& clock, QWidget*
 
 MemoPanel::~MemoPanel() = default;
 
-std::array<int, 3> MemoPanel::columnWidths(int width)
+std::array<int, 3> MemoPanel::columnWidths(int width, const DialogUnits& units)
 {
-    if (width <= NarrowWidth)
+    const int time = units.scaleDesignedX(150);
+    const int status = units.scaleDesignedX(80);
+    if (width <= time + status)
         return {width / 3, width / 3, width - 2 * (width / 3)};
-    return {150, 80, width - NarrowWidth};
+    return {time, status, width - time - status};
 }
 
 void MemoPanel::setDialogRunner(DialogRunner runner)
@@ -148,7 +149,7 @@ void MemoPanel::layoutPanes()
 
 void MemoPanel::applyColumnWidths()
 {
-    const auto widths = columnWidths(m_view->viewport()->width());
+    const auto widths = columnWidths(m_view->viewport()->width(), DialogUnits(m_view->font()));
     for (int column = 0; column < int(widths.size()); ++column)
         m_view->setColumnWidth(column, widths[size_t(column)]);
 }

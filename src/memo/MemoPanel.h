@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogUnits.h"
 #include "MemoListModel.h"
 #include "MemoSchedule.h"
 #include "PanelWidget.h"
@@ -43,8 +44,9 @@ public:
     MemoPanel(RecordList<MemoRecord>& memos, const Clock& clock, QWidget* parent = nullptr);
     ~MemoPanel() override;
 
-    // Time, Status and Note widths for a list whose client area is `width` pixels wide.
-    static std::array<int, 3> columnWidths(int width);
+    // Time, Status and Note widths for a list whose client area is `width` pixels wide, in the
+    // font `units` measure.
+    static std::array<int, 3> columnWidths(int width, const DialogUnits& units);
 
     QTableView* view() const { return m_view; }
     MemoListModel* model() const { return m_model; }

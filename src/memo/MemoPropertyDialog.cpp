@@ -1,5 +1,6 @@
 #include "MemoPropertyDialog.h"
 
+#include "LimitedTextEdit.h"
 #include "SettingsStore.h"
 
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
@@ -31,7 +31,7 @@ const QString MemoPropertyDialog::AnyTimeCaption = u"   Any time of the day"_s;
 MemoPropertyDialog::MemoPropertyDialog(const Clock& clock, QWidget* parent)
     : QDialog(parent)
     , m_schedule(clock)
-    , m_text(new QPlainTextEdit)
+    , m_text(new LimitedTextEdit(MaxTextLength))
     , m_date(new QDateEdit)
     , m_anyTime(new QRadioButton(AnyTimeCaption))
     , m_timed(new QRadioButton)
@@ -97,7 +97,6 @@ MemoPropertyDialog::MemoPropertyDialog(const Clock& clock, QWidget* parent)
     m_anyTime->setChecked(true);
     m_recurrence[0]->setChecked(true);
 
-    connect(m_text, &QPlainTextEdit::textChanged, this, &MemoPropertyDialog::limitText);
     connect(m_text, &QPlainTextEdit::textChanged, this, &MemoPropertyDialog::postRefreshOkButton);
     connect(m_date, &QDateEdit::dateChanged, this, &MemoPropertyDialog::postRefreshOkButton);
     connect(m_anyTime, &QRadioButton::clicked, this, &MemoPropertyDialog::postRefreshOkButton);
@@ -149,7 +148,7 @@ void MemoPropertyDialog::storeInto(MemoRecord& memo) const
 
 QString MemoPropertyDialog::text() const
 {
-    return m_text->toPlainText();
+    return m_text->text();
 }
 
 void MemoPropertyDialog::setText(const QString& text)
@@ -240,19 +239,6 @@ bool MemoPropertyDialog::eventFilter(QObject* watched, QEvent* event)
 void MemoPropertyDialog::postRefreshOkButton()
 {
     QMetaObject::invokeMethod(this, &MemoPropertyDialog::refreshOkButton, Qt::QueuedConnection);
-}
-
-void MemoPropertyDialog::limitText()
-{
-    const QString current = text();
-    if (current.size() <= MaxTextLength)
-        return;
-    const QSignalBlocker blocker(m_text);
-    QString kept = current.left(MaxTextLength);
-    if (kept.back().isHighSurrogate())
-        kept.chop(1);
-    m_text->setPlainText(kept);
-    m_text->moveCursor(QTextCursor::End);
 }
 
 void MemoPropertyDialog::timePicked()

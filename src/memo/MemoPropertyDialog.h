@@ -9,12 +9,13 @@
 class QAbstractButton;
 class QCheckBox;
 class QDateEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimeEdit;
 
 namespace dvk {
+
+class LimitedTextEdit;
 
 // "Memo Property": edits a memo's text, due date and time, beep and recurrence. OK is enabled
 // only while the text is not blank and the chosen moment lies more than a minute ahead; the rule
@@ -62,13 +63,12 @@ protected:
 
 private:
     void postRefreshOkButton();
-    void limitText();
     void timePicked();
     void onOk();
     void stopRecheck();
 
     MemoSchedule m_schedule;
-    QPlainTextEdit* m_text;
+    LimitedTextEdit* m_text;
     QDateEdit* m_date;
     QRadioButton* m_anyTime;
     QRadioButton* m_timed;

@@ -1,5 +1,6 @@
 #include "NotesPanel.h"
 
+#include "DialogUnits.h"
 #include "IconLibrary.h"
 #include "ImageCenterDialog.h"
 #include "NoteDialog.h"
@@ -52,7 +53,8 @@ NotesPanel::NotesPanel(RecordList<NoteRecord>& notes, const Clock& clock, QWidge
     m_view->setIconSize(QSize(IconLibrary::LargeSize, IconLibrary::LargeSize));
     // Equal cells let the view place thousands of icons without measuring each label.
     m_view->setUniformItemSizes(true);
-    m_view->setGridSize(QSize(CellWidth, IconLibrary::LargeSize + 2 * fontMetrics().height() + 12));
+    m_view->setGridSize(QSize(DialogUnits(font()).scaleDesignedX(CellWidth),
+                              IconLibrary::LargeSize + 2 * fontMetrics().height() + 12));
     m_view->setWordWrap(true);
     m_view->setTextElideMode(Qt::ElideRight);
     m_view->setSpacing(0);

@@ -1,6 +1,7 @@
 #include "PurseCategoryDialog.h"
 
 #include "DialogUnits.h"
+#include "TextLimits.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -51,7 +52,7 @@ PurseCategoryDialog::PurseCategoryDialog(QWidget* parent)
 
 void PurseCategoryDialog::setName(const QString& name)
 {
-    m_name->setText(name);
+    TextLimits::setText(*m_name, name, MaxNameLength);
     refreshOkButton();
 }
 

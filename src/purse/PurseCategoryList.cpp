@@ -136,7 +136,7 @@ std::unique_ptr<QMenu> PurseCategoryList::makeContextMenu()
 
 QList<int> PurseCategoryList::columnWidths(int width) const
 {
-    const auto widths = PurseColumnWidths::categoryList(width);
+    const auto widths = PurseColumnWidths::categoryList(width, DialogUnits(font()));
     return {widths.begin(), widths.end()};
 }
 

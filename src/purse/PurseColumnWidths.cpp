@@ -4,20 +4,23 @@
 
 namespace dvk {
 
-std::array<int, 2> PurseColumnWidths::categoryList(int w)
+std::array<int, 2> PurseColumnWidths::categoryList(int w, const DialogUnits& units)
 {
     w = std::max(0, w);
-    if (w <= CategoryLimit)
+    if (w <= units.scaleDesignedX(CategoryLimit))
         return {w - w / 2, w / 2};
-    return {w - 80, 80};
+    const int total = units.scaleDesignedX(80);
+    return {w - total, total};
 }
 
-std::array<int, 3> PurseColumnWidths::entryList(int w)
+std::array<int, 3> PurseColumnWidths::entryList(int w, const DialogUnits& units)
 {
     w = std::max(0, w);
-    if (w <= EntryLimit)
+    if (w <= units.scaleDesignedX(EntryLimit))
         return {w / 3, w - 2 * (w / 3), w / 3};
-    return {120, w - 200, 80};
+    const int date = units.scaleDesignedX(120);
+    const int amount = units.scaleDesignedX(80);
+    return {date, w - date - amount, amount};
 }
 
 } // namespace dvk

@@ -152,7 +152,7 @@ std::unique_ptr<QMenu> PurseEntryList::makeContextMenu()
 
 QList<int> PurseEntryList::columnWidths(int width) const
 {
-    const auto widths = PurseColumnWidths::entryList(width);
+    const auto widths = PurseColumnWidths::entryList(width, DialogUnits(font()));
     return {widths.begin(), widths.end()};
 }
 

@@ -3,6 +3,7 @@
 #include "DialogUnits.h"
 #include "NumberFormat.h"
 #include "PurseAmount.h"
+#include "TextLimits.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -93,8 +94,8 @@ void PurseRecordDialog::loadFrom(const PurseEntry& entry)
     if (stored.isValid() && stored >= m_date->minimumDate() && stored <= m_date->maximumDate())
         m_date->setDate(stored);
     shown.date = m_date->date();
-    m_note->setText(QString::fromLocal8Bit(entry.note));
-    m_amount->setText(shown.amountText);
+    TextLimits::setText(*m_note, QString::fromLocal8Bit(entry.note), MaxNoteLength);
+    TextLimits::setText(*m_amount, shown.amountText, MaxAmountLength);
     m_shown = shown;
     refreshOkButton();
 }
@@ -132,7 +133,7 @@ QString PurseRecordDialog::noteText() const
 
 void PurseRecordDialog::setNoteText(const QString& note)
 {
-    m_note->setText(note);
+    TextLimits::setText(*m_note, note, MaxNoteLength);
 }
 
 QString PurseRecordDialog::amountText() const
@@ -142,7 +143,7 @@ QString PurseRecordDialog::amountText() const
 
 void PurseRecordDialog::setAmountText(const QString& amount)
 {
-    m_amount->setText(amount);
+    TextLimits::setText(*m_amount, amount, MaxAmountLength);
 }
 
 double PurseRecordDialog::amount() const

@@ -18,17 +18,23 @@ PurseStatsList::PurseStatsList(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The columns always share the width exactly; a scroll bar would only take a row's room.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The style's minimum row height would otherwise overrule the shared height.
+    verticalHeader()->setMinimumSectionSize(1);
     fitRows();
     applyColumnWidths();
 }
 
 void PurseStatsList::fitRows()
 {
-    // The four rows share the height, as tight as the text allows and no looser than the other
-    // lists' rows, so that they fit the designed height without a scroll bar.
+    // The four rows share the height, no looser than the other lists' rows, so that all four
+    // stay visible at the designed height without a scroll bar.
     const int text = fontMetrics().height();
-    const int shared = viewport()->height() / PurseStatistics::RowCount;
-    verticalHeader()->setDefaultSectionSize(std::clamp(shared, text, text + 4));
+    // The list has neither header nor scroll bars, so its rows get all within the frame (the
+    // viewport may not have caught up with a hidden header yet).
+    const int shared = (height() - 2 * frameWidth()) / PurseStatistics::RowCount;
+    verticalHeader()->setDefaultSectionSize(std::clamp(shared, 1, text + 4));
 }
 
 bool PurseStatsList::viewportEvent(QEvent* event)
@@ -50,7 +56,7 @@ void PurseStatsList::clearStatistics()
 
 QList<int> PurseStatsList::columnWidths(int width) const
 {
-    const auto widths = PurseColumnWidths::entryList(width);
+    const auto widths = PurseColumnWidths::entryList(width, DialogUnits(font()));
     return {widths.begin(), widths.end()};
 }
 

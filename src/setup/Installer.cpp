@@ -1,6 +1,7 @@
 #include "Installer.h"
 
 #include "ProgramShortcut.h"
+#include "RunningCopy.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -94,6 +95,9 @@ Installer::Result Installer::reinstall()
     const QString folder = recordedFolder();
     if (folder.isEmpty())
         return Result::NotRecorded;
+    // A running DVK would go on with its old program file and write its files again at its end.
+    if (base::isRunningOn(InstallPaths::userDataFolder()))
+        return Result::CopyFailed;
     writeFiles(folder);
     const QString program = InstallPaths::programFile(folder);
     if (!writeResourceFile(m_payload.program, program, true, ProgramPermissions))
@@ -107,6 +111,10 @@ Installer::Result Installer::remove()
     const QString folder = recordedFolder();
     if (folder.isEmpty())
         return Result::NotRecorded;
+    // Linux lets a running program's file be deleted; the running copy would then save the data
+    // the user asked to remove again at its end.
+    if (base::isRunningOn(InstallPaths::userDataFolder()))
+        return Result::CannotDelete;
     const QString program = InstallPaths::programFile(folder);
     QFile::remove(program);
     if (QFileInfo::exists(program))

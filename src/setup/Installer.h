@@ -25,8 +25,8 @@ public:
     {
         Done,
         CannotCreateFolder, // new install: the installation folder could not be made
-        CopyFailed,         // the program file could not be written
-        CannotDelete,       // remove: the program file is still there
+        CopyFailed,         // the program file could not be written, or DVK is running
+        CannotDelete,       // remove: DVK is running or the program file is still there
         NotRecorded,        // re-install or remove: no installation folder is recorded
     };
 
@@ -47,10 +47,11 @@ public:
 
     // Installs into the folder the user typed and records it.
     Result newInstall(const QString& folderText);
-    // Writes the help and the program again into the recorded folder.
+    // Writes the help and the program again into the recorded folder, unless DVK is running.
     Result reinstall();
     // Removes the program, its help and folder, the user's data files, the menu entry and
-    // DVK's settings, stopping at once when the program file cannot be deleted.
+    // DVK's settings, stopping at once while DVK is running or when the program file cannot be
+    // deleted.
     Result remove();
 
     const Payload& payload() const { return m_payload; }

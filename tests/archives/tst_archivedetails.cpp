@@ -75,19 +75,25 @@ void TestArchiveDetails::cleanup()
 
 void TestArchiveDetails::columnWidths_data()
 {
+    QTest::addColumn<int>("base");   // average character width of the list's font
     QTest::addColumn<bool>("notes"); // the note list, else the fact list with its name width
     QTest::addColumn<int>("nameWidth");
     QTest::addColumn<int>("client");
     QTest::addColumn<Widths>("widths");
 
-    QTest::newRow("facts, wide") << false << 120 << 400 << std::pair(120, 280);
+    QTest::newRow("facts, wide") << 6 << false << 120 << 400 << std::pair(120, 280);
     QTest::newRow("facts, narrow keeps 100 for the value")
-        << false << 120 << 200 << std::pair(120, 100);
-    QTest::newRow("facts, name at most client - 5") << false << 300 << 200 << std::pair(195, 100);
-    QTest::newRow("facts, tiny") << false << 120 << 3 << std::pair(0, 100);
-    QTest::newRow("notes, 219") << true << 0 << 219 << std::pair(109, 110);
-    QTest::newRow("notes, 220") << true << 0 << 220 << std::pair(120, 100);
-    QTest::newRow("notes, 500") << true << 0 << 500 << std::pair(120, 380);
+        << 6 << false << 120 << 200 << std::pair(120, 100);
+    QTest::newRow("facts, name at most client - 5")
+        << 6 << false << 300 << 200 << std::pair(195, 100);
+    QTest::newRow("facts, tiny") << 6 << false << 120 << 3 << std::pair(0, 100);
+    QTest::newRow("notes, 219") << 6 << true << 0 << 219 << std::pair(109, 110);
+    QTest::newRow("notes, 220") << 6 << true << 0 << 220 << std::pair(120, 100);
+    QTest::newRow("notes, 500") << 6 << true << 0 << 500 << std::pair(120, 380);
+    QTest::newRow("wider font, facts, narrow keeps 150 for the value")
+        << 9 << false << 180 << 200 << std::pair(180, 150);
+    QTest::newRow("wider font, notes, 329") << 9 << true << 0 << 329 << std::pair(164, 165);
+    QTest::newRow("wider font, notes, 330") << 9 << true << 0 << 330 << std::pair(180, 150);
 }
 
 void TestArchiveDetails::columnWidths()
@@ -96,8 +102,10 @@ void TestArchiveDetails::columnWidths()
     QFETCH(int, nameWidth);
     QFETCH(int, client);
     QFETCH(Widths, widths);
-    QCOMPARE(notes ? ItemNoteList::columnWidths(client)
-                   : ArchiveFieldList::columnWidths(nameWidth, client),
+    QFETCH(int, base);
+    const DialogUnits units(base, 13);
+    QCOMPARE(notes ? ItemNoteList::columnWidths(client, units)
+                   : ArchiveFieldList::columnWidths(nameWidth, client, units),
              widths);
 }
 

@@ -85,19 +85,23 @@ private Q_SLOTS:
 
 void TestMemoPanel::columnWidths_data()
 {
+    QTest::addColumn<int>("base"); // average character width of the list's font
     QTest::addColumn<int>("width");
     QTest::addColumn<QList<int>>("widths");
-    QTest::newRow("200") << 200 << QList<int>{66, 66, 68};
-    QTest::newRow("230") << 230 << QList<int>{76, 76, 78};
-    QTest::newRow("231") << 231 << QList<int>{150, 80, 1};
-    QTest::newRow("400") << 400 << QList<int>{150, 80, 170};
+    QTest::newRow("200") << 6 << 200 << QList<int>{66, 66, 68};
+    QTest::newRow("230") << 6 << 230 << QList<int>{76, 76, 78};
+    QTest::newRow("231") << 6 << 231 << QList<int>{150, 80, 1};
+    QTest::newRow("400") << 6 << 400 << QList<int>{150, 80, 170};
+    QTest::newRow("wider font, 345") << 9 << 345 << QList<int>{115, 115, 115};
+    QTest::newRow("wider font, 400") << 9 << 400 << QList<int>{225, 120, 55};
 }
 
 void TestMemoPanel::columnWidths()
 {
+    QFETCH(int, base);
     QFETCH(int, width);
     QFETCH(QList<int>, widths);
-    const auto computed = MemoPanel::columnWidths(width);
+    const auto computed = MemoPanel::columnWidths(width, DialogUnits(base, 13));
     QCOMPARE((QList<int>{computed[0], computed[1], computed[2]}), widths);
 
     // The panel applies the rule to its list's client width after every resize.
@@ -110,8 +114,9 @@ void TestMemoPanel::columnWidths()
     QCoreApplication::processEvents();
     QCOMPARE(panel.view()->viewport()->width(), width);
     const QHeaderView* header = panel.view()->horizontalHeader();
+    const auto shown = MemoPanel::columnWidths(width, DialogUnits(panel.view()->font()));
     QCOMPARE((QList<int>{header->sectionSize(0), header->sectionSize(1), header->sectionSize(2)}),
-             widths);
+             (QList<int>{shown[0], shown[1], shown[2]}));
 }
 
 void TestMemoPanel::sortedRows()
@@ -230,8 +235,14 @@ void TestMemoPanel::dialogControls()
     QCOMPARE(dialog.text(), u"buy milk"_s);
     QCOMPARE(finished.count(), 0);
 
-    dialog.setText(QString(300, u'a'));
-    QCOMPARE(dialog.text().size(), MemoPropertyDialog::MaxTextLength);
+    // A stored text longer than anyone may type is kept whole; typing at the limit adds nothing.
+    MemoRecord memo(clock);
+    memo.text = QByteArray(300, 'a') + "\xc2\xa0z";
+    dialog.loadFrom(memo);
+    QTest::keyClick(text, Qt::Key_B);
+    MemoRecord stored(clock);
+    dialog.storeInto(stored);
+    QCOMPARE(stored.text, memo.text);
 }
 
 void TestMemoPanel::addAndEdit()

@@ -60,25 +60,39 @@ void TestPurseAmount::amount()
 
 void TestPurseAmount::columnWidths_data()
 {
+    QTest::addColumn<int>("base"); // average character width of the list's font
     QTest::addColumn<int>("width");
     QTest::addColumn<QList<int>>("categories");
     QTest::addColumn<QList<int>>("entries");
 
-    QTest::newRow("empty") << 0 << QList<int>{0, 0} << QList<int>{0, 0, 0};
-    QTest::newRow("odd narrow") << 101 << QList<int>{51, 50} << QList<int>{33, 35, 33};
-    QTest::newRow("category limit") << 160 << QList<int>{80, 80} << QList<int>{53, 54, 53};
-    QTest::newRow("past category limit") << 161 << QList<int>{81, 80} << QList<int>{53, 55, 53};
-    QTest::newRow("entry limit") << 300 << QList<int>{220, 80} << QList<int>{100, 100, 100};
-    QTest::newRow("past entry limit") << 301 << QList<int>{221, 80} << QList<int>{120, 101, 80};
+    QTest::newRow("empty") << 6 << 0 << QList<int>{0, 0} << QList<int>{0, 0, 0};
+    QTest::newRow("odd narrow") << 6 << 101 << QList<int>{51, 50} << QList<int>{33, 35, 33};
+    QTest::newRow("category limit") << 6 << 160 << QList<int>{80, 80} << QList<int>{53, 54, 53};
+    QTest::newRow("past category limit")
+        << 6 << 161 << QList<int>{81, 80} << QList<int>{53, 55, 53};
+    QTest::newRow("entry limit") << 6 << 300 << QList<int>{220, 80} << QList<int>{100, 100, 100};
+    QTest::newRow("past entry limit")
+        << 6 << 301 << QList<int>{221, 80} << QList<int>{120, 101, 80};
+    // A font half as wide again scales every limit and fixed width with it.
+    QTest::newRow("wider font, category limit")
+        << 9 << 240 << QList<int>{120, 120} << QList<int>{80, 80, 80};
+    QTest::newRow("wider font, past category limit")
+        << 9 << 241 << QList<int>{121, 120} << QList<int>{80, 81, 80};
+    QTest::newRow("wider font, entry limit")
+        << 9 << 450 << QList<int>{330, 120} << QList<int>{150, 150, 150};
+    QTest::newRow("wider font, past entry limit")
+        << 9 << 451 << QList<int>{331, 120} << QList<int>{180, 151, 120};
 }
 
 void TestPurseAmount::columnWidths()
 {
+    QFETCH(int, base);
     QFETCH(int, width);
     QFETCH(QList<int>, categories);
     QFETCH(QList<int>, entries);
-    const auto c = PurseColumnWidths::categoryList(width);
-    const auto e = PurseColumnWidths::entryList(width);
+    const DialogUnits units(base, 13);
+    const auto c = PurseColumnWidths::categoryList(width, units);
+    const auto e = PurseColumnWidths::entryList(width, units);
     QCOMPARE(QList<int>(c.begin(), c.end()), categories);
     QCOMPARE(QList<int>(e.begin(), e.end()), entries);
 }

@@ -8,6 +8,7 @@
 #include "PurseStatsList.h"
 #include "TestRegistry.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 
@@ -82,6 +83,7 @@ private Q_SLOTS:
     void categoryDialog();
     void okRules_data();
     void okRules();
+    void statisticsRowsFit();
 
 private:
     PurseCategory* addCategory(const char* name, QList<double> amounts);
@@ -264,6 +266,7 @@ void TestPursePanel::editEntry_data()
     QTest::newRow("retyped") << 12.345 << u"12.3"_s << 12.3;
     QTest::newRow("letters") << 12.5 << u"lunch"_s << 0.0;
     QTest::newRow("blanks around the shown text") << 2.999 << u" 3.00 "_s << 2.999;
+    QTest::newRow("wider than the amount box") << 1e40 << QString() << 1e40;
 }
 
 void TestPursePanel::editEntry()
@@ -273,7 +276,8 @@ void TestPursePanel::editEntry()
     QFETCH(double, amount);
 
     PurseCategory* category = m_store->at(2);
-    PurseEntry* entry = addEntry(*category, QDate(2005, 2, 31 - 3), stored, "lunch");
+    const QByteArray note = "lunch " + QByteArray(300, 'n');
+    PurseEntry* entry = addEntry(*category, QDate(2005, 2, 31 - 3), stored, note.constData());
     entry->month = 13; // damaged: the date picker cannot show it
     PurseEntryList& entries = *m_panel->purseEntryList();
     select(*m_panel->purseCategoryList(), {0});
@@ -291,7 +295,7 @@ void TestPursePanel::editEntry()
     QCOMPARE(shownAmount, QString::number(stored, 'f', 2));
     QCOMPARE(entry->amount, amount);
     QCOMPARE(entry->month, 13);
-    QCOMPARE(entry->note, QByteArray("lunch"));
+    QCOMPARE(entry->note, note);
 }
 
 void TestPursePanel::removeCategories_data()
@@ -386,6 +390,8 @@ void TestPursePanel::okRules_data()
     QTest::newRow("blank note") << u"   "_s << u"12"_s << false << false;
     QTest::newRow("letters as amount") << u"x"_s << u"abc"_s << true << true;
     QTest::newRow("empty") << QString() << QString() << false << false;
+    QTest::newRow("longer than anyone may type")
+        << QString(300, u'n') << QString(50, u'9') << true << true;
 }
 
 void TestPursePanel::okRules()
@@ -401,10 +407,33 @@ void TestPursePanel::okRules()
     record.setNoteText(note);
     record.setAmountText(amount);
     QCOMPARE(record.isOkEnabled(), recordOk);
+    // Texts the program puts into the fields are never cut to the typing limits.
+    QCOMPARE(record.noteText(), note);
+    QCOMPARE(record.amountText(), amount);
 
     PurseCategoryDialog category;
     category.setName(note);
     QCOMPARE(category.isOkEnabled(), categoryOk);
+    QCOMPARE(category.name(), note.trimmed());
+}
+
+// All four statistics rows are visible at the panel's designed size, in whatever font.
+void TestPursePanel::statisticsRowsFit()
+{
+    for (const int pointSize : {8, 9, 11, 14}) {
+        QFont font = QApplication::font();
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+        PursePanel panel(*m_store, m_clock);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        const PurseStatsList& stats = *panel.purseStatsList();
+        QCOMPARE(stats.model()->rowCount(), 4);
+        QVERIFY2(stats.rowViewportPosition(3) + stats.rowHeight(3) <= stats.viewport()->height(),
+                 qPrintable(QString::number(pointSize)));
+        QVERIFY(stats.rowHeight(3) >= stats.fontMetrics().height());
+    }
+    QApplication::setFont(QFont());
 }
 
 DVK_TEST(TestPursePanel);

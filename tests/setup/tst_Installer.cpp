@@ -4,11 +4,14 @@
 #include "SetupTestData.h"
 #include "TestRegistry.h"
 
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+
+Q_DECLARE_METATYPE(dvk::Installer::Result)
 
 using namespace Qt::StringLiterals;
 
@@ -244,43 +247,66 @@ private Q_SLOTS:
         QVERIFY(!installer.isInstalled());
     }
 
-    // A refused re-install or removal touches nothing: not while the program file cannot be
-    // deleted, and not with a record that went blank after the dialog opened (no path is formed
-    // from it, so nothing beside the current folder is written or deleted).
+    // A refused re-install or removal touches nothing: not while DVK runs (it holds its lock in
+    // the data folder), not while the program file cannot be deleted, and not with a record that
+    // went blank after the dialog opened (no path is formed from it, so nothing beside the
+    // current folder is written or deleted).
     void refusalTouchesNothing_data()
     {
-        QTest::addColumn<bool>("blankRecord");
+        QTest::addColumn<QString>("cause");
         QTest::addColumn<bool>("removing");
-        QTest::newRow("remove, program busy") << false << true;
-        QTest::newRow("re-install, record blanked") << true << false;
-        QTest::newRow("remove, record blanked") << true << true;
+        QTest::addColumn<Installer::Result>("result");
+        QTest::newRow("remove, program busy")
+            << u"busy"_s << true << Installer::Result::CannotDelete;
+        QTest::newRow("remove, DVK running")
+            << u"running"_s << true << Installer::Result::CannotDelete;
+        QTest::newRow("re-install, DVK running")
+            << u"running"_s << false << Installer::Result::CopyFailed;
+        QTest::newRow("re-install, record blanked")
+            << u"blank"_s << false << Installer::Result::NotRecorded;
+        QTest::newRow("remove, record blanked")
+            << u"blank"_s << true << Installer::Result::NotRecorded;
     }
     void refusalTouchesNothing()
     {
-        QFETCH(bool, blankRecord);
+        QFETCH(QString, cause);
         QFETCH(bool, removing);
         Installer installer = makeInstaller();
         QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
         writeUserFiles(false);
         QVERIFY(QFile::remove(folder() + u"/dvk"_s));
-        QVERIFY(writeBytes(folder() + (blankRecord ? u"/dvk"_s : u"/dvk/running"_s), "older"));
-        if (blankRecord)
+        QVERIFY(
+            writeBytes(folder() + (cause == u"busy"_s ? u"/dvk/running"_s : u"/dvk"_s), "older"));
+        if (cause == u"blank"_s)
             record(QString());
+        QLockFile running(InstallPaths::userDataFolder() + u"/DVK.lock"_s);
+        if (cause == u"running"_s)
+            QVERIFY(running.tryLock(0));
         const QString current = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_root->path()));
         const Installer::Result result = removing ? installer.remove() : installer.reinstall();
         QDir::setCurrent(current);
 
-        QCOMPARE(result,
-                 blankRecord ? Installer::Result::NotRecorded : Installer::Result::CannotDelete);
-        QCOMPARE(installer.recordedFolder(), blankRecord ? QString() : folder());
+        QTEST(result, "result");
+        QCOMPARE(installer.recordedFolder(), cause == u"blank"_s ? QString() : folder());
         QVERIFY(!QFileInfo::exists(m_root->path() + u"/dvk"_s));
-        if (blankRecord)
+        if (cause != u"busy"_s)
             QCOMPARE(fileBytes(folder() + u"/dvk"_s), QByteArray("older"));
         for (const QString& kept :
              {folder() + u"/DVK.html"_s, InstallPaths::userDataFolder() + u"/DVK.DAT"_s,
               InstallPaths::userSettingsFile(), ProgramShortcut(m_paths).desktopEntryFile()})
             QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
+    }
+
+    // Only a live holder of the lock means DVK runs: an empty lock file is left from a crash.
+    void emptyLockDoesNotBlockRemove()
+    {
+        Installer installer = makeInstaller();
+        QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
+        writeUserFiles(false);
+        QVERIFY(writeBytes(InstallPaths::userDataFolder() + u"/DVK.lock"_s, ""));
+        QCOMPARE(installer.remove(), Installer::Result::Done);
+        QVERIFY(!QFileInfo::exists(InstallPaths::userDataFolder()));
     }
 };
 

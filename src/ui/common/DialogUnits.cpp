@@ -15,6 +15,10 @@ int scale(int units, int base, int divisor)
     return int(product >= 0 ? (product + half) / divisor : (product - half) / divisor);
 }
 
+// The average character of the dialog font the list and column sizes were chosen for.
+constexpr int DesignedBaseWidth = 6;
+constexpr int DesignedBaseHeight = 13;
+
 } // namespace
 
 DialogUnits::DialogUnits(const QFont& font)
@@ -26,6 +30,11 @@ DialogUnits::DialogUnits(const QFont& font)
     m_baseHeight = std::max(1, metrics.height());
 }
 
+DialogUnits::DialogUnits(int baseWidth, int baseHeight)
+    : m_baseWidth(std::max(1, baseWidth))
+    , m_baseHeight(std::max(1, baseHeight))
+{}
+
 int DialogUnits::toPixelsX(int units) const
 {
     return scale(units, m_baseWidth, 4);
@@ -34,6 +43,16 @@ int DialogUnits::toPixelsX(int units) const
 int DialogUnits::toPixelsY(int units) const
 {
     return scale(units, m_baseHeight, 8);
+}
+
+int DialogUnits::scaleDesignedX(int pixels) const
+{
+    return scale(pixels, m_baseWidth, DesignedBaseWidth);
+}
+
+int DialogUnits::scaleDesignedY(int pixels) const
+{
+    return scale(pixels, m_baseHeight, DesignedBaseHeight);
 }
 
 QSize DialogUnits::toPixels(int width, int height) const

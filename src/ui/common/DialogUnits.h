@@ -14,10 +14,17 @@ class DialogUnits final
 {
 public:
     explicit DialogUnits(const QFont& font);
+    // Units of a font whose average character is baseWidth × baseHeight pixels.
+    DialogUnits(int baseWidth, int baseHeight);
 
     int toPixelsX(int units) const;
     int toPixelsY(int units) const;
     QSize toPixels(int width, int height) const;
+
+    // Pixel sizes chosen for a dialog font whose average character is 6 × 13 pixels, scaled to
+    // this font, so that the texts they were chosen for fit here as well.
+    int scaleDesignedX(int pixels) const;
+    int scaleDesignedY(int pixels) const;
 
     // The average character width and the height of the font, in pixels.
     int baseWidth() const { return m_baseWidth; }

@@ -4,6 +4,7 @@
 #include "DialogUnits.h"
 #include "NoteEditor.h"
 #include "Records.h"
+#include "TextLimits.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -96,7 +97,7 @@ void NoteDialog::storeInto(NoteRecord& note) const
 
 QString NoteDialog::text() const
 {
-    return m_editor->toPlainText().trimmed();
+    return TextLimits::rawText(*m_editor->document()).trimmed();
 }
 
 void NoteDialog::setText(const QString& text)

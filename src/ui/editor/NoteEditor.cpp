@@ -4,6 +4,7 @@
 #include "OpenLink.h"
 #include "Prompts.h"
 #include "SettingsStore.h"
+#include "TextLimits.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -176,7 +177,7 @@ void NoteEditor::copySelection()
     const QTextCursor cursor = textCursor();
     if (!cursor.hasSelection())
         return;
-    QGuiApplication::clipboard()->setText(cursor.selection().toPlainText());
+    QGuiApplication::clipboard()->setText(TextLimits::rawSelection(cursor));
 }
 
 void NoteEditor::cutSelection()
@@ -307,7 +308,7 @@ void NoteEditor::insertFromMimeData(const QMimeData* source)
 QMimeData* NoteEditor::createMimeDataFromSelection() const
 {
     auto data = std::make_unique<QMimeData>();
-    data->setText(textCursor().selection().toPlainText());
+    data->setText(TextLimits::rawSelection(textCursor()));
     return data.release();
 }
 

@@ -54,10 +54,10 @@ private Q_SLOTS:
         QCOMPARE(dialog.date(), QDate(2001, 2, 3));
         QCOMPARE(dialog.editor()->toPlainText(), u"old"_s);
         dialog.editor()->selectAll();
-        dialog.editor()->insertPlainText(u"\n\n  Grüße\n  second line \t\n"_s);
+        dialog.editor()->insertPlainText(u"\n\n  Grüße\u00A0!\n  second\u2028line \t\n"_s);
         dialog.setDate(QDate(2010, 12, 31));
         dialog.storeInto(note);
-        QCOMPARE(note.text, u"Grüße\n  second line"_s.toLocal8Bit());
+        QCOMPARE(note.text, u"Grüße\u00A0!\n  second\u2028line"_s.toLocal8Bit());
         QCOMPARE(note.year, 2010);
         QCOMPARE(note.month, 12);
         QCOMPARE(note.day, 31);
