@@ -1,6 +1,7 @@
 #include "AppSteps.h"
 
 #include "DataFileErrorDialog.h"
+#include "DesktopIntegration.h"
 #include "IconLibrary.h"
 #include "PasswordDialog.h"
 #include "Prompts.h"
@@ -8,6 +9,7 @@
 #include "SealedFile.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -88,9 +90,35 @@ void AppSteps::runMainWindow()
 {
     MainWindow window(m_store, m_panels);
     m_mainWindow = &window;
-    if (!m_terminating)
-        window.exec();
+    DesktopIntegration desktop(window, m_store.clock(),
+                               {[this] { activate(); },
+                                [this] {
+                                    quit();
+                                }});
+    // Hidden in the tray, the window is shown again by the tray, a notification or a second
+    // copy of DVK; each time it is closed while kept running, it hides again.
+    bool hidden = m_startHidden && desktop.hasTray();
+    while (!m_terminating && !m_quitting) {
+        if (hidden) {
+            if (!waitHidden())
+                break;
+            hidden = false;
+        } else if (window.exec() == QDialog::Accepted || !window.takeHiddenOnClose()) {
+            break;
+        } else {
+            hidden = true;
+        }
+    }
     m_mainWindow = nullptr;
+}
+
+bool AppSteps::waitHidden()
+{
+    QEventLoop loop;
+    m_hiddenLoop = &loop;
+    const int shown = loop.exec();
+    m_hiddenLoop = nullptr;
+    return shown == 1 && !m_terminating && !m_quitting;
 }
 
 bool AppSteps::retryFailedSave(const FileResult& result)
@@ -128,15 +156,29 @@ void AppSteps::closeNextWindow()
         else
             modal->close();
     } else {
-        if (m_mainWindow)
+        if (m_hiddenLoop)
+            m_hiddenLoop->exit(0);
+        else if (m_mainWindow)
             m_mainWindow->accept();
         return;
     }
     QTimer::singleShot(0, this, &AppSteps::closeNextWindow);
 }
 
+void AppSteps::quit()
+{
+    m_quitting = true;
+    closeNextWindow();
+}
+
 void AppSteps::activate()
 {
+    if (m_hiddenLoop) {
+        // The main window's own loop shows it; then it is raised.
+        m_hiddenLoop->exit(1);
+        QTimer::singleShot(0, this, &AppSteps::activate);
+        return;
+    }
     QWidget* window = QApplication::activeModalWidget();
     if (!window)
         window = m_mainWindow;

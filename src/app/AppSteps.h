@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+class QEventLoop;
+
 namespace dvk {
 
 class IconLibrary;
@@ -34,15 +36,25 @@ public:
     void terminate();
     // Shows, restores and raises the window the user is working in.
     void activate();
+    // Ends the run as "Close" does, also while the window is hidden in the tray.
+    void quit();
+    // The main window starts hidden in the tray (shown at once when there is no tray).
+    void setStartHidden(bool hidden) { m_startHidden = hidden; }
 
 private:
     void closeNextWindow();
+    // Waits while the window is hidden in the tray; false when the run is to end.
+    bool waitHidden();
 
     DataStore& m_store;
     IconLibrary& m_icons;
     MainWindow::PanelFactory m_panels;
     QPointer<MainWindow> m_mainWindow;
     bool m_terminating = false;
+    bool m_startHidden = false;
+    bool m_quitting = false;
+    // Runs while the main window is hidden in the tray.
+    QEventLoop* m_hiddenLoop = nullptr;
 };
 
 } // namespace dvk

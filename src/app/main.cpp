@@ -11,6 +11,7 @@
 #include "TerminationSignals.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <cstdio>
 
 namespace {
@@ -65,12 +66,16 @@ int main(int argc, char** argv)
     dvk::DataStore store;
     dvk::SingleInstance instance;
     dvk::AppSteps steps(store, dvk::IconLibrary::instance(), dvk::makePanelFactory(store));
+    steps.setStartHidden(options.hidden);
 
     dvk::TerminationSignals termination;
     QObject::connect(&termination, &dvk::TerminationSignals::received, &steps,
                      &dvk::AppSteps::terminate);
     QObject::connect(&instance, &dvk::SingleInstance::activationRequested, &steps,
                      &dvk::AppSteps::activate);
+    // The end of the desktop session ends DVK as "Close" does.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &steps,
+                     [&steps](QSessionManager&) { steps.terminate(); });
     dvk::HelpLauncher help;
     app.installEventFilter(&help);
 

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QTableView>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -113,6 +114,31 @@ void MemoPanel::setDialogRunner(DialogRunner runner)
 void MemoPanel::setIconChooser(IconChooser chooser)
 {
     m_chooseIcon = std::move(chooser);
+}
+
+void MemoPanel::setSilenceFilter(SilenceFilter filter)
+{
+    m_silenced = std::move(filter);
+}
+
+bool MemoPanel::holds(const MemoRecord* memo) const
+{
+    return memo && m_model->rowOf(memo) >= 0;
+}
+
+void MemoPanel::selectMemo(const MemoRecord* memo)
+{
+    selectOnly(memo);
+}
+
+bool MemoPanel::dismissMemo(MemoRecord* memo)
+{
+    if (!holds(memo))
+        return false;
+    m_beepTimer.stop();
+    m_schedule.dismissIfDue(*memo);
+    m_model->rowChanged(m_model->rowOf(memo));
+    return true;
 }
 
 void MemoPanel::layoutPanes()
@@ -238,10 +264,21 @@ void MemoPanel::remove()
 void MemoPanel::checkAlerts()
 {
     const std::vector<MemoRecord*>& rows = m_model->memos();
-    const MemoSchedule::Alerts alerts =
+    MemoSchedule::Alerts alerts =
         m_schedule.checkAlerts(std::vector<const MemoRecord*>(rows.begin(), rows.end()));
+    if (m_silenced && !alerts.dueRows.empty()) {
+        std::erase_if(alerts.dueRows,
+                      [&](qsizetype row) { return m_silenced(*rows[size_t(row)]); });
+        alerts.beep = std::any_of(alerts.dueRows.begin(), alerts.dueRows.end(),
+                                  [&](qsizetype row) { return rows[size_t(row)]->beep != 0; });
+    }
+    std::vector<MemoRecord*> alerting;
+    alerting.reserve(alerts.dueRows.size());
+    for (const qsizetype row : alerts.dueRows)
+        alerting.push_back(rows[size_t(row)]);
     if (alerts.dueRows.empty()) {
         m_view->viewport()->update();
+        Q_EMIT alertsChecked(alerting);
         return;
     }
     // Due rows join the selection in runs, so thousands of them cost one selection change.
@@ -259,6 +296,7 @@ void MemoPanel::checkAlerts()
         m_beepTimer.start();
     Q_EMIT memoAlert();
     m_model->sortByDueMoment();
+    Q_EMIT alertsChecked(alerting);
 }
 
 void MemoPanel::postEdit()

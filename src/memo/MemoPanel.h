@@ -38,6 +38,8 @@ public:
     using DialogRunner = std::function<bool(MemoPropertyDialog&)>;
     // Lets the user pick an icon, starting from `current`; nullopt when cancelled.
     using IconChooser = std::function<std::optional<int>(QWidget* parent, int current)>;
+    // Memos for which it is true are left out of the alert check for now (a snoozed reminder).
+    using SilenceFilter = std::function<bool(const MemoRecord&)>;
 
     MemoPanel(RecordList<MemoRecord>& memos, const Clock& clock, QWidget* parent = nullptr);
     ~MemoPanel() override;
@@ -51,6 +53,17 @@ public:
     bool isBeeping() const { return m_beepTimer.isActive(); }
     void setDialogRunner(DialogRunner runner);
     void setIconChooser(IconChooser chooser);
+    void setSilenceFilter(SilenceFilter filter);
+    // Whether `memo` is still one of the list's rows.
+    bool holds(const MemoRecord* memo) const;
+    // Makes `memo` the only selected row and scrolls to it.
+    void selectMemo(const MemoRecord* memo);
+    // What Cancel in the memo's property dialog does, and the beep stops; false when the memo
+    // is no longer in the list.
+    bool dismissMemo(MemoRecord* memo);
+    void stopBeep() { m_beepTimer.stop(); }
+    // The "Time" column's text of `memo`.
+    QString timeText(const MemoRecord& memo) const { return m_schedule.timeText(memo); }
     // The context menu, its entries enabled for the current selection.
     std::unique_ptr<QMenu> makeContextMenu();
 
@@ -64,6 +77,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // Reminders are due: the main window makes the Memo entry of the navigation bar blink.
     void memoAlert();
+    // After every alert check: the memos that alert now, in row order (possibly none).
+    void alertsChecked(const std::vector<MemoRecord*>& alerting);
 
 protected:
     void layoutPanes() override;
@@ -87,6 +102,7 @@ private:
     TonePlayer m_tone;
     DialogRunner m_runDialog;
     IconChooser m_chooseIcon;
+    SilenceFilter m_silenced;
 };
 
 } // namespace dvk

@@ -70,7 +70,7 @@ MainWindow::MainWindow(DataStore& store, const PanelFactory& panels, QWidget* pa
             Qt::QueuedConnection);
     connect(m_tools, &QPushButton::clicked, this, &MainWindow::openToolsMenu);
     connect(m_about, &QPushButton::clicked, this, &MainWindow::runAbout);
-    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_close, &QPushButton::clicked, this, &MainWindow::closeWindow);
 
     showSelectedPanel();
     m_bar->setFocus();
@@ -97,6 +97,7 @@ void MainWindow::buildToolsMenu()
     m_toolsMenu = new QMenu(this);
     m_toolsMenu->addAction(u"&Security..."_s, this, &MainWindow::runSecurity);
     m_toolsMenu->addAction(u"&Date Format..."_s, this, &MainWindow::runDateFormat);
+    m_toolsMenu->addAction(u"Reminders..."_s, this, &MainWindow::remindersRequested);
     m_toolsMenu->addSeparator();
     m_toolsMenu->addAction(u"&Backup..."_s, this, &MainWindow::backup);
     m_toolsMenu->addAction(u"&Restore..."_s, this, &MainWindow::restore);
@@ -213,9 +214,19 @@ void MainWindow::changeEvent(QEvent* event)
         relayoutWindow();
 }
 
+void MainWindow::closeWindow()
+{
+    if (m_hideOnClose && m_hideOnClose()) {
+        m_hiddenOnClose = true;
+        hide();
+        return;
+    }
+    accept();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    accept();
+    closeWindow();
     event->accept();
 }
 

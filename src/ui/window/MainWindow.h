@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <utility>
 
 class QMenu;
 class QPushButton;
@@ -39,6 +40,11 @@ public:
     QPushButton* closeButton() const { return m_close; }
     QMenu* toolsMenu() const { return m_toolsMenu; }
     const MainWindowLayout& layoutMargins() const { return m_layout; }
+    // Decides, each time, whether "Close", the close box and Alt+F4 only hide the window (DVK
+    // keeps running in the tray) instead of ending the run.
+    void setHideOnClose(std::function<bool()> hide) { m_hideOnClose = std::move(hide); }
+    // True once after the window was hidden instead of closed.
+    bool takeHiddenOnClose() { return std::exchange(m_hiddenOnClose, false); }
 
 public Q_SLOTS:
     // Shows the panel the bar has selected and hides the other three.
@@ -52,6 +58,8 @@ public Q_SLOTS:
     void runAbout();
     void runSecurity();
     void runDateFormat();
+    // "Close", the close box and Alt+F4.
+    void closeWindow();
     void backup();
     void restore();
     // Esc does nothing here.
@@ -60,6 +68,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The date format changed and every visible date has been redrawn with it.
     void dateFormatChanged();
+    // "Reminders..." in the Tools menu.
+    void remindersRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -80,6 +90,8 @@ private:
     QPushButton* m_about = nullptr;
     QPushButton* m_close = nullptr;
     QMenu* m_toolsMenu = nullptr;
+    std::function<bool()> m_hideOnClose;
+    bool m_hiddenOnClose = false;
 };
 
 } // namespace dvk

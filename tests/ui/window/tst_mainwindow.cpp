@@ -107,27 +107,35 @@ private Q_SLOTS:
         verifyLayout(window);
     }
 
-    // Only the close box and the Close button close the window, and both accept it.
+    // Only the close box and the Close button close the window, and both accept it; kept
+    // running in the tray, both only hide it.
     void closing_data()
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<int>("key"); // 0: a click or the close box
         QTest::addColumn<bool>("closes");
-        QTest::newRow("Esc on the window") << u"window"_s << int(Qt::Key_Escape) << false;
-        QTest::newRow("Enter on the window") << u"window"_s << int(Qt::Key_Return) << false;
-        QTest::newRow("keypad Enter on the window") << u"window"_s << int(Qt::Key_Enter) << false;
-        QTest::newRow("Enter on Close") << u"close"_s << int(Qt::Key_Return) << false;
-        QTest::newRow("Esc on Close") << u"close"_s << int(Qt::Key_Escape) << false;
-        QTest::newRow("Esc on a panel") << u"panel"_s << int(Qt::Key_Escape) << false;
-        QTest::newRow("close box") << u"window"_s << 0 << true;
-        QTest::newRow("Close button") << u"close"_s << 0 << true;
+        QTest::addColumn<bool>("hides");
+        QTest::newRow("close box, kept running") << u"window"_s << 0 << false << true;
+        QTest::newRow("Close button, kept running") << u"close"_s << 0 << false << true;
+        QTest::newRow("Esc on the window") << u"window"_s << int(Qt::Key_Escape) << false << false;
+        QTest::newRow("Enter on the window")
+            << u"window"_s << int(Qt::Key_Return) << false << false;
+        QTest::newRow("keypad Enter on the window")
+            << u"window"_s << int(Qt::Key_Enter) << false << false;
+        QTest::newRow("Enter on Close") << u"close"_s << int(Qt::Key_Return) << false << false;
+        QTest::newRow("Esc on Close") << u"close"_s << int(Qt::Key_Escape) << false << false;
+        QTest::newRow("Esc on a panel") << u"panel"_s << int(Qt::Key_Escape) << false << false;
+        QTest::newRow("close box") << u"window"_s << 0 << true << false;
+        QTest::newRow("Close button") << u"close"_s << 0 << true << false;
     }
     void closing()
     {
         QFETCH(QString, target);
         QFETCH(int, key);
         QFETCH(bool, closes);
+        QFETCH(bool, hides);
         MainWindow& window = *m_window;
+        window.setHideOnClose([hides] { return hides; });
         window.open();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy finished(&window, &QDialog::finished);
@@ -141,7 +149,8 @@ private Q_SLOTS:
                                                    : static_cast<QWidget*>(&window),
                             Qt::Key(key));
         QCoreApplication::processEvents();
-        QCOMPARE(window.isVisible(), !closes);
+        QCOMPARE(window.isVisible(), !closes && !hides);
+        QCOMPARE(window.takeHiddenOnClose(), hides);
         QCOMPARE(finished.count(), closes ? 1 : 0);
         if (closes)
             QCOMPARE(finished.first().first().toInt(), int(QDialog::Accepted));
@@ -199,8 +208,8 @@ private Q_SLOTS:
         const QList<QAction*> actions = window.toolsMenu()->actions();
         for (const QAction* action : actions)
             texts << (action->isSeparator() ? u"-"_s : action->text());
-        QCOMPARE(texts, (QStringList{u"&Security..."_s, u"&Date Format..."_s, u"-"_s,
-                                     u"&Backup..."_s, u"&Restore..."_s}));
+        QCOMPARE(texts, (QStringList{u"&Security..."_s, u"&Date Format..."_s, u"Reminders..."_s,
+                                     u"-"_s, u"&Backup..."_s, u"&Restore..."_s}));
         QTest::mouseClick(window.toolsButton(), Qt::LeftButton);
         QTRY_VERIFY(window.toolsMenu()->isVisible());
         const QRect menu = window.toolsMenu()->geometry();

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QStringList>
+#include <QVariantMap>
+#include <vector>
+
+namespace dvk::test {
+
+// A notification server for tests: owns org.freedesktop.Notifications on the bus it is given,
+// records every call and sends the server's signals when told to.
+class FakeNotificationServer final : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    struct Notification
+    {
+        uint id;
+        QString appName;
+        uint replacesId;
+        QString icon;
+        QString summary;
+        QString body;
+        QStringList actions;
+        QVariantMap hints;
+    };
+
+    explicit FakeNotificationServer(const QDBusConnection& bus);
+    ~FakeNotificationServer() override;
+
+    // Whether the service name is ours.
+    bool isRegistered() const { return m_registered; }
+    const std::vector<Notification>& notifications() const { return m_notifications; }
+    const std::vector<uint>& closeCalls() const { return m_closed; }
+    // The user clicks action `key` of notification `id`.
+    void invoke(uint id, const QString& key);
+    // The notification `id` goes away for `reason` (1 expired, 2 closed by the user).
+    void closeByServer(uint id, uint reason);
+
+public Q_SLOTS:
+    uint Notify(const QString& appName, uint replacesId, const QString& icon,
+                const QString& summary, const QString& body, const QStringList& actions,
+                const QVariantMap& hints, int timeout);
+    void CloseNotification(uint id);
+    QStringList GetCapabilities();
+    QString GetServerInformation(QString& vendor, QString& version, QString& protocolVersion);
+
+Q_SIGNALS:
+    void ActionInvoked(uint id, const QString& actionKey);
+    void NotificationClosed(uint id, uint reason);
+
+private:
+    QDBusConnection m_bus;
+    bool m_registered = false;
+    uint m_lastId = 0;
+    std::vector<Notification> m_notifications;
+    std::vector<uint> m_closed;
+};
+
+} // namespace dvk::test
