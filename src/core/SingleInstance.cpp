@@ -74,6 +74,17 @@ bool SingleInstance::claim()
     return false;
 }
 
+bool SingleInstance::lockQuietly()
+{
+    m_lockFolder = DataPaths::userDataFolder();
+    m_lock = std::make_unique<QLockFile>(m_lockFolder + QStringLiteral("/DVK.lock"));
+    m_lock->setStaleLockTime(0);
+    if (!heldByLiveCopy())
+        return true;
+    m_lock.reset();
+    return false;
+}
+
 void SingleInstance::acceptConnection()
 {
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
