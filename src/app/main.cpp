@@ -9,6 +9,7 @@
 #include "ProgramIcons.h"
 #include "SingleInstance.h"
 #include "Startup.h"
+#include "TerminalPassword.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>

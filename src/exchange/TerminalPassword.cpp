@@ -1,4 +1,4 @@
-#include "PasswordSource.h"
+#include "TerminalPassword.h"
 
 #include <csignal>
 #include <cstdio>
