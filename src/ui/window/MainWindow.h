@@ -54,6 +54,9 @@ public Q_SLOTS:
     void runDateFormat();
     void backup();
     void restore();
+    void exportData();
+    // Adds the records of a file to the store; the panels are then built anew to show them.
+    void importData();
     // Esc does nothing here.
     void reject() override;
 
@@ -71,8 +74,10 @@ private:
     QPushButton* makeButton(const QString& text, const QRect& designed);
     void buildToolsMenu();
     void repaintEverything();
+    void buildPanels();
 
     DataStore& m_store;
+    PanelFactory m_panelFactory;
     const MainWindowLayout m_layout;
     NavigationBar* m_bar = nullptr;
     std::array<QWidget*, PanelCount> m_panels{};
