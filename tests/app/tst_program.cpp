@@ -1,5 +1,6 @@
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "ProgramProcess.h"
 #include "SettingsStore.h"
 #include "TestData.h"
 #include "TestRegistry.h"
@@ -14,36 +15,9 @@
 #include <csignal>
 
 using namespace dvk;
+using dvk::test::startProgram;
 
 namespace {
-
-QString runtimeFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-}
-
-// Starts the real program offscreen and waits until it runs as the one copy (its socket exists).
-bool startProgram(QProcess& process)
-{
-    QFile::remove(runtimeFolder() + QStringLiteral("/DVK.socket"));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QStringLiteral(DVK_BINARY), {});
-    if (!process.waitForStarted(10000))
-        return false;
-    QElapsedTimer timer;
-    timer.start();
-    while (!QFileInfo::exists(runtimeFolder() + QStringLiteral("/DVK.socket"))) {
-        if (timer.elapsed() > 15000 || process.state() != QProcess::Running)
-            return false;
-        QTest::qWait(20);
-    }
-    // Leave it time to reach its first window.
-    QTest::qWait(500);
-    return true;
-}
 
 QByteArray storeWithNote(const QByteArray& text)
 {
@@ -179,13 +153,13 @@ private Q_SLOTS:
     void emptyLockFilesLetDvkStart()
     {
         storeWithNote("after a crash");
-        QVERIFY(test::writeFile(runtimeFolder() + QStringLiteral("/DVK.lock"), {}));
+        QVERIFY(test::writeFile(test::runtimeFolder() + QStringLiteral("/DVK.lock"), {}));
         QVERIFY(test::writeFile(DataPaths::userDataFolder() + QStringLiteral("/DVK.lock"), {}));
         QProcess dvk;
         QVERIFY(startProgram(dvk));
         ::kill(pid_t(dvk.processId()), SIGTERM);
         QVERIFY(dvk.waitForFinished(15000));
-        QFile::remove(runtimeFolder() + QStringLiteral("/DVK.lock"));
+        QFile::remove(test::runtimeFolder() + QStringLiteral("/DVK.lock"));
     }
 
     // A staged restore that is no data file never replaces the data: DVK starts on the real data
