@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "PropertyDialog.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace dvk {
 
@@ -12,7 +11,7 @@ class SortedComboBox;
 // "DVK Basic Info": the name and value of one fact of an archive item. The name box suggests the
 // fact names already used by items of the same category. OK needs both texts not blank; the
 // caller stores name() and value(), both trimmed.
-class ArchiveFieldDialog final : public QDialog
+class ArchiveFieldDialog final : public PropertyDialog
 {
     Q_OBJECT
 
@@ -29,15 +28,12 @@ public:
 
     SortedComboBox* nameBox() const { return m_name; }
     QLineEdit* valueEdit() const { return m_value; }
-    QPushButton* okButton() const { return m_ok; }
-
-public Q_SLOTS:
-    void refreshOkButton();
 
 private:
+    bool acceptable() const override;
+
     SortedComboBox* m_name;
     QLineEdit* m_value;
-    QPushButton* m_ok;
 };
 
 } // namespace dvk

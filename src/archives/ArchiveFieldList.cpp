@@ -8,6 +8,7 @@
 #include "OpenLink.h"
 #include "Prompts.h"
 #include "RemoveRecords.h"
+#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -115,7 +116,7 @@ void ArchiveFieldList::remove()
     const QList<int> rows = selectedRowNumbers();
     if (!item || rows.isEmpty())
         return;
-    if (!confirmRemoval(this, ArchiveItemList::RemoveQuestion) || !validItem())
+    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems) || !validItem())
         return;
     removeRecordsAt(
         rows, [this](int row) { return m_model->recordAt(row); },

@@ -1,16 +1,11 @@
 #include "ArchiveItemDialog.h"
 
 #include "CategoryFilterBox.h"
-#include "DialogUnits.h"
 #include "TextLimits.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -19,13 +14,11 @@ namespace dvk {
 
 ArchiveItemDialog::ArchiveItemDialog(const QStringList& categories, const QString& category,
                                      const QString& name, bool nameEditable, QWidget* parent)
-    : QDialog(parent)
+    : PropertyDialog(u"DVK Item Property"_s, parent)
     , m_nameEditable(nameEditable)
     , m_category(new CategoryFilterBox)
     , m_name(new QLineEdit)
 {
-    setWindowTitle(u"DVK Item Property"_s);
-
     m_category->setTexts(categories);
     m_category->preset(category);
     // A longer stored name is shown whole, so that OK never cuts it.
@@ -41,21 +34,8 @@ ArchiveItemDialog::ArchiveItemDialog(const QStringList& categories, const QStrin
     auto* form = new QFormLayout;
     form->addRow(u"Category:"_s, m_category);
     form->addRow(u"Name:"_s, m_name);
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
+    setFields(form, 224, 77);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addStretch();
-    layout->addWidget(line);
-    layout->addWidget(buttons);
-    DialogUnits::fixSize(this, 224, 77);
-
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_name, &QLineEdit::textChanged, this, &ArchiveItemDialog::refreshOkButton);
 
     if (!category.isEmpty() && m_nameEditable)
@@ -77,10 +57,9 @@ QString ArchiveItemDialog::name() const
     return m_name->text().trimmed();
 }
 
-void ArchiveItemDialog::refreshOkButton()
+bool ArchiveItemDialog::acceptable() const
 {
-    if (m_nameEditable)
-        m_ok->setEnabled(!name().isEmpty());
+    return !m_nameEditable || !name().isEmpty();
 }
 
 } // namespace dvk

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "PropertyDialog.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace dvk {
 
@@ -13,7 +12,7 @@ class CategoryFilterBox;
 // several (the name is then empty and read-only). While the name is editable, OK needs a name
 // that is not blank; with a read-only name OK stays enabled. The caller stores the texts of
 // category() and name(), both trimmed.
-class ArchiveItemDialog final : public QDialog
+class ArchiveItemDialog final : public PropertyDialog
 {
     Q_OBJECT
 
@@ -30,16 +29,13 @@ public:
 
     CategoryFilterBox* categoryBox() const { return m_category; }
     QLineEdit* nameEdit() const { return m_name; }
-    QPushButton* okButton() const { return m_ok; }
-
-public Q_SLOTS:
-    void refreshOkButton();
 
 private:
+    bool acceptable() const override;
+
     bool m_nameEditable;
     CategoryFilterBox* m_category;
     QLineEdit* m_name;
-    QPushButton* m_ok;
 };
 
 } // namespace dvk

@@ -6,6 +6,7 @@
 #include "DataStore.h"
 #include "Prompts.h"
 #include "RemoveRecords.h"
+#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -15,8 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace dvk {
-
-const QString ArchiveItemList::RemoveQuestion = u"Remove selected Items?"_s;
 
 ArchiveItemList::ArchiveItemList(DataStore& store, QWidget* parent)
     : ArchiveListView(parent)
@@ -141,7 +140,7 @@ void ArchiveItemList::remove()
     const QList<int> rows = selectedRowNumbers();
     if (rows.isEmpty())
         return;
-    if (!confirmRemoval(this, RemoveQuestion))
+    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems))
         return;
     removeRecordsAt(
         rows, [this](int row) { return m_model->recordAt(row); },

@@ -23,7 +23,6 @@ class ArchiveItemList final : public ArchiveListView
 
 public:
     static constexpr int SettleMilliseconds = 50;
-    static const QString RemoveQuestion;
 
     // Runs a dialog modally; true when it ended with OK.
     using DialogRunner = std::function<bool(ArchiveItemDialog&)>;

@@ -8,6 +8,7 @@
 #include "NoteDialog.h"
 #include "Prompts.h"
 #include "RemoveRecords.h"
+#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -208,7 +209,7 @@ void ItemNoteList::remove()
     const QList<int> rows = selectedRowNumbers();
     if (!item || rows.isEmpty())
         return;
-    if (!confirmRemoval(this, ArchiveItemList::RemoveQuestion) || !validItem())
+    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems) || !validItem())
         return;
     removeRecordsAt(
         rows, [this](int row) { return m_model->recordAt(row); },

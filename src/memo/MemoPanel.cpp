@@ -7,6 +7,7 @@
 #include "PanelTemplate.h"
 #include "Prompts.h"
 #include "RemoveRecords.h"
+#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -31,8 +32,6 @@ QString formatDueDate(qint32 year, qint32 month, qint32 day)
 }
 
 } // namespace
-
-const QString MemoPanel::RemoveQuestion = u"Remove selected Items?"_s;
 
 MemoPanel::MemoPanel(RecordList<MemoRecord>& memos, const Clock& clock, QWidget* parent)
     : PanelWidget(parent)
@@ -251,7 +250,7 @@ void MemoPanel::remove()
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
     if (rows.isEmpty())
         return;
-    if (!confirmRemoval(this, RemoveQuestion))
+    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems))
         return;
     QList<int> rowNumbers;
     for (const QModelIndex& index : rows)

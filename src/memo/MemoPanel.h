@@ -32,7 +32,6 @@ class MemoPanel final : public PanelWidget
 public:
     static constexpr int RefreshMilliseconds = 10'000;
     static constexpr int BeepMilliseconds = 1'000;
-    static const QString RemoveQuestion;
 
     // Runs a property dialog modally; true when it ended with OK.
     using DialogRunner = std::function<bool(MemoPropertyDialog&)>;

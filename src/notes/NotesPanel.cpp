@@ -8,6 +8,7 @@
 #include "NotesModel.h"
 #include "Prompts.h"
 #include "RemoveRecords.h"
+#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,8 +29,6 @@ const QMimeData* clipboardData()
 }
 
 } // namespace
-
-const QString NotesPanel::RemoveQuestion = u"Remove selected Items?"_s;
 
 NotesPanel::NotesPanel(RecordList<NoteRecord>& notes, const Clock& clock, QWidget* parent)
     : NotesPanelFrame(new QListView, parent)
@@ -181,7 +180,7 @@ void NotesPanel::remove()
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
-    if (!confirmRemoval(this, RemoveQuestion))
+    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems))
         return;
     removeRecordsAt(
         rows, [this](int row) { return m_model->noteAt(row); },

@@ -24,7 +24,6 @@ class NotesPanel final : public NotesPanelFrame
     Q_OBJECT
 
 public:
-    static const QString RemoveQuestion;
     // The width of an icon's cell; its label is cut to fit.
     static constexpr int CellWidth = 96;
 

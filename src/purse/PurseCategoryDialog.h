@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QDialog>
+#include "PropertyDialog.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace dvk {
 
 // "Purse Category Property": the name of an expense category. OK is enabled only while the name
 // holds more than white space; the name is taken trimmed at both ends.
-class PurseCategoryDialog final : public QDialog
+class PurseCategoryDialog final : public PropertyDialog
 {
     Q_OBJECT
 
@@ -21,14 +20,11 @@ public:
     void setName(const QString& name);
     // The typed name, trimmed at both ends.
     QString name() const;
-    bool isOkEnabled() const;
-
-public Q_SLOTS:
-    void refreshOkButton();
 
 private:
+    bool acceptable() const override;
+
     QLineEdit* m_name;
-    QPushButton* m_ok;
 };
 
 } // namespace dvk

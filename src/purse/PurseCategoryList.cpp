@@ -6,6 +6,7 @@
 #include "PurseEntryList.h"
 #include "PurseTotalBox.h"
 #include "RemoveRecords.h"
+#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -106,7 +107,7 @@ void PurseCategoryList::remove()
     const QList<int> rows = selectedRowNumbers();
     if (rows.isEmpty())
         return;
-    if (!confirmRemoval(this, PurseEntryList::RemoveQuestion))
+    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems))
         return;
     // The entry list lets go of its category before any category is destroyed.
     if (m_entries)

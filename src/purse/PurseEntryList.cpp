@@ -6,6 +6,7 @@
 #include "PurseStatistics.h"
 #include "PurseStatsList.h"
 #include "RemoveRecords.h"
+#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -14,8 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace dvk {
-
-const QString PurseEntryList::RemoveQuestion = u"Remove selected Items?"_s;
 
 PurseEntryList::PurseEntryList(const Clock& clock, QWidget* parent)
     : PurseListView(parent)
@@ -111,7 +110,7 @@ void PurseEntryList::remove()
     const QList<int> rows = selectedRowNumbers();
     if (rows.isEmpty())
         return;
-    if (!confirmRemoval(this, RemoveQuestion))
+    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems))
         return;
     removeRecordsAt(
         rows, [this](int row) { return m_model->recordAt(row); },

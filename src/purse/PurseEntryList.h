@@ -23,7 +23,6 @@ class PurseEntryList final : public PurseListView
 
 public:
     static constexpr int SettleMilliseconds = 50;
-    static const QString RemoveQuestion;
 
     explicit PurseEntryList(const Clock& clock, QWidget* parent = nullptr);
 

@@ -1,19 +1,14 @@
 #include "PurseRecordDialog.h"
 
-#include "DialogUnits.h"
 #include "NumberFormat.h"
 #include "PurseAmount.h"
 #include "TextLimits.h"
 
 #include <QDateEdit>
-#include <QDialogButtonBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -32,12 +27,11 @@ QString shortDatePicture()
 } // namespace
 
 PurseRecordDialog::PurseRecordDialog(const Clock& clock, QWidget* parent)
-    : QDialog(parent)
+    : PropertyDialog(u"Purse Record Property"_s, parent)
     , m_date(new QDateEdit)
     , m_note(new QLineEdit)
     , m_amount(new QLineEdit)
 {
-    setWindowTitle(u"Purse Record Property"_s);
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(shortDatePicture());
     m_date->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
@@ -59,25 +53,9 @@ PurseRecordDialog::PurseRecordDialog(const Clock& clock, QWidget* parent)
     // The date picker needs only the width of a date.
     grid->setAlignment(m_date, Qt::AlignLeft);
 
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addStretch();
-    layout->addWidget(line);
-    layout->addWidget(buttons);
-
+    setFields(grid, 329, 94);
     connect(m_note, &QLineEdit::textChanged, this, &PurseRecordDialog::refreshOkButton);
     connect(m_amount, &QLineEdit::textChanged, this, &PurseRecordDialog::refreshOkButton);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    DialogUnits::fixSize(this, 329, 94);
     m_date->setFocus();
     refreshOkButton();
 }
@@ -154,14 +132,9 @@ double PurseRecordDialog::amount() const
     return parsePurseAmount(typed).value_or(0.0);
 }
 
-bool PurseRecordDialog::isOkEnabled() const
+bool PurseRecordDialog::acceptable() const
 {
-    return m_ok->isEnabled();
-}
-
-void PurseRecordDialog::refreshOkButton()
-{
-    m_ok->setEnabled(!noteText().trimmed().isEmpty() && !amountText().trimmed().isEmpty());
+    return !noteText().trimmed().isEmpty() && !amountText().trimmed().isEmpty();
 }
 
 } // namespace dvk

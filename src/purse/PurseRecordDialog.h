@@ -1,14 +1,13 @@
 #pragma once
 
+#include "PropertyDialog.h"
 #include "Records.h"
 
 #include <QDate>
-#include <QDialog>
 #include <optional>
 
 class QDateEdit;
 class QLineEdit;
-class QPushButton;
 
 namespace dvk {
 
@@ -19,7 +18,7 @@ namespace dvk {
 // When editing, a field the user leaves as it was shown keeps the entry's stored value: an amount
 // with more than two decimals is not rounded to the two shown, and a stored date the date picker
 // cannot show (from a damaged file) is not replaced by today.
-class PurseRecordDialog final : public QDialog
+class PurseRecordDialog final : public PropertyDialog
 {
     Q_OBJECT
 
@@ -43,12 +42,10 @@ public:
     void setAmountText(const QString& amount);
     // The amount as OK would store it.
     double amount() const;
-    bool isOkEnabled() const;
-
-public Q_SLOTS:
-    void refreshOkButton();
 
 private:
+    bool acceptable() const override;
+
     // What loadFrom() showed, and the stored values behind it.
     struct Shown
     {
@@ -63,7 +60,6 @@ private:
     QDateEdit* m_date;
     QLineEdit* m_note;
     QLineEdit* m_amount;
-    QPushButton* m_ok;
     std::optional<Shown> m_shown;
 };
 

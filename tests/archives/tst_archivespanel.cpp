@@ -305,7 +305,7 @@ void TestArchivesPanel::removedItemDisablesDetailCommands()
     panel.itemList()->remove();
     QCOMPARE(m_store->archiveItems.count(), 5);
     panel.itemList()->remove();
-    QCOMPARE(prompts.messages, (QStringList(2, ArchiveItemList::RemoveQuestion)));
+    QCOMPARE(prompts.messages, (QStringList(2, u"Remove selected Items?"_s)));
     QCOMPARE(m_store->archiveItems.count(), 4);
     QVERIFY(!m_store->archiveItems.contains(giro));
     // The details forget the item before it could be painted, not only once the timer fires.

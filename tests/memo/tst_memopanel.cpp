@@ -338,7 +338,8 @@ void TestMemoPanel::contextMenuAndRemove()
     QCOMPARE(memos.count(), 4);
     prompts.answers = {Prompts::Answer::Yes};
     panel.remove();
-    QCOMPARE(prompts.messages, (QStringList{MemoPanel::RemoveQuestion, MemoPanel::RemoveQuestion}));
+    QCOMPARE(prompts.messages,
+             (QStringList{u"Remove selected Items?"_s, u"Remove selected Items?"_s}));
     QCOMPARE(memos.count(), 1);
     QCOMPARE(memos.at(0)->text, QByteArray("b"));
     QCOMPARE(column(panel, 2), QStringList{u"b"_s});

@@ -1,6 +1,7 @@
 #include "DataFileErrorDialog.h"
 
 #include "DialogUnits.h"
+#include "PropertyDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -23,10 +24,7 @@ QLabel* addText(QVBoxLayout* layout, const QString& text)
 
 void addRule(QVBoxLayout* layout)
 {
-    auto* rule = new QFrame;
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    layout->addWidget(rule);
+    layout->addWidget(horizontalRule());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "DataStore.h"
 #include "DialogUnits.h"
 #include "Prompts.h"
+#include "PropertyDialog.h"
 #include "SealKey.h"
 
 #include <QApplication>
@@ -16,14 +17,6 @@
 
 namespace dvk {
 namespace {
-
-QFrame* horizontalRule(QWidget* parent)
-{
-    auto* const rule = new QFrame(parent);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    return rule;
-}
 
 // A padlock from the icon theme when there is one, else the program's icon.
 QIcon lockIcon(const QWidget* widget)

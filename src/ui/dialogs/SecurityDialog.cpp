@@ -2,6 +2,7 @@
 
 #include "DataStore.h"
 #include "DialogUnits.h"
+#include "PropertyDialog.h"
 #include "SettingsStore.h"
 
 #include <QCheckBox>
@@ -15,14 +16,6 @@
 
 namespace dvk {
 namespace {
-
-QFrame* horizontalRule(QWidget* parent)
-{
-    auto* const rule = new QFrame(parent);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    return rule;
-}
 
 QLineEdit* passwordEdit(QWidget* parent)
 {

@@ -7,6 +7,7 @@
 #include "IconLibrary.h"
 #include "IconSources.h"
 #include "Prompts.h"
+#include "SharedTexts.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -16,7 +17,6 @@ namespace dvk {
 
 using namespace Qt::StringLiterals;
 
-const QString ImageCenterDialog::RemoveQuestion = u"Remove selected Items?"_s;
 const QString ImageCenterDialog::ResetQuestion =
     u"This will reset the image list to DVK's default.\n\nContinue?"_s;
 
@@ -147,7 +147,7 @@ void ImageCenterDialog::onRemove()
     const int selected = m_view->selectedRow();
     if (selected < 0)
         return;
-    if (Prompts::current().message(this, RemoveQuestion, Prompts::Buttons::YesNo,
+    if (Prompts::current().message(this, SharedTexts::RemoveSelectedItems, Prompts::Buttons::YesNo,
                                    Prompts::Icon::Question) != Prompts::Answer::Yes)
         return;
     if (!m_library.remove(selected))

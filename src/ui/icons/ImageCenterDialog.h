@@ -30,7 +30,6 @@ public:
     int chosenIndex() const { return m_chosenIndex; }
     void setModuleIconChooser(ModuleIconChooser chooser);
 
-    static const QString RemoveQuestion;
     static const QString ResetQuestion;
 
 public Q_SLOTS:
