@@ -8,16 +8,12 @@ namespace dvk {
 
 ArchivesPanelFrame::ArchivesPanelFrame(QWidget* categoryBox, QWidget* itemList, QWidget* fieldList,
                                        QWidget* noteList, QWidget* parent)
-    : SplitterPanel(parent)
-    , m_categoryBox(PanelTemplate::adoptBox(categoryBox, this))
-    , m_itemList(PanelTemplate::adopt(itemList, this))
-    , m_fieldList(PanelTemplate::adopt(fieldList, this))
-    , m_noteList(PanelTemplate::adopt(noteList, this))
+    : FourPaneFrame({categoryBox, itemList, fieldList, noteList}, parent)
 {
     resize(PanelTemplate::toPixels(this, 0, 0, 317, 198).size());
     PaneLayout::Archives designed;
     designed.categoryBox = PanelTemplate::toPixels(this, 0, 0, 90, 12);
-    designed.categoryBox.setHeight(m_categoryBox->sizeHint().height());
+    designed.categoryBox.setHeight(categoryBox->sizeHint().height());
     designed.itemList = PanelTemplate::toPixels(this, 0, 14, 90, 184);
     // A box taller than designed pushes the item list down rather than covering it.
     designed.itemList.setTop(std::max(designed.itemList.top(),
@@ -29,8 +25,8 @@ ArchivesPanelFrame::ArchivesPanelFrame(QWidget* categoryBox, QWidget* itemList, 
 
 PaneLayout::Archives ArchivesPanelFrame::panes() const
 {
-    return {m_categoryBox->geometry(), m_itemList->geometry(), m_fieldList->geometry(),
-            m_noteList->geometry()};
+    const auto rects = paneRects();
+    return {rects[0], rects[1], rects[2], rects[3]};
 }
 
 void ArchivesPanelFrame::layoutPanes()
@@ -68,12 +64,7 @@ void ArchivesPanelFrame::dropBar(Bar bar, const QPoint& pos)
 
 void ArchivesPanelFrame::applyPanes(const PaneLayout::Archives& panes)
 {
-    m_categoryBox->setGeometry(panes.categoryBox);
-    m_itemList->setGeometry(panes.itemList);
-    m_fieldList->setGeometry(panes.fieldList);
-    m_noteList->setGeometry(panes.noteList);
-    recomputeColumns();
-    update();
+    placePanes({panes.categoryBox, panes.itemList, panes.fieldList, panes.noteList});
 }
 
 } // namespace dvk

@@ -4,8 +4,7 @@
 
 namespace dvk {
 
-// The frame of the Notes panel: one icon view that fills the panel. A missing view is replaced
-// by an empty placeholder.
+// The frame of the Notes panel: one icon view that fills the panel.
 class NotesPanelFrame : public PanelWidget
 {
     Q_OBJECT

@@ -6,11 +6,7 @@ namespace dvk {
 
 PursePanelFrame::PursePanelFrame(QWidget* categoryList, QWidget* totalBox, QWidget* entryList,
                                  QWidget* statsList, QWidget* parent)
-    : SplitterPanel(parent)
-    , m_categoryList(PanelTemplate::adopt(categoryList, this))
-    , m_totalBox(PanelTemplate::adoptLine(totalBox, this))
-    , m_entryList(PanelTemplate::adopt(entryList, this))
-    , m_statsList(PanelTemplate::adopt(statsList, this))
+    : FourPaneFrame({categoryList, totalBox, entryList, statsList}, parent)
 {
     resize(PanelTemplate::toPixels(this, 0, 0, 317, 198).size());
     PaneLayout::Purse designed;
@@ -23,8 +19,8 @@ PursePanelFrame::PursePanelFrame(QWidget* categoryList, QWidget* totalBox, QWidg
 
 PaneLayout::Purse PursePanelFrame::panes() const
 {
-    return {m_categoryList->geometry(), m_totalBox->geometry(), m_entryList->geometry(),
-            m_statsList->geometry()};
+    const auto rects = paneRects();
+    return {rects[0], rects[1], rects[2], rects[3]};
 }
 
 void PursePanelFrame::layoutPanes()
@@ -50,12 +46,7 @@ void PursePanelFrame::dropBar(Bar bar, const QPoint& pos)
 
 void PursePanelFrame::applyPanes(const PaneLayout::Purse& panes)
 {
-    m_categoryList->setGeometry(panes.categoryList);
-    m_totalBox->setGeometry(panes.totalBox);
-    m_entryList->setGeometry(panes.entryList);
-    m_statsList->setGeometry(panes.statsList);
-    recomputeColumns();
-    update();
+    placePanes({panes.categoryList, panes.totalBox, panes.entryList, panes.statsList});
 }
 
 } // namespace dvk

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "FourPaneFrame.h"
 #include "PaneLayout.h"
-#include "SplitterPanel.h"
 
 namespace dvk {
 
 // The frame of the Purse panel: the category list above the total box on the left, the entry
 // list above the statistics list on the right, and a vertical bar between the columns. The
-// panel's own controls are handed in; a missing one is replaced by an empty placeholder. The
-// total box starts at 10/12 of its designed height.
-class PursePanelFrame : public SplitterPanel
+// panel's own controls are handed in. The total box starts at 10/12 of its designed height.
+class PursePanelFrame : public FourPaneFrame
 {
     Q_OBJECT
 
@@ -20,12 +19,10 @@ public:
     PaneLayout::Purse panes() const;
 
 protected:
-    QWidget* categoryList() const { return m_categoryList; }
-    QWidget* totalBox() const { return m_totalBox; }
-    QWidget* entryList() const { return m_entryList; }
-    QWidget* statsList() const { return m_statsList; }
-    // Runs after the panes moved, for the lists to fit their columns to their new widths.
-    virtual void recomputeColumns() {}
+    QWidget* categoryList() const { return pane(0); }
+    QWidget* totalBox() const { return pane(1); }
+    QWidget* entryList() const { return pane(2); }
+    QWidget* statsList() const { return pane(3); }
 
     void layoutPanes() override;
     QRect barRect(Bar bar) const override;
@@ -34,11 +31,6 @@ protected:
 
 private:
     void applyPanes(const PaneLayout::Purse& panes);
-
-    QWidget* m_categoryList;
-    QWidget* m_totalBox;
-    QWidget* m_entryList;
-    QWidget* m_statsList;
 };
 
 } // namespace dvk

@@ -2,8 +2,10 @@
 #include "TestRegistry.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -19,7 +21,8 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_panel = std::make_unique<PursePanelFrame>(nullptr, nullptr, nullptr, nullptr);
+        m_panel = std::make_unique<PursePanelFrame>(new QTableView, new QLineEdit, new QTableView,
+                                                    new QTableView);
         m_panel->resize(500, 300);
         m_panel->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
@@ -94,7 +97,8 @@ private Q_SLOTS:
     void enterAndEscapeStayInPanel()
     {
         QDialog window;
-        auto* panel = new PursePanelFrame(nullptr, nullptr, nullptr, nullptr, &window);
+        auto* panel = new PursePanelFrame(new QTableView, new QLineEdit, new QTableView,
+                                          new QTableView, &window);
         (new QVBoxLayout(&window))->addWidget(panel);
         QSignalSpy finished(&window, &QDialog::finished);
         window.show();
