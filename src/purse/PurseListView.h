@@ -1,18 +1,16 @@
 #pragma once
 
-#include <QList>
-#include <QTableView>
+#include "ReportListView.h"
+
 #include <functional>
 
 class QDialog;
 
 namespace dvk {
 
-// The look and the shared behaviour of the Purse lists: a report list with grid lines, whole rows
-// selected, fixed row heights (so that 100,000 rows scroll smoothly) and column widths fitted to
-// the client width whenever it changes. Dialogs are run through a replaceable runner so that
-// tests can answer them.
-class PurseListView : public QTableView
+// A list of the Purse panel: a report list whose columns share the client width by the list's
+// own rule. Dialogs are run through a replaceable runner so that tests can answer them.
+class PurseListView : public ReportListView
 {
     Q_OBJECT
 
@@ -22,12 +20,6 @@ public:
 
     explicit PurseListView(QWidget* parent = nullptr);
 
-    // The numbers of the selected rows, in row order.
-    QList<int> selectedRowNumbers() const;
-    // The lowest selected row, -1 when none is.
-    int firstSelectedRow() const;
-    // Selects only `row`, makes it the current row and scrolls it into view.
-    void selectOnlyRow(int row);
     // Fits the columns to the client width.
     void applyColumnWidths();
     void setDialogRunner(DialogRunner runner);
@@ -36,7 +28,7 @@ protected:
     // The widths of the columns for a client `width` pixels wide.
     virtual QList<int> columnWidths(int width) const = 0;
     bool runDialog(QDialog& dialog) const;
-    bool viewportEvent(QEvent* event) override;
+    void fitColumns() override { applyColumnWidths(); }
 
 private:
     DialogRunner m_runDialog;
