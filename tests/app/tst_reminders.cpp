@@ -1,12 +1,18 @@
 #include "DataFile.h"
 #include "DataPaths.h"
 #include "FakeNotificationServer.h"
+#include "FakeStatusNotifierWatcher.h"
 #include "PrivateBus.h"
 #include "RunningProgram.h"
+#include "SettingsStore.h"
 #include "TestRegistry.h"
 
+#include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDir>
+#include <QScopeGuard>
 #include <csignal>
+#include <memory>
 
 using namespace dvk;
 
@@ -44,6 +50,10 @@ private Q_SLOTS:
         QElapsedTimer sinceStart;
         sinceStart.start();
         QProcess dvk;
+        const auto endDvk = qScopeGuard([&dvk] {
+            dvk.kill();
+            dvk.waitForFinished(5000);
+        });
         QVERIFY(test::startDvk(dvk, env));
 
         QTRY_VERIFY_WITH_TIMEOUT(!server.notifications().empty(), 15000);
@@ -67,6 +77,61 @@ private Q_SLOTS:
         QCOMPARE(saved.memos.count(), 2);
         for (const MemoRecord* memo : saved.memos)
             QCOMPARE(memo->dismissed, memo->text == "Water the plants" ? 1 : 0);
+    }
+
+    // On a real display, --hidden with "Keep running" starts in the tray with no window, until
+    // the tray icon is clicked; without a tray the window shows at once. A termination signal
+    // saves and ends either way.
+    void hiddenStart_data()
+    {
+        QTest::addColumn<bool>("tray");
+        QTest::newRow("tray") << true;
+        QTest::newRow("no tray") << false;
+    }
+    void hiddenStart()
+    {
+        QFETCH(bool, tray);
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("xwininfo")).isEmpty())
+            QSKIP("needs Xvfb and xwininfo");
+        test::VirtualDisplay display;
+        QVERIFY(!display.name().isEmpty());
+        test::PrivateBus bus;
+        QVERIFY(!bus.address().isEmpty());
+        std::unique_ptr<test::FakeStatusNotifierWatcher> watcher;
+        if (tray) {
+            watcher = std::make_unique<test::FakeStatusNotifierWatcher>(
+                bus.connect(QStringLiteral("tray %1").arg(tray)));
+            QVERIFY(watcher->isRegistered());
+        }
+        QVERIFY(SettingsStore().writeNumber(QStringLiteral("KeepRunning"), 1));
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), display.name());
+        QProcess dvk;
+        const auto endDvk = qScopeGuard([&dvk] {
+            dvk.kill();
+            dvk.waitForFinished(5000);
+        });
+        QVERIFY(test::startDvk(dvk, env, {QStringLiteral("--hidden")}));
+        if (tray)
+            QTRY_COMPARE_WITH_TIMEOUT(watcher->items().size(), 1, 10000);
+        QTest::qWait(1500);
+        QCOMPARE(display.showsWindow(QStringLiteral("DVK")), !tray);
+        if (tray) {
+            QDBusMessage click = QDBusMessage::createMethodCall(
+                watcher->items().front(), QStringLiteral("/StatusNotifierItem"),
+                QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"));
+            click << 0 << 0;
+            QDBusConnection(QStringLiteral("tray %1").arg(tray)).asyncCall(click);
+            QTRY_VERIFY_WITH_TIMEOUT(display.showsWindow(QStringLiteral("DVK")), 10000);
+        }
+        ::kill(pid_t(dvk.processId()), SIGTERM);
+        QVERIFY(dvk.waitForFinished(15000));
+        QCOMPARE(dvk.exitCode(), 0);
+        QVERIFY(QFileInfo::exists(DataPaths::dataFilePath()));
+        SettingsStore().writeNumber(QStringLiteral("KeepRunning"), 0);
     }
 };
 
