@@ -39,50 +39,36 @@ inline bool startDvk(QProcess& process, const QProcessEnvironment& env = {},
     return true;
 }
 
-// An X display of the test's own (Xvfb), for runs that need a real window system.
+// An X display of the test's own (Xvfb on the first free number), for runs that need a real
+// window system.
 class VirtualDisplay final
 {
 public:
     VirtualDisplay()
     {
-        for (int number = 90 + int(QCoreApplication::applicationPid() % 50); number < 190;
-             ++number) {
-            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-            if (QFileInfo::exists(socket) ||
-                QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-                continue;
-            m_server.start(QStringLiteral("Xvfb"),
-                           {QStringLiteral(":%1").arg(number), QStringLiteral("-nolisten"),
-                            QStringLiteral("tcp")});
-            if (!m_server.waitForStarted(5000))
-                return;
-            QElapsedTimer timer;
-            timer.start();
-            while (!QFileInfo::exists(socket) && timer.elapsed() < 10000 &&
-                   m_server.state() == QProcess::Running)
-                QTest::qWait(20);
-            if (QFileInfo::exists(socket))
-                m_name = QStringLiteral(":%1").arg(number);
-            return;
+        m_server.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        while (m_server.waitForReadyRead(10000) && !m_server.canReadLine()) {
         }
+        const QByteArray number = m_server.readLine().trimmed();
+        if (!number.isEmpty())
+            m_name = QLatin1Char(':') + QString::fromLatin1(number);
     }
     ~VirtualDisplay()
     {
         m_server.terminate();
-        if (!m_server.waitForFinished(3000))
-            m_server.kill();
+        m_server.waitForFinished(3000);
     }
-    VirtualDisplay(const VirtualDisplay&) = delete;
-    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
     // Empty when no display could be started.
     QString name() const { return m_name; }
     // Whether a top-level window titled `title` is mapped on the display.
     bool showsWindow(const QString& title) const
     {
-        const QByteArray tree = xwininfo({QStringLiteral("-root"), QStringLiteral("-tree")});
         const QByteArray named = '"' + title.toUtf8() + "\": (";
-        for (const QByteArray& line : tree.split('\n')) {
+        for (const QByteArray& line :
+             xwininfo({QStringLiteral("-root"), QStringLiteral("-tree")}).split('\n')) {
             const QByteArray window = line.trimmed();
             if (window.contains(named) &&
                 xwininfo({QStringLiteral("-id"), QString::fromLatin1(window.split(' ').first())})
@@ -93,7 +79,7 @@ public:
     }
 
 private:
-    QByteArray xwininfo(QStringList arguments) const
+    QByteArray xwininfo(const QStringList& arguments) const
     {
         QProcess info;
         info.start(QStringLiteral("xwininfo"),

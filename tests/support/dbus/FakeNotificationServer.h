@@ -37,16 +37,12 @@ public:
     const std::vector<uint>& closeCalls() const { return m_closed; }
     // The user clicks action `key` of notification `id`.
     void invoke(uint id, const QString& key);
-    // The notification `id` goes away for `reason` (1 expired, 2 closed by the user).
-    void closeByServer(uint id, uint reason);
 
 public Q_SLOTS:
     uint Notify(const QString& appName, uint replacesId, const QString& icon,
                 const QString& summary, const QString& body, const QStringList& actions,
                 const QVariantMap& hints, int timeout);
     void CloseNotification(uint id);
-    QStringList GetCapabilities();
-    QString GetServerInformation(QString& vendor, QString& version, QString& protocolVersion);
 
 Q_SIGNALS:
     void ActionInvoked(uint id, const QString& actionKey);
