@@ -52,13 +52,12 @@ class TestReminderNotifier final : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<test::PrivateBus> m_bus;
+    test::PrivateBus m_bus;
     std::unique_ptr<test::FakeNotificationServer> m_server;
     std::unique_ptr<NotificationService> m_service;
     std::unique_ptr<RecordingList> m_list;
     std::unique_ptr<ReminderNotifier> m_notifier;
     test::FakeClock m_clock{QDateTime(QDate(2026, 5, 4), QTime(8, 0))};
-    int m_run = 0;
 
     void settle()
     {
@@ -76,16 +75,16 @@ class TestReminderNotifier final : public QObject
     }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        m_server = std::make_unique<test::FakeNotificationServer>(m_bus.connect(u"server"_s));
+        QVERIFY(m_server->isRegistered());
+    }
     void init()
     {
-        m_bus = std::make_unique<test::PrivateBus>();
-        QVERIFY(!m_bus->address().isEmpty());
-        ++m_run;
-        m_server = std::make_unique<test::FakeNotificationServer>(
-            m_bus->connect(QStringLiteral("server%1").arg(m_run)));
-        QVERIFY(m_server->isRegistered());
-        m_service = std::make_unique<NotificationService>(
-            m_bus->connect(QStringLiteral("client%1").arg(m_run)));
+        m_notifier.reset();
+        m_server->clear();
+        m_service = std::make_unique<NotificationService>(m_bus.connect(u"client"_s));
         m_list = std::make_unique<RecordingList>();
         for (int i = 0; i < 6; ++i) {
             MemoRecord& memo = m_list->memos.emplace_back(m_clock);
@@ -98,15 +97,6 @@ private Q_SLOTS:
             *m_service, *m_list, m_clock, [](const MemoRecord& memo) {
                 return QStringLiteral("07:%1").arg(memo.dueMinute, 2, 10, QLatin1Char('0'));
             });
-    }
-    void cleanup()
-    {
-        m_notifier.reset();
-        m_service.reset();
-        m_server.reset();
-        QDBusConnection::disconnectFromBus(QStringLiteral("server%1").arg(m_run));
-        QDBusConnection::disconnectFromBus(QStringLiteral("client%1").arg(m_run));
-        m_bus.reset();
     }
 
     // One notification per memo that starts alerting; never again while it keeps alerting;
@@ -249,7 +239,8 @@ private Q_SLOTS:
         QCOMPARE(m_server->notifications().back().body, u"m0"_s);
     }
 
-    // Without a server on the bus nothing is shown and nothing waits.
+    // Without a server on the bus nothing is shown and nothing waits. (Runs last: it ends the
+    // server.)
     void noServer()
     {
         m_server.reset();

@@ -35,6 +35,7 @@ public:
     bool isRegistered() const { return m_registered; }
     const std::vector<Notification>& notifications() const { return m_notifications; }
     const std::vector<uint>& closeCalls() const { return m_closed; }
+    void clear() { m_notifications.clear(), m_closed.clear(); }
     // The user clicks action `key` of notification `id`.
     void invoke(uint id, const QString& key);
 
