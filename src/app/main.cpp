@@ -2,12 +2,14 @@
 #include "AppSteps.h"
 #include "CommandLine.h"
 #include "DataStore.h"
+#include "ExchangeCommand.h"
 #include "HelpLauncher.h"
 #include "IconLibrary.h"
 #include "PanelFactory.h"
 #include "ProgramIcons.h"
 #include "SingleInstance.h"
 #include "Startup.h"
+#include "TerminalPassword.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
@@ -47,9 +49,21 @@ int main(int argc, char** argv)
         print(stderr, options.error + QLatin1Char('\n') + dvk::CommandLine::usage());
         return 2;
     case dvk::CommandLine::Mode::Export:
-    case dvk::CommandLine::Mode::Import:
-        print(stderr, QStringLiteral("dvk: export and import are not available yet.\n"));
-        return 1;
+    case dvk::CommandLine::Mode::Import: {
+        // No window system: these run in scripts and over ssh.
+        QCoreApplication core(argc, argv);
+        dvk::TerminalPassword passwords;
+        const auto outcome =
+            dvk::ExchangeCommand::run(options.mode == dvk::CommandLine::Mode::Export
+                                          ? dvk::ExchangeCommand::Direction::Export
+                                          : dvk::ExchangeCommand::Direction::Import,
+                                      options.format, options.file, passwords);
+        if (!outcome.error.isEmpty())
+            print(stderr, outcome.error + QLatin1Char('\n'));
+        if (!outcome.notice.isEmpty())
+            print(stdout, outcome.notice + QLatin1Char('\n'));
+        return outcome.exitCode;
+    }
     case dvk::CommandLine::Mode::Run:
         break;
     }

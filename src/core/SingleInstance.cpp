@@ -52,6 +52,16 @@ bool SingleInstance::claim()
     return false;
 }
 
+bool SingleInstance::lockQuietly()
+{
+    m_lockFolder = DataPaths::userDataFolder();
+    m_lock = std::make_unique<QLockFile>(base::lockFilePath(m_lockFolder));
+    if (!base::heldByLiveCopy(*m_lock))
+        return true;
+    m_lock.reset();
+    return false;
+}
+
 void SingleInstance::acceptConnection()
 {
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {

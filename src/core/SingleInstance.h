@@ -23,6 +23,9 @@ public:
     // True when this process is now the running copy. Otherwise another copy runs; it has been
     // asked to show itself (as far as it could be reached) and this one should end.
     bool claim();
+    // Takes the data folder's lock for a run without a window (an import), which neither
+    // listens for nor wakes another copy. False when a live copy holds the lock.
+    bool lockQuietly();
 
 Q_SIGNALS:
     // Another copy asked this one to show, restore and raise its window.

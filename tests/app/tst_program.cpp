@@ -1,5 +1,6 @@
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "ProgramProcess.h"
 #include "SettingsStore.h"
 #include "TestData.h"
 #include "TestRegistry.h"
@@ -9,41 +10,14 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
-
 #include <csignal>
 
 using namespace dvk;
+using dvk::test::startProgram;
 
 namespace {
-
-QString runtimeFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-}
-
-// Starts the real program offscreen and waits until it runs as the one copy (its socket exists).
-bool startProgram(QProcess& process)
-{
-    QFile::remove(runtimeFolder() + QStringLiteral("/DVK.socket"));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QStringLiteral(DVK_BINARY), {});
-    if (!process.waitForStarted(10000))
-        return false;
-    QElapsedTimer timer;
-    timer.start();
-    while (!QFileInfo::exists(runtimeFolder() + QStringLiteral("/DVK.socket"))) {
-        if (timer.elapsed() > 15000 || process.state() != QProcess::Running)
-            return false;
-        QTest::qWait(20);
-    }
-    // Leave it time to reach its first window.
-    QTest::qWait(500);
-    return true;
-}
 
 QByteArray storeWithNote(const QByteArray& text)
 {
@@ -142,14 +116,30 @@ private Q_SLOTS:
             QCOMPARE(test::readFile(kept), before);
     }
 
-    // A second copy ends at once and leaves the data file alone.
+    // A second copy ends at once and leaves the data file alone, also when it runs with another
+    // runtime folder (after su, or without a login session) on the same data.
+    void secondCopyEndsAtOnce_data()
+    {
+        QTest::addColumn<bool>("otherRuntime");
+        QTest::newRow("same session") << false;
+        QTest::newRow("another runtime folder") << true;
+    }
     void secondCopyEndsAtOnce()
     {
+        QFETCH(bool, otherRuntime);
         const QByteArray before = storeWithNote("first copy's");
         QProcess first;
         QVERIFY(startProgram(first));
         QProcess second;
-        second.setProcessEnvironment(first.processEnvironment());
+        QProcessEnvironment env = first.processEnvironment();
+        QTemporaryDir runtime;
+        if (otherRuntime) {
+            QVERIFY(QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner |
+                                                              QFileDevice::WriteOwner |
+                                                              QFileDevice::ExeOwner));
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        }
+        second.setProcessEnvironment(env);
         second.start(QStringLiteral(DVK_BINARY), {});
         QVERIFY(second.waitForFinished(15000));
         QCOMPARE(second.exitCode(), 0);
@@ -157,6 +147,46 @@ private Q_SLOTS:
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
         ::kill(pid_t(first.processId()), SIGINT);
         QVERIFY(first.waitForFinished(15000));
+    }
+
+    // An empty lock file, left by a crash, keeps no start from running.
+    void emptyLockFilesLetDvkStart()
+    {
+        storeWithNote("after a crash");
+        QVERIFY(test::writeFile(test::runtimeFolder() + QStringLiteral("/DVK.lock"), {}));
+        QVERIFY(test::writeFile(DataPaths::userDataFolder() + QStringLiteral("/DVK.lock"), {}));
+        QProcess dvk;
+        QVERIFY(startProgram(dvk));
+        ::kill(pid_t(dvk.processId()), SIGTERM);
+        QVERIFY(dvk.waitForFinished(15000));
+        QFile::remove(test::runtimeFolder() + QStringLiteral("/DVK.lock"));
+    }
+
+    // A staged restore that is no data file never replaces the data: DVK starts on the real data
+    // and keeps the staged file aside.
+    void unreadableStagedRestoreKeepsData_data()
+    {
+        QTest::addColumn<QByteArray>("staged");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("Dear diary,\nthis is not a backup.\n");
+        QTest::newRow("foreign") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    }
+    void unreadableStagedRestoreKeepsData()
+    {
+        QFETCH(QByteArray, staged);
+        storeWithNote("years of notes");
+        const QString staging = DataPaths::dataFilePath() + QStringLiteral(".bak");
+        QVERIFY(test::writeFile(staging, staged));
+        QProcess dvk;
+        QVERIFY(startProgram(dvk));
+        ::kill(pid_t(dvk.processId()), SIGTERM);
+        QVERIFY(dvk.waitForFinished(15000));
+        DataStore back;
+        QVERIFY(back.load().ok);
+        QCOMPARE(back.notes.count(), 1);
+        QCOMPARE(back.notes[0]->text, QByteArray("years of notes"));
+        QVERIFY(!QFileInfo::exists(staging));
+        QCOMPARE(test::readFile(staging + QStringLiteral(".refused")), staged);
     }
 };
 

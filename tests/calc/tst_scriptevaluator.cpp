@@ -21,6 +21,26 @@ class TestScriptEvaluator final : public QObject
     }
 
 private Q_SLOTS:
+    // The script the engine is given, byte for byte: 13 lines ended by CR LF, 116 characters.
+    void scriptText()
+    {
+        const QByteArray expected = "var fm=\"0\";\r\n"
+                                    "var er=false;\r\n"
+                                    "function calc()\r\n"
+                                    "{\r\n"
+                                    "er=false;\r\n"
+                                    "try{\r\n"
+                                    "return(eval(fm));\r\n"
+                                    "}\r\n"
+                                    "catch(e)\r\n"
+                                    "{\r\n"
+                                    "er=true;\r\n"
+                                    "}\r\n"
+                                    "}\r\n";
+        QCOMPARE(expected.size(), 116);
+        QCOMPARE(QByteArray(ScriptEvaluator::ScriptText), expected);
+    }
+
     void evaluate_data()
     {
         QTest::addColumn<QString>("expression");

@@ -40,6 +40,38 @@ private:
     }
 
 private Q_SLOTS:
+    // The installer's messages, typos included, as its users have always read them.
+    void messages_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("done")
+            << SetupDialog::SetupCompleted
+            << u"Setup completed.\n\nYou can find a link to DVK in the "
+               "[Programs.Quillmark] group.\n\nThank you for using our product."_s;
+        QTest::newRow("no folder")
+            << SetupDialog::CannotCreateFolder << u"Can not create folder."_s;
+        QTest::newRow("copy") << SetupDialog::CopyFailed << u"Copy file faild."_s;
+        QTest::newRow("re-install copy")
+            << SetupDialog::ReinstallCopyFailed
+            << u"Copy file faild.\n\nIf a previously installed DVK is running, please close it and "
+               "try again."_s;
+        QTest::newRow("re-installed")
+            << SetupDialog::ReinstallCompleted << u"Reinstall completed."_s;
+        QTest::newRow("confirm") << SetupDialog::ConfirmRemove
+                                 << u"Are you sure you want to remove DVK from your computer?"_s;
+        QTest::newRow("busy")
+            << SetupDialog::CannotDelete
+            << u"Can not delete file. If DVK is running, please close it try again."_s;
+        QTest::newRow("removed") << SetupDialog::Removed << u"DVK has been removed."_s;
+        QTest::newRow("caption") << SetupPrompts::Caption << u"DVK Setup"_s;
+    }
+    void messages()
+    {
+        QFETCH(QString, message);
+        QTEST(message, "text");
+    }
+
     void init()
     {
         QVERIFY(emptyTestHome());

@@ -5,6 +5,7 @@
 #include "DataStore.h"
 #include "DateFormatDialog.h"
 #include "DialogUnits.h"
+#include "ExchangeActions.h"
 #include "NavigationBar.h"
 #include "ProgramIcons.h"
 #include "Prompts.h"
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -28,6 +30,7 @@ const QString BackupSuffix = u"bak"_s;
 MainWindow::MainWindow(DataStore& store, const PanelFactory& panels, QWidget* parent)
     : QDialog(parent)
     , m_store(store)
+    , m_panelFactory(panels)
     , m_layout(DialogUnits(font()))
 {
     setWindowTitle(u"DVK"_s);
@@ -47,18 +50,7 @@ MainWindow::MainWindow(DataStore& store, const PanelFactory& panels, QWidget* pa
     m_bar->setIcons(icons);
     m_bar->setGeometry(designed.bar);
 
-    static constexpr const char* panelNames[PanelCount] = {"archivesPanel", "pursePanel",
-                                                           "memoPanel", "notesPanel"};
-    for (int i = 0; i < PanelCount; ++i) {
-        QWidget* panel = panels ? panels(i, this) : nullptr;
-        if (!panel)
-            panel = new QWidget(this);
-        panel->setParent(this);
-        if (panel->objectName().isEmpty())
-            panel->setObjectName(QString::fromLatin1(panelNames[i]));
-        panel->setGeometry(designed.panel);
-        m_panels[i] = panel;
-    }
+    buildPanels();
 
     m_tools = makeButton(u"&Tools..."_s, designed.tools);
     m_about = makeButton(u"&About..."_s, designed.about);
@@ -83,6 +75,25 @@ QWidget* MainWindow::panel(int index) const
     return index >= 0 && index < PanelCount ? m_panels[index] : nullptr;
 }
 
+void MainWindow::buildPanels()
+{
+    static constexpr const char* panelNames[PanelCount] = {"archivesPanel", "pursePanel",
+                                                           "memoPanel", "notesPanel"};
+    const QRect place = m_panels[0] ? m_panels[0]->geometry() : m_layout.designed().panel;
+    for (int i = 0; i < PanelCount; ++i) {
+        // The panel is removed at once, so nothing reaches it while its records change.
+        const std::unique_ptr<QWidget> old(m_panels[i]);
+        QWidget* panel = m_panelFactory ? m_panelFactory(i, this) : nullptr;
+        if (!panel)
+            panel = new QWidget(this);
+        panel->setParent(this);
+        if (panel->objectName().isEmpty())
+            panel->setObjectName(QString::fromLatin1(panelNames[i]));
+        panel->setGeometry(place);
+        m_panels[i] = panel;
+    }
+}
+
 QPushButton* MainWindow::makeButton(const QString& text, const QRect& designed)
 {
     auto* button = new QPushButton(text, this);
@@ -101,6 +112,8 @@ void MainWindow::buildToolsMenu()
     m_toolsMenu->addSeparator();
     m_toolsMenu->addAction(u"&Backup..."_s, this, &MainWindow::backup);
     m_toolsMenu->addAction(u"&Restore..."_s, this, &MainWindow::restore);
+    m_toolsMenu->addAction(u"Export..."_s, this, &MainWindow::exportData);
+    m_toolsMenu->addAction(u"Import..."_s, this, &MainWindow::importData);
 }
 
 void MainWindow::showSelectedPanel()
@@ -196,6 +209,19 @@ void MainWindow::restore()
                         Prompts::Icon::Information);
     else
         prompts.message(this, u"Restore failed."_s, Prompts::Buttons::Ok, Prompts::Icon::None);
+}
+
+void MainWindow::exportData()
+{
+    ExchangeActions::exportData(this, m_store);
+}
+
+void MainWindow::importData()
+{
+    if (!ExchangeActions::importData(this, m_store))
+        return;
+    buildPanels();
+    showSelectedPanel();
 }
 
 void MainWindow::reject() {}

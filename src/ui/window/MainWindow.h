@@ -62,6 +62,9 @@ public Q_SLOTS:
     void closeWindow();
     void backup();
     void restore();
+    void exportData();
+    // Adds the records of a file to the store; the panels are then built anew to show them.
+    void importData();
     // Esc does nothing here.
     void reject() override;
 
@@ -81,8 +84,10 @@ private:
     QPushButton* makeButton(const QString& text, const QRect& designed);
     void buildToolsMenu();
     void repaintEverything();
+    void buildPanels();
 
     DataStore& m_store;
+    PanelFactory m_panelFactory;
     const MainWindowLayout m_layout;
     NavigationBar* m_bar = nullptr;
     std::array<QWidget*, PanelCount> m_panels{};

@@ -209,7 +209,8 @@ private Q_SLOTS:
         for (const QAction* action : actions)
             texts << (action->isSeparator() ? u"-"_s : action->text());
         QCOMPARE(texts, (QStringList{u"&Security..."_s, u"&Date Format..."_s, u"Reminders..."_s,
-                                     u"-"_s, u"&Backup..."_s, u"&Restore..."_s}));
+                                     u"-"_s, u"&Backup..."_s, u"&Restore..."_s, u"Export..."_s,
+                                     u"Import..."_s}));
         QTest::mouseClick(window.toolsButton(), Qt::LeftButton);
         QTRY_VERIFY(window.toolsMenu()->isVisible());
         const QRect menu = window.toolsMenu()->geometry();

@@ -1,0 +1,197 @@
+#include "DataFile.h"
+#include "DataPaths.h"
+#include "ProgramProcess.h"
+#include "SampleStore.h"
+#include "TestData.h"
+#include "TestRegistry.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <csignal>
+
+using namespace dvk;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs dvk with no display at all, `input` on its standard input (a pipe, not a terminal).
+Run runDvk(const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(DVK_BINARY), arguments);
+    process.waitForStarted(10000);
+    process.write(input);
+    process.closeWriteChannel();
+    Run run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QByteArray saveSample(const QByteArray& password = {})
+{
+    DataStore store;
+    test::fillSample(store);
+    if (!password.isEmpty())
+        store.setPassword(password);
+    DataFile::saveFile(store, DataPaths::dataFilePath(), !password.isEmpty());
+    return test::readFile(DataPaths::dataFilePath());
+}
+
+} // namespace
+
+// `dvk --export` and `dvk --import` as a script runs them: no display, silence on success, one
+// line on failure, the data file changed only by a good import.
+class ExchangeCommandTest final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QDir(DataPaths::userDataFolder()).removeRecursively(); }
+
+    // Export, import into an empty store, export again: the same document, for every format
+    // that goes both ways.
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("json") << u"json"_s;
+        QTest::newRow("csv") << u"csv"_s;
+        QTest::newRow("ics") << u"ics"_s;
+    }
+    void roundTrip()
+    {
+        QFETCH(QString, format);
+        QTemporaryDir dir;
+        const QString first = dir.filePath(u"first."_s + format);
+        const QString second = dir.filePath(u"second."_s + format);
+        saveSample();
+        const Run exported = runDvk({u"--export"_s, format, first});
+        QCOMPARE(exported.exitCode, 0);
+        QCOMPARE(exported.out + exported.err, QByteArray());
+        QCOMPARE(QFile(first).permissions() &
+                     ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+                 QFile::Permissions());
+
+        QVERIFY(QFile::remove(DataPaths::dataFilePath()));
+        const Run imported = runDvk({u"--import"_s, format, first});
+        QCOMPARE(imported.exitCode, 0);
+        QCOMPARE(imported.out + imported.err, QByteArray());
+        QVERIFY(QFileInfo::exists(DataPaths::dataFilePath()));
+        QCOMPARE(runDvk({u"--export"_s, format, second}).exitCode, 0);
+        QCOMPARE(test::readFile(second), test::readFile(first));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("fileBytes");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("firstLine");
+        QTest::newRow("damaged csv")
+            << QStringList{u"--import"_s, u"csv"_s}
+            << QByteArray("Category,Date,Note,Amount\nA,x,,1\n") << 1
+            << QByteArray("Line 2 of the CSV file: \"x\" is not a date YYYY-MM-DD.\n");
+        QTest::newRow("foreign json")
+            << QStringList{u"--import"_s, u"json"_s} << QByteArray("{}") << 1
+            << QByteArray("The file is not a DVK export: format is not "
+                          "\"dvk-export\".\n");
+        QTest::newRow("missing file") << QStringList{u"--import"_s, u"ics"_s} << QByteArray() << 1
+                                      << QByteArray("Cannot read ");
+        QTest::newRow("md cannot be imported")
+            << QStringList{u"--import"_s, u"md"_s} << QByteArray("# x") << 2
+            << QByteArray("Unknown format \"md\"; use json, "
+                          "csv, ics.\n");
+    }
+    void failures()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, fileBytes);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"input"_s);
+        if (!fileBytes.isEmpty())
+            QVERIFY(test::writeFile(file, fileBytes));
+        const QByteArray before = saveSample();
+        const Run run = runDvk(arguments << file);
+        QTEST(run.exitCode, "exitCode");
+        QFETCH(QByteArray, firstLine);
+        QVERIFY2(run.err.startsWith(firstLine), run.err.constData());
+        if (run.exitCode == 1)
+            QCOMPARE(run.err.count('\n'), 1);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
+    }
+
+    // The password of a protected or sealed file comes as one line of standard input.
+    void password_data()
+    {
+        QTest::addColumn<bool>("sealed");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("error");
+        QTest::newRow("protected") << false << QByteArray("open sesame\n") << 0 << QByteArray();
+        QTest::newRow("protected, wrong")
+            << false << QByteArray("guess\n") << 1 << QByteArray("Wrong password.\n");
+        QTest::newRow("sealed") << true << QByteArray("open sesame\r\n") << 0 << QByteArray();
+        QTest::newRow("sealed, wrong")
+            << true << QByteArray("guess\n") << 1 << QByteArray("Wrong password.\n");
+        QTest::newRow("sealed, no input")
+            << true << QByteArray() << 1 << QByteArray("No password was given.\n");
+    }
+    void password()
+    {
+        QFETCH(bool, sealed);
+        QFETCH(QByteArray, input);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(u"out.csv"_s);
+        if (sealed) {
+            QVERIFY(saveSample("open sesame").startsWith("DVKSEAL1"));
+        } else {
+            DataStore store;
+            test::fillSample(store);
+            store.setPassword("open sesame");
+            QVERIFY(DataFile::saveFile(store, DataPaths::dataFilePath(), false).ok);
+        }
+        const Run run = runDvk({u"--export"_s, u"csv"_s, out}, input);
+        QTEST(run.exitCode, "exitCode");
+        QTEST(run.err, "error");
+        QCOMPARE(test::readFile(out).startsWith("Category,Date,Note,Amount\r\n\"Food, drinks\""),
+                 run.exitCode == 0);
+    }
+
+    // While DVK runs, export reads the saved file and leaves the running copy alone; import
+    // refuses, since the running copy would save over it.
+    void whileRunning()
+    {
+        const QByteArray before = saveSample();
+        QProcess running;
+        QVERIFY(test::startProgram(running));
+        QTemporaryDir dir;
+        const QString json = dir.filePath(u"a.json"_s);
+        const Run exported = runDvk({u"--export"_s, u"json"_s, json});
+        QCOMPARE(exported.exitCode, 0);
+        QVERIFY(test::readFile(json).contains("\"Dentist, 3rd floor\""));
+        const Run imported = runDvk({u"--import"_s, u"json"_s, json});
+        QCOMPARE(imported.exitCode, 1);
+        QCOMPARE(imported.err, QByteArray("DVK is running. Close it and try again.\n"));
+        QCOMPARE(running.state(), QProcess::Running);
+        QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
+        ::kill(pid_t(running.processId()), SIGTERM);
+        QVERIFY(running.waitForFinished(15000));
+    }
+};
+
+DVK_TEST(ExchangeCommandTest);
+#include "tst_exchangecommand.moc"

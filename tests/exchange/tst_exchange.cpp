@@ -1,0 +1,438 @@
+#include "Exchange.h"
+#include "FakeClock.h"
+#include "SampleStore.h"
+#include "StoredFields.h"
+#include "TestData.h"
+#include "TestRegistry.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+#include <cmath>
+#include <cstring>
+#include <ctime>
+#include <libical/ical.h>
+
+using namespace dvk;
+using namespace Qt::StringLiterals;
+using Format = Exchange::Format;
+
+Q_DECLARE_METATYPE(dvk::Exchange::Format)
+
+namespace {
+
+// Everything a store holds, as the JSON export sees it, to tell whether an import changed it.
+QByteArray snapshot(const DataStore& store)
+{
+    return Exchange::exportBytes(store, Format::Json);
+}
+
+icalproperty* firstProperty(icalcomponent* c, icalproperty_kind kind)
+{
+    return icalcomponent_get_first_property(c, kind);
+}
+
+} // namespace
+
+// Export and import in every format: the stored numbers' text forms, the round trips, the
+// documents other programs read, and files refused without a change to the store.
+class ExchangeTest final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Times from other zones are checked against a local zone without daylight saving.
+        qputenv("TZ", "Asia/Tokyo");
+        ::tzset();
+    }
+
+    void storedNumbers_data()
+    {
+        QTest::addColumn<bool>("isDate");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<int>("c");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("date") << true << 2024 << 3 << 5 << u"2024-03-05"_s;
+        QTest::newRow("damaged date") << true << 2005 << 13 << 40 << u"2005-13-40"_s;
+        QTest::newRow("negative") << true << -5 << 0 << -7 << u"-0005-00--07"_s;
+        QTest::newRow("wide year") << true << 2147483647 << 1 << 1 << u"2147483647-01-01"_s;
+        QTest::newRow("time") << false << 1 << 0 << 0 << u"01:00:00"_s;
+        QTest::newRow("damaged time") << false << 25 << 61 << -1 << u"25:61:-01"_s;
+    }
+
+    void storedNumbers()
+    {
+        QFETCH(bool, isDate);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(int, c);
+        QFETCH(QString, text);
+        QCOMPARE(isDate ? StoredFields::dateText(a, b, c) : StoredFields::timeText(a, b, c), text);
+        const auto back = isDate ? StoredFields::parseDate(text) : StoredFields::parseTime(text);
+        QVERIFY(back);
+        QCOMPARE(back->a, a);
+        QCOMPARE(back->b, b);
+        QCOMPARE(back->c, c);
+    }
+
+    void amounts_data()
+    {
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("12.5") << 12.5 << u"12.5"_s;
+        QTest::newRow("0.1") << 0.1 << u"0.1"_s;
+        QTest::newRow("whole") << -3.0 << u"-3"_s;
+        QTest::newRow("third") << 1.0 / 3.0 << u"0.3333333333333333"_s;
+        QTest::newRow("million") << 1e6 << u"1000000"_s;
+        QTest::newRow("large") << 1e20 << u"1e+20"_s;
+        QTest::newRow("small") << 1e-7 << u"1e-07"_s;
+        QTest::newRow("cents") << 1234567.89 << u"1234567.89"_s;
+        QTest::newRow("nan") << std::nan("") << u"NaN"_s;
+        QTest::newRow("-inf") << -HUGE_VAL << u"-Infinity"_s;
+    }
+
+    void amounts()
+    {
+        QFETCH(double, amount);
+        QFETCH(QString, text);
+        QCOMPARE(StoredFields::amountText(amount), text);
+        const auto back = StoredFields::parseAmount(text);
+        QVERIFY(back);
+        QVERIFY(std::memcmp(&*back, &amount, sizeof amount) == 0 ||
+                (std::isnan(*back) && std::isnan(amount)));
+    }
+
+    void fieldsRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("short date") << u"date"_s << u"2024-03"_s;
+        QTest::newRow("date and more") << u"date"_s << u"2024-03-05x"_s;
+        QTest::newRow("date beyond 32 bits") << u"date"_s << u"9999999999-01-01"_s;
+        QTest::newRow("slashes") << u"date"_s << u"2024/03/05"_s;
+        QTest::newRow("time with dashes") << u"time"_s << u"12-00-00"_s;
+        QTest::newRow("decimal comma") << u"amount"_s << u"12,50"_s;
+        QTest::newRow("empty amount") << u"amount"_s << u""_s;
+        QTest::newRow("two points") << u"amount"_s << u"1.2.3"_s;
+        QTest::newRow("hex") << u"amount"_s << u"0x10"_s;
+        QTest::newRow("overflow") << u"amount"_s << u"1e999"_s;
+    }
+
+    void fieldsRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        if (kind == u"date"_s)
+            QVERIFY(!StoredFields::parseDate(text));
+        else if (kind == u"time"_s)
+            QVERIFY(!StoredFields::parseTime(text));
+        else
+            QVERIFY(!StoredFields::parseAmount(text));
+    }
+
+    // Export, import into an empty store, export again: the same document.
+    void roundTrip_data()
+    {
+        QTest::addColumn<Format>("format");
+        QTest::addColumn<int>("memos");
+        QTest::addColumn<int>("categories");
+        QTest::newRow("json") << Format::Json << 2 << 2;
+        QTest::newRow("csv") << Format::Csv << 0 << 1; // an empty category has no row
+        QTest::newRow("ics") << Format::Ics << 2 << 0;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(Format, format);
+        test::FakeClock clock;
+        DataStore original(clock);
+        test::fillSample(original);
+        const QByteArray first = Exchange::exportBytes(original, format);
+
+        DataStore copy(clock);
+        const ImportResult result = Exchange::importBytes(copy, format, first);
+        QVERIFY2(result.ok, qPrintable(result.message));
+        QCOMPARE(result.simplified, 0);
+        QTEST(int(copy.memos.count()), "memos");
+        QTEST(int(copy.purseCategories.count()), "categories");
+        QCOMPARE(Exchange::exportBytes(copy, format), first);
+    }
+
+    void jsonRecords()
+    {
+        test::FakeClock clock;
+        DataStore store(clock);
+        test::fillSample(store);
+        const QJsonObject root =
+            QJsonDocument::fromJson(Exchange::exportBytes(store, Format::Json)).object();
+        QCOMPARE(root.value(u"format"_s).toString(), u"dvk-export"_s);
+        QCOMPARE(root.value(u"version"_s).toInt(), 1);
+        const QJsonObject item = root.value(u"archives"_s)[0].toObject();
+        QCOMPARE(item.value(u"created"_s).toString(), u"2005-13-40"_s);
+        QCOMPARE(item.value(u"name"_s).toString(), u"Bank \"Nord\", Zürich"_s);
+        QCOMPARE(item.value(u"facts"_s)[0].toObject(),
+                 (QJsonObject{{u"name"_s, u"IBAN"_s}, {u"value"_s, u"CH93 | 0076"_s}}));
+        QCOMPARE(item.value(u"notes"_s)[0].toObject(),
+                 (QJsonObject{{u"date"_s, u"2021-02-03"_s},
+                              {u"icon"_s, 7},
+                              {u"text"_s, u"Opened\r\nsecond line"_s}}));
+        const QJsonObject entry =
+            root.value(u"purse"_s)[0].toObject().value(u"entries"_s)[3].toObject();
+        QCOMPARE(entry.value(u"amount"_s).toDouble(), 1.0 / 3.0);
+        QCOMPARE(entry.value(u"date"_s).toString(), u"2024-03-04"_s);
+        QCOMPARE(root.value(u"memos"_s)[0].toObject(),
+                 (QJsonObject{{u"created"_s, u"2024-01-02"_s},
+                              {u"text"_s, u"Dentist, 3rd floor"_s},
+                              {u"icon"_s, 12},
+                              {u"due"_s, u"2024-05-06"_s},
+                              {u"time"_s, u"14:30:05"_s},
+                              {u"anyTime"_s, false},
+                              {u"dismissed"_s, false},
+                              {u"beep"_s, true},
+                              {u"recurrence"_s, 3}}));
+        QCOMPARE(root.value(u"notes"_s)[0].toObject().value(u"date"_s).toString(), u"1999-12-31"_s);
+    }
+
+    void csvDocument()
+    {
+        test::FakeClock clock;
+        DataStore store(clock);
+        PurseCategory* c = store.purseCategories.add();
+        c->name = "Food, drinks";
+        PurseEntry* e = c->entries.add();
+        e->year = 2024;
+        e->month = 3;
+        e->day = 1;
+        e->note = "Caf\xc3\xa9 \"Au\" lait\nbar";
+        e->amount = 12.5;
+        QCOMPARE(Exchange::exportBytes(store, Format::Csv),
+                 QByteArray(
+                     "Category,Date,Note,Amount\r\n"
+                     "\"Food, drinks\",2024-03-01,\"Caf\xc3\xa9 \"\"Au\"\" lait\nbar\",12.5\r\n"));
+    }
+
+    // Rows join the first category of their name; a missing one is made, in file order.
+    void csvJoinsCategoriesByName()
+    {
+        test::FakeClock clock;
+        DataStore store(clock);
+        store.purseCategories.add()->name = "Food";
+        store.purseCategories.add()->name = "Food";
+        const ImportResult result = Exchange::importBytes(
+            store, Format::Csv,
+            "\xef\xbb\xbf"
+            "Category,Date,Note,Amount\n"
+            "Food,2024-01-02,bread,2.5\nCar,2024-01-03,,-40\nFood,2024-01-04,\"a\r\nb\",1e3\n\n");
+        QVERIFY2(result.ok, qPrintable(result.message));
+        QCOMPARE(store.purseCategories.count(), 3);
+        const PurseCategory* food = store.purseCategories.at(0);
+        QCOMPARE(food->entries.count(), 2);
+        QCOMPARE(food->entries.at(1)->note, QByteArray("a\r\nb"));
+        QCOMPARE(food->entries.at(1)->amount, 1000.0);
+        QCOMPARE(store.purseCategories.at(1)->entries.count(), 0);
+        QCOMPARE(store.purseCategories.at(2)->name, QByteArray("Car"));
+        QCOMPARE(store.purseCategories.at(2)->entries.at(0)->amount, -40.0);
+    }
+
+    void badInputChangesNothing_data()
+    {
+        QTest::addColumn<Format>("format");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QByteArray head = "{\"format\":\"dvk-export\",\"version\":1,\"archives\":[],"
+                                "\"purse\":[],\"notes\":[],";
+        QTest::newRow("json: no JSON") << Format::Json << QByteArray("hello")
+                                       << u"The file is not valid JSON: illegal value at "
+                                          "character 1."_s;
+        QTest::newRow("json: a list")
+            << Format::Json << QByteArray("[1]") << u"The file is not a DVK export."_s;
+        QTest::newRow("json: foreign")
+            << Format::Json << QByteArray("{\"format\":\"other\"}")
+            << u"The file is not a DVK export: format is not \"dvk-export\"."_s;
+        QTest::newRow("json: version 2")
+            << Format::Json << QByteArray("{\"format\":\"dvk-export\",\"version\":2}")
+            << u"The file is not a DVK export: version is not 1."_s;
+        QTest::newRow("json: no memos") << Format::Json << QByteArray(head + "\"x\":1}")
+                                        << u"The file is not a DVK export: memos is not a list."_s;
+        QTest::newRow("json: bad due")
+            << Format::Json
+            << QByteArray(head + "\"memos\":[{\"created\":\"2024-01-01\",\"text\":\"\","
+                                 "\"icon\":0,\"due\":\"2024-05\",\"time\":\"01:00:00\","
+                                 "\"anyTime\":true,\"dismissed\":false,\"beep\":false,"
+                                 "\"recurrence\":0}]}")
+            << u"The file is not a DVK export: memos[0].due is not a date \"YYYY-MM-DD\"."_s;
+        QTest::newRow("json: icon 1.5")
+            << Format::Json
+            << QByteArray("{\"format\":\"dvk-export\",\"version\":1,\"archives\":[],\"purse\":[],"
+                          "\"memos\":[],\"notes\":[{\"date\":\"2024-01-01\",\"icon\":1.5,"
+                          "\"text\":\"\"}]}")
+            << u"The file is not a DVK export: notes[0].icon is not a whole number."_s;
+        QTest::newRow("json: amount as text")
+            << Format::Json
+            << QByteArray("{\"format\":\"dvk-export\",\"version\":1,\"archives\":[],\"purse\":"
+                          "[{\"name\":\"F\",\"entries\":[{\"date\":\"2024-01-01\",\"note\":\"\","
+                          "\"amount\":\"12\"}]}],\"memos\":[],\"notes\":[]}")
+            << u"The file is not a DVK export: purse[0].entries[0].amount is not a number."_s;
+        QTest::newRow("json: fact without value")
+            << Format::Json
+            << QByteArray("{\"format\":\"dvk-export\",\"version\":1,\"archives\":[{\"created\":"
+                          "\"2024-01-01\",\"name\":\"\",\"category\":\"\",\"facts\":[{\"name\":"
+                          "\"a\"}],\"notes\":[]}],\"purse\":[],\"memos\":[],\"notes\":[]}")
+            << u"The file is not a DVK export: archives[0].facts[0].value is missing."_s;
+        QTest::newRow("csv: header") << Format::Csv << QByteArray("Date,Amount\r\n")
+                                     << u"The CSV file does not start with the header "
+                                        "\"Category,Date,Note,Amount\"."_s;
+        QTest::newRow("csv: three fields")
+            << Format::Csv
+            << QByteArray("Category,Date,Note,Amount\r\nA,2024-01-01,x,1\r\nB,x,1\r\n")
+            << u"Line 3 of the CSV file: 3 fields instead of 4."_s;
+        QTest::newRow("csv: date after a two-line note")
+            << Format::Csv
+            << QByteArray("Category,Date,Note,Amount\r\nA,2024-01-01,\"x\r\ny\",1\r\n"
+                          "A,1.1.2024,,1\r\n")
+            << u"Line 4 of the CSV file: \"1.1.2024\" is not a date YYYY-MM-DD."_s;
+        QTest::newRow("csv: decimal comma")
+            << Format::Csv << QByteArray("Category,Date,Note,Amount\nA,2024-01-01,,\"12,50\"\n")
+            << u"Line 2 of the CSV file: \"12,50\" is not an amount like 12.50."_s;
+        QTest::newRow("csv: open quote")
+            << Format::Csv
+            << QByteArray("Category,Date,Note,Amount\nA,2024-01-01,\"never closed,1\n")
+            << u"Line 2 of the CSV file: a quoted field is not closed."_s;
+        QTest::newRow("csv: not UTF-8")
+            << Format::Csv << QByteArray("Category,Date,Note,Amount\nCaf\xe9,2024-01-01,,1\n")
+            << u"The CSV file is not UTF-8 text."_s;
+        QTest::newRow("ics: no calendar")
+            << Format::Ics << QByteArray("BEGIN:VCARD\r\nEND:VCARD\r\n")
+            << u"The file is not an iCalendar file."_s;
+        QTest::newRow("ics: damaged start")
+            << Format::Ics
+            << QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nSUMMARY:ok\r\n"
+                          "DTSTART:20240101\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nSUMMARY:bad\r\n"
+                          "DTSTART:tomorrow\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+            << u"Entry 2 of the iCalendar file is a damaged entry"_s;
+        QTest::newRow("md") << Format::Markdown << QByteArray("# Notes\n")
+                            << u"Markdown files cannot be imported."_s;
+    }
+
+    void badInputChangesNothing()
+    {
+        QFETCH(Format, format);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        test::FakeClock clock;
+        DataStore store(clock);
+        test::fillSample(store);
+        const QByteArray before = snapshot(store);
+        const ImportResult result = Exchange::importBytes(store, format, bytes);
+        QVERIFY(!result.ok);
+        QVERIFY2(result.message.startsWith(message), qPrintable(result.message));
+        QCOMPARE(snapshot(store), before);
+    }
+
+    // What a calendar program sees of DVK's export, read back with libical.
+    void icsForCalendars()
+    {
+        test::FakeClock clock;
+        DataStore store(clock);
+        test::fillSample(store);
+        store.memos.add()->text = "Birthday"; // same text, other creation date: another UID
+        const QByteArray ics = Exchange::exportBytes(store, Format::Ics);
+        QVERIFY(ics.contains("\r\nDTSTART:20240506T143005\r\n"));
+        QVERIFY(ics.contains("\r\nDTSTART;VALUE=DATE:20240229\r\n"));
+        QVERIFY(ics.contains("\r\nRRULE:FREQ=MONTHLY\r\n"));
+        QVERIFY(ics.contains("\r\nRRULE:FREQ=YEARLY\r\n"));
+        QVERIFY(ics.contains("\r\nSUMMARY:Dentist\\, 3rd floor\r\n"));
+
+        icalcomponent* calendar = icalparser_parse_string(ics.constData());
+        QVERIFY(calendar);
+        QSet<QByteArray> uids;
+        int events = 0;
+        for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+             e; e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT), ++events) {
+            QVERIFY(!firstProperty(e, ICAL_XLICERROR_PROPERTY));
+            QVERIFY(firstProperty(e, ICAL_DTSTAMP_PROPERTY));
+            uids.insert(icalcomponent_get_uid(e));
+            icalcomponent* alarm = icalcomponent_get_first_component(e, ICAL_VALARM_COMPONENT);
+            QVERIFY(alarm);
+            QCOMPARE(icalproperty_get_action(firstProperty(alarm, ICAL_ACTION_PROPERTY)),
+                     ICAL_ACTION_DISPLAY);
+            const icaltriggertype trigger =
+                icalproperty_get_trigger(firstProperty(alarm, ICAL_TRIGGER_PROPERTY));
+            QCOMPARE(icaldurationtype_as_int(trigger.duration), 0);
+        }
+        icalcomponent_free(calendar);
+        QCOMPARE(events, 3);
+        QCOMPARE(uids.size(), 3);
+        QCOMPARE(Exchange::exportBytes(store, Format::Ics), ics); // UIDs and stamps are stable
+    }
+
+    // A file of another program: zones, UTC, to-dos and rules DVK can only simplify.
+    void icsFromOtherPrograms_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("due");
+        QTest::addColumn<QString>("time"); // empty for an any-time memo
+        QTest::addColumn<int>("recurrence");
+        QTest::addColumn<int>("dismissed");
+        QTest::newRow("Berlin, weekly on its day")
+            << 0 << QByteArray("Team meeting") << u"2024-01-15"_s << u"17:00:00"_s << 2 << 0;
+        QTest::newRow("UTC, next day here")
+            << 1 << QByteArray("Flight home") << u"2024-07-02"_s << u"07:00:00"_s << 0 << 0;
+        QTest::newRow("to-do due a date")
+            << 2 << QByteArray("Pay rent") << u"2024-03-10"_s << u""_s << 3 << 0;
+        QTest::newRow("interval 2")
+            << 3 << QByteArray("Every other week") << u"2024-01-05"_s << u""_s << 0 << 0;
+        QTest::newRow("floating, count")
+            << 4 << QByteArray("Course") << u"2024-09-02"_s << u"18:30:00"_s << 0 << 0;
+        QTest::newRow("Windows zone, two days")
+            << 5 << QByteArray("Gym") << u"2024-08-05"_s << u"14:00:00"_s << 0 << 0;
+        QTest::newRow("completed to-do")
+            << 6 << QByteArray("Done already") << u"2024-06-01"_s << u"21:00:00"_s << 0 << 1;
+    }
+
+    void icsFromOtherPrograms()
+    {
+        QFETCH(int, index);
+        test::FakeClock clock;
+        DataStore store(clock);
+        const ImportResult result =
+            Exchange::importFile(store, Format::Ics, test::testDataPath(u"exchange/foreign.ics"_s));
+        QVERIFY2(result.ok, qPrintable(result.message));
+        QCOMPARE(result.simplified, 3);
+        QCOMPARE(Exchange::importNotice(result),
+                 u"3 repetitions DVK cannot follow were imported as no repetition."_s);
+        QCOMPARE(store.memos.count(), 7);
+        const MemoRecord* m = store.memos.at(index);
+        QTEST(m->text, "text");
+        QTEST(StoredFields::dateText(m->dueYear, m->dueMonth, m->dueDay), "due");
+        QFETCH(QString, time);
+        QCOMPARE(m->anyTime, time.isEmpty() ? 1 : 0);
+        if (!time.isEmpty())
+            QCOMPARE(StoredFields::timeText(m->dueHour, m->dueMinute, m->dueSecond), time);
+        QTEST(int(m->recurrence), "recurrence");
+        QTEST(int(m->dismissed), "dismissed");
+        QCOMPARE(StoredFields::dateText(m->createdYear, m->createdMonth, m->createdDay),
+                 u"2024-03-15"_s); // the day of the import
+    }
+
+    void markdown()
+    {
+        test::FakeClock clock;
+        DataStore store(clock);
+        test::fillSample(store);
+        QCOMPARE(QString::fromUtf8(Exchange::exportBytes(store, Format::Markdown)),
+                 u"# Notes\n\n"
+                 "## 1999-12-31 Shopping\n\n  Shopping\n# milk\n\n"
+                 "# Archives\n\n"
+                 "## Money — Bank \"Nord\", Zürich\n\n"
+                 "| Fact | Value |\n| --- | --- |\n| IBAN | CH93 \\| 0076 |\n\n"
+                 "### 2021-02-03 Opened\n\nOpened\nsecond line\n\n"_s);
+    }
+};
+
+DVK_TEST(ExchangeTest);
+#include "tst_exchange.moc"
