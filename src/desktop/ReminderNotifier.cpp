@@ -96,9 +96,11 @@ void ReminderNotifier::alertsChecked(const std::vector<MemoRecord*>& alerting)
     for (auto it = m_alerting.constBegin(); it != m_alerting.constEnd(); ++it) {
         if (next.contains(it.key()) || m_snoozed.contains(it.key()))
             continue;
-        const quint64 key = m_keyOfMemo.take(it.key());
-        m_memoOfKey.remove(key);
-        m_service.close(key);
+        // Memos never notified (notifications off) have no key.
+        if (const quint64 key = m_keyOfMemo.take(it.key()); key != 0) {
+            m_memoOfKey.remove(key);
+            m_service.close(key);
+        }
     }
     m_alerting.swap(next);
 

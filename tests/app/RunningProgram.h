@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,8 @@ namespace dvk::test {
 // Starts the real program offscreen with `env` added to the test's environment, and waits
 // until it runs as the one copy (its socket exists). Unless `env` names one, the program gets
 // no desktop bus, so it never reaches the developer's desktop.
-inline bool startDvk(QProcess& process, const QProcessEnvironment& env = {})
+inline bool startDvk(QProcess& process, const QProcessEnvironment& env = {},
+                     const QStringList& arguments = {})
 {
     const QString socket = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
                            QStringLiteral("/DVK.socket");
@@ -24,7 +26,7 @@ inline bool startDvk(QProcess& process, const QProcessEnvironment& env = {})
     all.insert(env);
     process.setProcessEnvironment(all);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QStringLiteral(DVK_BINARY), {});
+    process.start(QStringLiteral(DVK_BINARY), arguments);
     if (!process.waitForStarted(10000))
         return false;
     QElapsedTimer timer;
@@ -36,5 +38,57 @@ inline bool startDvk(QProcess& process, const QProcessEnvironment& env = {})
     }
     return true;
 }
+
+// An X display of the test's own (Xvfb on the first free number), for runs that need a real
+// window system.
+class VirtualDisplay final
+{
+public:
+    VirtualDisplay()
+    {
+        m_server.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        while (m_server.waitForReadyRead(10000) && !m_server.canReadLine()) {
+        }
+        const QByteArray number = m_server.readLine().trimmed();
+        if (!number.isEmpty())
+            m_name = QLatin1Char(':') + QString::fromLatin1(number);
+    }
+    ~VirtualDisplay()
+    {
+        m_server.terminate();
+        m_server.waitForFinished(3000);
+    }
+
+    // Empty when no display could be started.
+    QString name() const { return m_name; }
+    // Whether a top-level window titled `title` is mapped on the display.
+    bool showsWindow(const QString& title) const
+    {
+        const QByteArray named = '"' + title.toUtf8() + "\": (";
+        for (const QByteArray& line :
+             xwininfo({QStringLiteral("-root"), QStringLiteral("-tree")}).split('\n')) {
+            const QByteArray window = line.trimmed();
+            if (window.contains(named) &&
+                xwininfo({QStringLiteral("-id"), QString::fromLatin1(window.split(' ').first())})
+                    .contains("Map State: IsViewable"))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    QByteArray xwininfo(const QStringList& arguments) const
+    {
+        QProcess info;
+        info.start(QStringLiteral("xwininfo"),
+                   QStringList{QStringLiteral("-display"), m_name} + arguments);
+        return info.waitForFinished(5000) ? info.readAllStandardOutput() : QByteArray();
+    }
+
+    QProcess m_server;
+    QString m_name;
+};
 
 } // namespace dvk::test

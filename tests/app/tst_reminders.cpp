@@ -1,72 +1,129 @@
 #include "DataFile.h"
 #include "DataPaths.h"
 #include "FakeNotificationServer.h"
+#include "FakeStatusNotifierWatcher.h"
 #include "PrivateBus.h"
 #include "RunningProgram.h"
+#include "SettingsStore.h"
 #include "TestRegistry.h"
 
+#include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDir>
+#include <QScopeGuard>
 #include <csignal>
+#include <memory>
 
 using namespace dvk;
+using namespace Qt::StringLiterals;
 
-// The real dvk with a notification server of the test's own on a private session bus.
+// The real dvk on a private session bus, with a notification server or a tray of the test's own.
 class RemindersProgramTest final : public QObject
 {
     Q_OBJECT
+
+    test::PrivateBus m_bus;
+    QProcess m_dvk;
+
+    bool start(QProcessEnvironment env, const QStringList& arguments = {})
+    {
+        env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus.address());
+        return !m_bus.address().isEmpty() && test::startDvk(m_dvk, env, arguments);
+    }
+    bool terminate()
+    {
+        ::kill(pid_t(m_dvk.processId()), SIGTERM);
+        return m_dvk.waitForFinished(15000) && m_dvk.exitCode() == 0;
+    }
+
 private Q_SLOTS:
     void init() { QDir(DataPaths::userDataFolder()).removeRecursively(); }
+    void cleanup()
+    {
+        m_dvk.kill();
+        m_dvk.waitForFinished(5000);
+        SettingsStore().remove(u"KeepRunning"_s);
+    }
 
     // A due memo is notified once within 15 seconds and not again in the next 20; its
     // "dismiss" action dismisses it, and the file saved at the end shows it.
     void dueMemoIsNotifiedOnceAndDismissed()
     {
         DataStore store;
-        const QDate today = QDate::currentDate();
+        const QDate yesterday = QDate::currentDate().addDays(-1);
         MemoRecord* due = store.memos.add();
         due->text = "Water the plants";
-        const QDate yesterday = today.addDays(-1);
         due->dueYear = yesterday.year();
         due->dueMonth = yesterday.month();
         due->dueDay = yesterday.day();
-        MemoRecord* later = store.memos.add();
-        later->text = "Not yet";
-        const QDate nextYear = today.addYears(1);
-        later->dueYear = nextYear.year();
+        store.memos.add()->dueYear = yesterday.year() + 1;
         QVERIFY(DataFile::saveFile(store, DataPaths::dataFilePath(), false).ok);
-
-        test::PrivateBus bus;
-        QVERIFY(!bus.address().isEmpty());
-        test::FakeNotificationServer server(bus.connect(QStringLiteral("e2e server")));
+        test::FakeNotificationServer server(m_bus.connect(u"e2e server"_s));
         QVERIFY(server.isRegistered());
-        QProcessEnvironment env;
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+
         QElapsedTimer sinceStart;
         sinceStart.start();
-        QProcess dvk;
-        QVERIFY(test::startDvk(dvk, env));
-
+        QVERIFY(start({}));
         QTRY_VERIFY_WITH_TIMEOUT(!server.notifications().empty(), 15000);
         QVERIFY(sinceStart.elapsed() <= 15000);
         const auto first = server.notifications().front();
-        QCOMPARE(first.appName, QStringLiteral("DVK"));
-        QCOMPARE(first.body, QStringLiteral("Water the plants"));
-        QVERIFY(first.summary.startsWith(QStringLiteral("Reminder \u2014 ")));
+        QCOMPARE(first.appName, u"DVK"_s);
+        QCOMPARE(first.body, u"Water the plants"_s);
+        QVERIFY(first.summary.startsWith(u"Reminder \u2014 "_s));
         QTest::qWait(20000);
         QCOMPARE(server.notifications().size(), size_t(1));
 
-        server.invoke(first.id, QStringLiteral("dismiss"));
+        server.invoke(first.id, u"dismiss"_s);
         QTRY_COMPARE_WITH_TIMEOUT(server.closeCalls().size(), size_t(1), 5000);
         QCOMPARE(server.closeCalls().front(), first.id);
-        ::kill(pid_t(dvk.processId()), SIGTERM);
-        QVERIFY(dvk.waitForFinished(15000));
-        QCOMPARE(dvk.exitCode(), 0);
-
+        QVERIFY(terminate());
         DataStore saved;
         QVERIFY(saved.load().ok);
         QCOMPARE(saved.memos.count(), 2);
         for (const MemoRecord* memo : saved.memos)
             QCOMPARE(memo->dismissed, memo->text == "Water the plants" ? 1 : 0);
+    }
+
+    // On a real display, --hidden with "Keep running" starts in the tray with no window, until
+    // the tray icon is clicked; without a tray the window shows at once. A termination signal
+    // saves and ends either way.
+    void hiddenStart_data()
+    {
+        QTest::addColumn<bool>("tray");
+        QTest::newRow("tray") << true;
+        QTest::newRow("no tray") << false;
+    }
+    void hiddenStart()
+    {
+        QFETCH(bool, tray);
+        if (QStandardPaths::findExecutable(u"Xvfb"_s).isEmpty() ||
+            QStandardPaths::findExecutable(u"xwininfo"_s).isEmpty())
+            QSKIP("needs Xvfb and xwininfo");
+        test::VirtualDisplay display;
+        QVERIFY(!display.name().isEmpty());
+        const QString trayName = u"tray %1"_s.arg(QString::fromLatin1(QTest::currentDataTag()));
+        std::unique_ptr<test::FakeStatusNotifierWatcher> watcher;
+        if (tray)
+            watcher = std::make_unique<test::FakeStatusNotifierWatcher>(m_bus.connect(trayName));
+        QVERIFY(SettingsStore().writeNumber(u"KeepRunning"_s, 1));
+        QProcessEnvironment env;
+        env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        env.insert(u"DISPLAY"_s, display.name());
+        QVERIFY(start(env, {u"--hidden"_s}));
+        if (tray)
+            QTRY_COMPARE_WITH_TIMEOUT(watcher->items().size(), 1, 10000);
+        QTest::qWait(1500);
+        QCOMPARE(display.showsWindow(u"DVK"_s), !tray);
+        if (tray) {
+            QDBusMessage click =
+                QDBusMessage::createMethodCall(watcher->items().front(), u"/StatusNotifierItem"_s,
+                                               u"org.kde.StatusNotifierItem"_s, u"Activate"_s);
+            click << 0 << 0;
+            QDBusConnection(trayName).asyncCall(click);
+            QTRY_VERIFY_WITH_TIMEOUT(display.showsWindow(u"DVK"_s), 10000);
+        }
+        QVERIFY(terminate());
+        QVERIFY(QFileInfo::exists(DataPaths::dataFilePath()));
     }
 };
 

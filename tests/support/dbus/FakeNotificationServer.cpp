@@ -37,28 +37,9 @@ void FakeNotificationServer::CloseNotification(uint id)
     Q_EMIT NotificationClosed(id, 3);
 }
 
-QStringList FakeNotificationServer::GetCapabilities()
-{
-    return {QStringLiteral("actions"), QStringLiteral("body")};
-}
-
-QString FakeNotificationServer::GetServerInformation(QString& vendor, QString& version,
-                                                     QString& protocolVersion)
-{
-    vendor = QStringLiteral("DVK tests");
-    version = QStringLiteral("1");
-    protocolVersion = QStringLiteral("1.2");
-    return QStringLiteral("fake");
-}
-
 void FakeNotificationServer::invoke(uint id, const QString& key)
 {
     Q_EMIT ActionInvoked(id, key);
-}
-
-void FakeNotificationServer::closeByServer(uint id, uint reason)
-{
-    Q_EMIT NotificationClosed(id, reason);
 }
 
 } // namespace dvk::test

@@ -35,18 +35,15 @@ public:
     bool isRegistered() const { return m_registered; }
     const std::vector<Notification>& notifications() const { return m_notifications; }
     const std::vector<uint>& closeCalls() const { return m_closed; }
+    void clear() { m_notifications.clear(), m_closed.clear(); }
     // The user clicks action `key` of notification `id`.
     void invoke(uint id, const QString& key);
-    // The notification `id` goes away for `reason` (1 expired, 2 closed by the user).
-    void closeByServer(uint id, uint reason);
 
 public Q_SLOTS:
     uint Notify(const QString& appName, uint replacesId, const QString& icon,
                 const QString& summary, const QString& body, const QStringList& actions,
                 const QVariantMap& hints, int timeout);
     void CloseNotification(uint id);
-    QStringList GetCapabilities();
-    QString GetServerInformation(QString& vendor, QString& version, QString& protocolVersion);
 
 Q_SIGNALS:
     void ActionInvoked(uint id, const QString& actionKey);
