@@ -5,20 +5,24 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
 namespace dvk {
 
+class AutoSaver;
 class IconLibrary;
 
 // The windows of start-up and shutdown: the data-file error dialog, the password prompt, the
 // main window and the question after a failed save. It also answers a request to end (a
 // termination signal) as the user would: the main window closes as "Close" does, so the data is
-// saved; before it runs, the dialog on screen is cancelled and nothing is saved.
+// saved; before it runs, the dialog on screen is cancelled and nothing is saved. While the main
+// window runs, the data is saved as the user works, and at once when the desktop session ends.
 class AppSteps final : public QObject, public StartupSteps
 {
     Q_OBJECT
 public:
     AppSteps(DataStore& store, IconLibrary& icons, MainWindow::PanelFactory panels);
+    ~AppSteps() override;
 
     bool continueAfterDataFileError(const FileResult& result) override;
     bool saveOverUncopiedFile() override;
@@ -26,6 +30,7 @@ public:
     bool unsealPassword(DataStore& store, const QString& path) override;
     void sealingUnavailable() override;
     void loadIconLibrary() override;
+    void beginSavingAsYouGo() override;
     void runMainWindow() override;
     bool retryFailedSave(const FileResult& result) override;
     void saveIconLibrary() override;
@@ -34,15 +39,23 @@ public:
     void terminate();
     // Shows, restores and raises the window the user is working in.
     void activate();
+    // The user chose to open another version of the data file: DVK is to start again.
+    bool restartRequested() const { return m_restart; }
+    // The saver of this run, once saving as you go has begun (else null).
+    AutoSaver* autoSaver() const { return m_saver.get(); }
 
 private:
     void closeNextWindow();
+    void tellSaveFailed(const QString& message);
+    void askAboutConflict(const QString& conflictCopy);
 
     DataStore& m_store;
     IconLibrary& m_icons;
     MainWindow::PanelFactory m_panels;
     QPointer<MainWindow> m_mainWindow;
+    std::unique_ptr<AutoSaver> m_saver;
     bool m_terminating = false;
+    bool m_restart = false;
 };
 
 } // namespace dvk

@@ -1,6 +1,7 @@
 // DVK: start-up, the main window, and the save at the end.
 #include "AppSteps.h"
 #include "CommandLine.h"
+#include "DataPaths.h"
 #include "DataStore.h"
 #include "HelpLauncher.h"
 #include "IconLibrary.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -62,18 +64,28 @@ int main(int argc, char** argv)
     // Start-up runs one modal window after another; none of them closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    dvk::DataStore store;
-    dvk::SingleInstance instance;
-    dvk::AppSteps steps(store, dvk::IconLibrary::instance(), dvk::makePanelFactory(store));
+    dvk::DataPaths::setFolderForThisRun(options.dataFolder);
 
-    dvk::TerminationSignals termination;
-    QObject::connect(&termination, &dvk::TerminationSignals::received, &steps,
-                     &dvk::AppSteps::terminate);
-    QObject::connect(&instance, &dvk::SingleInstance::activationRequested, &steps,
-                     &dvk::AppSteps::activate);
-    dvk::HelpLauncher help;
-    app.installEventFilter(&help);
+    bool restart = false;
+    {
+        dvk::DataStore store;
+        dvk::SingleInstance instance;
+        dvk::AppSteps steps(store, dvk::IconLibrary::instance(), dvk::makePanelFactory(store));
 
-    dvk::Startup::run(store, instance, steps);
+        dvk::TerminationSignals termination;
+        QObject::connect(&termination, &dvk::TerminationSignals::received, &steps,
+                         &dvk::AppSteps::terminate);
+        QObject::connect(&instance, &dvk::SingleInstance::activationRequested, &steps,
+                         &dvk::AppSteps::activate);
+        dvk::HelpLauncher help;
+        app.installEventFilter(&help);
+
+        dvk::Startup::run(store, instance, steps);
+        restart = steps.restartRequested();
+    }
+    // Another version of the data file was chosen and staged: start again on it, with the lock
+    // of this run already released.
+    if (restart)
+        ::execv("/proc/self/exe", argv);
     return 0;
 }
