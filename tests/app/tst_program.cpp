@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
-
 #include <csignal>
 
 using namespace dvk;
