@@ -49,7 +49,7 @@ QList<Copy> copies(const QString& dataFile)
         const QDateTime time =
             QDateTime::fromString(entry.fileName().mid(prefix.size()), TimePicture);
         if (time.isValid())
-            found.append({entry.filePath(), time, entry.size()});
+            found.append({entry.filePath(), time, entry.lastModified(), entry.size()});
     }
     std::sort(found.begin(), found.end(),
               [](const Copy& a, const Copy& b) { return a.time > b.time; });

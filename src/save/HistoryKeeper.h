@@ -18,7 +18,8 @@ inline constexpr int DailyCopies = 14;
 struct Copy
 {
     QString path;
-    QDateTime time; // the clock hour the copy was taken in
+    QDateTime time;  // the clock hour the copy was taken in
+    QDateTime saved; // when the version it holds was written
     qint64 size = 0;
 };
 

@@ -20,7 +20,7 @@ QList<HistoryKeeper::Copy> copiesAt(const QList<int>& hoursAgo)
     QList<HistoryKeeper::Copy> copies;
     for (const int h : hoursAgo) {
         const QDateTime time = Now.addSecs(-3600LL * h);
-        copies.append({HistoryKeeper::copyName(QStringLiteral("/d/DVK.DAT"), time), time, 0});
+        copies.append({HistoryKeeper::copyName(QStringLiteral("/d/DVK.DAT"), time), time, time, 0});
     }
     return copies;
 }

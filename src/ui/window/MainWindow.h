@@ -54,6 +54,9 @@ public Q_SLOTS:
     void runDateFormat();
     void backup();
     void restore();
+    // Lists the kept earlier versions of the data file; the chosen one is staged as "Restore..."
+    // stages a backup.
+    void history();
     // Esc does nothing here.
     void reject() override;
 
@@ -71,6 +74,7 @@ private:
     QPushButton* makeButton(const QString& text, const QRect& designed);
     void buildToolsMenu();
     void repaintEverything();
+    void stageRestore(const QString& source);
 
     DataStore& m_store;
     const MainWindowLayout m_layout;
