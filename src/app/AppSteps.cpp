@@ -1,6 +1,9 @@
 #include "AppSteps.h"
 
+#include "AutoSaver.h"
+#include "ConflictGuard.h"
 #include "DataFileErrorDialog.h"
+#include "DataPaths.h"
 #include "DesktopIntegration.h"
 #include "IconLibrary.h"
 #include "PasswordDialog.h"
@@ -11,6 +14,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QSessionManager>
 #include <QTimer>
 
 namespace dvk {
@@ -20,6 +24,8 @@ AppSteps::AppSteps(DataStore& store, IconLibrary& icons, MainWindow::PanelFactor
     , m_icons(icons)
     , m_panels(std::move(panels))
 {}
+
+AppSteps::~AppSteps() = default;
 
 bool AppSteps::continueAfterDataFileError(const FileResult&)
 {
@@ -84,6 +90,65 @@ void AppSteps::sealingUnavailable()
 void AppSteps::loadIconLibrary()
 {
     m_icons.load();
+}
+
+void AppSteps::beginSavingAsYouGo()
+{
+    m_saver = std::make_unique<AutoSaver>(m_store);
+    connect(m_saver.get(), &AutoSaver::saveFailed, this, &AppSteps::tellSaveFailed);
+    connect(m_saver.get(), &AutoSaver::conflictFound, this, &AppSteps::askAboutConflict);
+    // The end of the desktop session may not leave time for the window to close: save first.
+    AutoSaver* saver = m_saver.get();
+    const auto saveAtOnce = [saver] {
+        saver->saveAndWait();
+    };
+    connect(qApp, &QCoreApplication::aboutToQuit, saver, saveAtOnce);
+#ifndef QT_NO_SESSIONMANAGER
+    connect(qApp, &QGuiApplication::commitDataRequest, saver, saveAtOnce);
+    connect(qApp, &QGuiApplication::saveStateRequest, saver, saveAtOnce);
+#endif
+    m_saver->start();
+}
+
+void AppSteps::tellSaveFailed(const QString& message)
+{
+    const QString text = QStringLiteral("DVK could not save your data.\n\n%1\n\n"
+                                        "DVK keeps trying. Your changes stay in the window "
+                                        "until a save succeeds.")
+                             .arg(message);
+    Prompts::current().message(m_mainWindow, text, Prompts::Buttons::Ok, Prompts::Icon::Warning);
+}
+
+void AppSteps::askAboutConflict(const QString& conflictCopy)
+{
+    if (!m_mainWindow || m_terminating) {
+        Prompts::current().message(
+            nullptr,
+            QStringLiteral("Another program replaced DVK's data file while DVK was running. "
+                           "That version is kept as:\n%1\n\nDVK saved your data over the data "
+                           "file.")
+                .arg(conflictCopy),
+            Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        return;
+    }
+    const QString text =
+        QStringLiteral("Another program replaced DVK's data file while DVK was running, for "
+                       "example a sync tool with the version of another computer. That version "
+                       "is kept as:\n%1\n\nDVK saved what you see over the data file.\n\n"
+                       "Click [Yes] to open the other version (DVK keeps its own as a conflict "
+                       "copy and starts again), or [No] to keep working on this one.")
+            .arg(conflictCopy);
+    if (Prompts::current().message(m_mainWindow, text, Prompts::Buttons::YesNo,
+                                   Prompts::Icon::Warning) != Prompts::Answer::Yes)
+        return;
+    if (!ConflictGuard::stageOtherVersion(DataPaths::dataFilePath(), conflictCopy,
+                                          QDateTime::currentDateTime())) {
+        Prompts::current().message(m_mainWindow, QStringLiteral("Restore failed."),
+                                   Prompts::Buttons::Ok, Prompts::Icon::None);
+        return;
+    }
+    m_restart = true;
+    terminate();
 }
 
 void AppSteps::runMainWindow()

@@ -18,8 +18,9 @@ QString HelpLauncher::helpFilePath()
     const QString folder = QCoreApplication::applicationDirPath();
     const QString beside = folder + QStringLiteral("/DVK.html");
     const QString shared = folder + QStringLiteral("/../share/dvk/DVK.html");
-    return QFileInfo(beside).isFile() || !QFileInfo(shared).isFile() ? beside
-                                                                     : QFileInfo(shared).canonicalFilePath();
+    return QFileInfo(beside).isFile() || !QFileInfo(shared).isFile()
+               ? beside
+               : QFileInfo(shared).canonicalFilePath();
 }
 
 void HelpLauncher::openHelp()
@@ -33,8 +34,8 @@ bool HelpLauncher::eventFilter(QObject* watched, QEvent* event)
 {
     // Each key press reaches the filter once for the focus widget; reacting only to widgets that
     // are windows' descendants keeps it to one opening.
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1
-        && !static_cast<QKeyEvent*>(event)->isAutoRepeat() && qobject_cast<QWidget*>(watched)) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        !static_cast<QKeyEvent*>(event)->isAutoRepeat() && qobject_cast<QWidget*>(watched)) {
         openHelp();
         return true;
     }

@@ -1,6 +1,7 @@
 // DVK: start-up, the main window, and the save at the end.
 #include "AppSteps.h"
 #include "CommandLine.h"
+#include "DataPaths.h"
 #include "DataStore.h"
 #include "ExchangeCommand.h"
 #include "HelpLauncher.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QSessionManager>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -38,6 +40,7 @@ int main(int argc, char** argv)
     // The options are read before any window system connection, so that the command-line
     // modes run without a display.
     const dvk::CommandLine options = dvk::CommandLine::parse(argumentList(argc, argv));
+    dvk::DataPaths::setFolderForThisRun(options.dataFolder);
     switch (options.mode) {
     case dvk::CommandLine::Mode::Help:
         print(stdout, dvk::CommandLine::usage());
@@ -77,22 +80,30 @@ int main(int argc, char** argv)
     // Start-up runs one modal window after another; none of them closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    dvk::DataStore store;
-    dvk::SingleInstance instance;
-    dvk::AppSteps steps(store, dvk::IconLibrary::instance(), dvk::makePanelFactory(store));
-    steps.setStartHidden(options.hidden);
+    bool restart = false;
+    {
+        dvk::DataStore store;
+        dvk::SingleInstance instance;
+        dvk::AppSteps steps(store, dvk::IconLibrary::instance(), dvk::makePanelFactory(store));
+        steps.setStartHidden(options.hidden);
+        // The end of the desktop session ends DVK as "Close" does.
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, &steps,
+                         [&steps](QSessionManager&) { steps.terminate(); });
 
-    dvk::TerminationSignals termination;
-    QObject::connect(&termination, &dvk::TerminationSignals::received, &steps,
-                     &dvk::AppSteps::terminate);
-    QObject::connect(&instance, &dvk::SingleInstance::activationRequested, &steps,
-                     &dvk::AppSteps::activate);
-    // The end of the desktop session ends DVK as "Close" does.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &steps,
-                     [&steps](QSessionManager&) { steps.terminate(); });
-    dvk::HelpLauncher help;
-    app.installEventFilter(&help);
+        dvk::TerminationSignals termination;
+        QObject::connect(&termination, &dvk::TerminationSignals::received, &steps,
+                         &dvk::AppSteps::terminate);
+        QObject::connect(&instance, &dvk::SingleInstance::activationRequested, &steps,
+                         &dvk::AppSteps::activate);
+        dvk::HelpLauncher help;
+        app.installEventFilter(&help);
 
-    dvk::Startup::run(store, instance, steps);
+        dvk::Startup::run(store, instance, steps);
+        restart = steps.restartRequested();
+    }
+    // Another version of the data file was chosen and staged: start again on it, with the lock
+    // of this run already released.
+    if (restart)
+        ::execv("/proc/self/exe", argv);
     return 0;
 }

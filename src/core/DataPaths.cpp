@@ -1,6 +1,7 @@
 #include "DataPaths.h"
 
 #include "PathRule.h"
+#include "SettingsStore.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -15,7 +16,35 @@ QString appendFolder(const QString& base, const QString& name)
     return path;
 }
 
+QString& folderForThisRun()
+{
+    static QString folder;
+    return folder;
+}
+
+// The longest folder path the DataFolder setting may hold; a longer text is ignored.
+constexpr qsizetype MaxFolderLength = 4096;
+
+QString chosenFolder()
+{
+    if (!folderForThisRun().isEmpty())
+        return folderForThisRun();
+    const std::optional<QString> setting =
+        SettingsStore().readText(DataFolderSetting, MaxFolderLength);
+    if (setting && QDir::isAbsolutePath(*setting))
+        return QDir::cleanPath(*setting);
+    return {};
+}
+
 } // namespace
+
+const QString DataFolderSetting = QStringLiteral("DataFolder");
+
+void setFolderForThisRun(const QString& folder)
+{
+    folderForThisRun() =
+        folder.isEmpty() ? QString() : QDir::cleanPath(QDir(folder).absolutePath());
+}
 
 QString normalizePath(QString path)
 {
@@ -23,6 +52,16 @@ QString normalizePath(QString path)
 }
 
 QString userDataFolder()
+{
+    const QString chosen = chosenFolder();
+    if (chosen.isEmpty())
+        return defaultDataFolder();
+    const QString path = normalizePath(chosen);
+    QDir().mkpath(path);
+    return path;
+}
+
+QString defaultDataFolder()
 {
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (base.isEmpty())

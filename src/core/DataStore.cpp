@@ -39,6 +39,7 @@ void DataStore::setPassword(const QByteArray& password)
     std::copy(hex.begin(), hex.end(), passwordBlock.begin());
     passwordBlock[32] = 0;
     m_sealKey.reset();
+    changed();
     if (!password.isEmpty()) {
         QByteArray copy(password.constData(), password.size());
         adoptPassword(copy);
@@ -48,11 +49,31 @@ void DataStore::setPassword(const QByteArray& password)
 void DataStore::adoptPassword(QByteArray& password)
 {
     m_sealKey = SealKey::deriveWithNewSalt(password);
+    changed();
 }
 
 void DataStore::setSealKey(std::unique_ptr<SealKey> key)
 {
     m_sealKey = std::move(key);
+    changed();
+}
+
+void DataStore::setChangeListener(std::function<void()> listener)
+{
+    m_changeListener = std::move(listener);
+    const auto hook = [this] {
+        changed();
+    };
+    archiveItems.setChangeHook(hook);
+    purseCategories.setChangeHook(hook);
+    memos.setChangeHook(hook);
+    notes.setChangeHook(hook);
+}
+
+void DataStore::changed() const
+{
+    if (m_changeListener)
+        m_changeListener();
 }
 
 bool DataStore::checkPassword(const QByteArray& password) const
@@ -88,6 +109,13 @@ FileResult DataStore::load()
 }
 
 FileResult DataStore::save()
+{
+    if (m_saveHandler)
+        return m_saveHandler();
+    return saveDirectly();
+}
+
+FileResult DataStore::saveDirectly()
 {
     const bool encrypted =
         SettingsStore().readNumber(SettingsStore::EncryptDVKFile).value_or(0) != 0;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace dvk {
@@ -41,6 +42,14 @@ public:
     // The form follows the EncryptDVKFile setting read now: sealed with the password's key when
     // there is a password, else encrypted with the fixed key; plain when the setting is off.
     FileResult save();
+    // The same write, whatever save handler is set.
+    FileResult saveDirectly();
+    // Makes save() go through `handler` (the saver that writes as the user works, so that its
+    // knowledge of the file stays true); an empty handler restores the direct write.
+    void setSaveHandler(std::function<FileResult()> handler) { m_saveHandler = std::move(handler); }
+    // Called after every addition to or removal from the four lists and every password change.
+    // Edits inside a record are not announced; a saver compares fingerprints for those.
+    void setChangeListener(std::function<void()> listener);
 
     // An empty or absent text means no password. A new password also gets a new sealing key
     // (new salt); the copy of the password it was derived from is wiped.
@@ -69,8 +78,12 @@ public:
     static const QByteArray NoPasswordSentinel;
 
 private:
+    void changed() const;
+
     const Clock& m_clock;
     std::unique_ptr<SealKey> m_sealKey;
+    std::function<FileResult()> m_saveHandler;
+    std::function<void()> m_changeListener;
 };
 
 } // namespace dvk

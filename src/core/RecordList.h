@@ -3,8 +3,8 @@
 #include "Clock.h"
 
 #include <QSet>
-
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -13,12 +13,14 @@ namespace dvk {
 
 // An ordered list that owns its records. Records keep the order they were added in; the panels
 // sort only their displays. Records are referred to by identity (their address), which stays
-// valid until the record is removed.
-template <class T>
-class RecordList final
+// valid until the record is removed. A list can be given a hook that is called after every
+// addition or removal, so that whoever saves the data hears of each one.
+template <class T> class RecordList final
 {
 public:
-    explicit RecordList(const Clock& clock) : m_clock(&clock) {}
+    explicit RecordList(const Clock& clock)
+        : m_clock(&clock)
+    {}
     RecordList(const RecordList&) = delete;
     RecordList& operator=(const RecordList&) = delete;
     RecordList(RecordList&&) noexcept = default;
@@ -37,8 +39,7 @@ public:
     }
     // A record whose dates are left at zero, for a reader that fills every field and appends the
     // record only when it was read completely.
-    template <class Tag>
-    std::unique_ptr<T> makeUnfilledRecord(Tag tag) const
+    template <class Tag> std::unique_ptr<T> makeUnfilledRecord(Tag tag) const
     {
         if constexpr (std::is_constructible_v<T, const Clock&, Tag>)
             return std::make_unique<T>(*m_clock, tag);
@@ -49,6 +50,7 @@ public:
     T* append(std::unique_ptr<T> record)
     {
         m_records.push_back(std::move(record));
+        changed();
         return m_records.back().get();
     }
 
@@ -57,8 +59,10 @@ public:
     {
         const auto it = std::find_if(m_records.begin(), m_records.end(),
                                      [record](const auto& r) { return r.get() == record; });
-        if (it != m_records.end())
+        if (it != m_records.end()) {
             m_records.erase(it);
+            changed();
+        }
     }
 
     // Removes every listed record in one pass, keeping the order of the others. Removing many
@@ -67,7 +71,9 @@ public:
     {
         if (records.isEmpty())
             return;
-        std::erase_if(m_records, [&records](const auto& r) { return records.contains(r.get()); });
+        if (std::erase_if(m_records,
+                          [&records](const auto& r) { return records.contains(r.get()); }) > 0)
+            changed();
     }
 
     bool contains(const T* record) const
@@ -80,7 +86,15 @@ public:
     bool isEmpty() const { return m_records.empty(); }
     T* at(qsizetype i) const { return m_records[size_t(i)].get(); }
     T* operator[](qsizetype i) const { return at(i); }
-    void clear() { m_records.clear(); }
+    void clear()
+    {
+        if (m_records.empty())
+            return;
+        m_records.clear();
+        changed();
+    }
+    // Called after every addition or removal; an empty hook silences the list.
+    void setChangeHook(std::function<void()> hook) { m_changeHook = std::move(hook); }
     const Clock& clock() const { return *m_clock; }
 
     // Iteration yields record pointers in list order.
@@ -88,7 +102,9 @@ public:
     {
     public:
         using Base = typename std::vector<std::unique_ptr<T>>::const_iterator;
-        explicit const_iterator(Base it) : m_it(it) {}
+        explicit const_iterator(Base it)
+            : m_it(it)
+        {}
         T* operator*() const { return m_it->get(); }
         const_iterator& operator++()
         {
@@ -104,8 +120,15 @@ public:
     const_iterator end() const { return const_iterator(m_records.end()); }
 
 private:
+    void changed() const
+    {
+        if (m_changeHook)
+            m_changeHook();
+    }
+
     const Clock* m_clock;
     std::vector<std::unique_ptr<T>> m_records;
+    std::function<void()> m_changeHook;
 };
 
 } // namespace dvk

@@ -46,6 +46,8 @@ Startup::Outcome Startup::run(DataStore& store, SingleInstance& instance, Startu
         return Outcome::PasswordNotGiven;
 
     steps.loadIconLibrary();
+    if (mayOverwrite)
+        steps.beginSavingAsYouGo();
     steps.runMainWindow();
 
     if (!mayOverwrite) {

@@ -24,6 +24,9 @@ public:
     // A sealed data file cannot be opened because the crypto library could not be initialised.
     virtual void sealingUnavailable() {}
     virtual void loadIconLibrary() = 0;
+    // The data may be written from now on: called before the main window runs, unless the user
+    // chose to keep an unreadable file that could not be copied. The default does nothing.
+    virtual void beginSavingAsYouGo() {}
     // Runs the main window until it closes.
     virtual void runMainWindow() = 0;
     // Saving at exit failed: true to try again, false to leave without saving.

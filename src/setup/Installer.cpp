@@ -132,6 +132,17 @@ Installer::Result Installer::remove()
 
 void Installer::removeUserData() const
 {
+    // A data folder chosen with the DataFolder setting (often a synced folder) holds the user's
+    // data file, which stays; DVK's history copies of it are DVK's own and go.
+    const QString chosen = QSettings(InstallPaths::userSettingsFile(), QSettings::IniFormat)
+                               .value(u"Settings/DataFolder"_s)
+                               .toString();
+    if (QDir::isAbsolutePath(chosen)) {
+        const QFileInfoList copies =
+            QDir(chosen).entryInfoList({u"DVK.DAT.history-*"_s}, QDir::Files | QDir::Hidden);
+        for (const QFileInfo& copy : copies)
+            QFile::remove(copy.absoluteFilePath());
+    }
     const QString folder = InstallPaths::userDataFolder();
     const QDir data(folder);
     if (!data.exists())

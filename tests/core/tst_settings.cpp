@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace dvk;
 
 class SettingsStoreTest final : public QObject
@@ -41,8 +43,10 @@ private Q_SLOTS:
         QVERIFY(s.writeText(QStringLiteral("Word"), QStringLiteral("twelve")));
 
         QCOMPARE(s.readNumber(QStringLiteral("Number")), std::optional<quint32>(4000000000u));
-        QCOMPARE(s.readText(QStringLiteral("Text"), 80), std::optional<QString>(QStringLiteral("yyyy-MM-dd, dddd")));
-        QCOMPARE(s.readBytes(QStringLiteral("Bytes")), std::optional<QByteArray>(QByteArray("\0\1\2", 3)));
+        QCOMPARE(s.readText(QStringLiteral("Text"), 80),
+                 std::optional<QString>(QStringLiteral("yyyy-MM-dd, dddd")));
+        QCOMPARE(s.readBytes(QStringLiteral("Bytes")),
+                 std::optional<QByteArray>(QByteArray("\0\1\2", 3)));
         QVERIFY(!s.readNumber(QStringLiteral("Word")));
         QVERIFY(!s.readNumber(QStringLiteral("Bytes")));
         QVERIFY(!s.readText(QStringLiteral("Bytes"), 80));
@@ -80,21 +84,31 @@ private Q_SLOTS:
         for (int i = 0; i < length; i += 3)
             value[i] = char(0xFF - i);
         QVERIFY(SettingsStore().writeBytes(SettingsStore::RichEditDefaultFont, value));
-        QCOMPARE(SettingsStore().readBytes(SettingsStore::RichEditDefaultFont).value_or(QByteArray()), value);
+        QCOMPARE(
+            SettingsStore().readBytes(SettingsStore::RichEditDefaultFont).value_or(QByteArray()),
+            value);
     }
 
     void normalizePath_data()
     {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
-        QTest::newRow("plain") << "/home/u/.local/share/Quillmark" << "/home/u/.local/share/Quillmark";
-        QTest::newRow("runs") << "/home//u///x" << "/home/u/x";
-        QTest::newRow("backslashes") << "C:\\\\data\\x\\" << "C:/data/x";
-        QTest::newRow("trailing") << "/tmp/x///" << "/tmp/x";
-        QTest::newRow("network prefix kept") << "//server//share/" << "//server/share";
-        QTest::newRow("first two untouched") << "///x" << "///x";
-        QTest::newRow("short") << "//" << "//";
-        QTest::newRow("one folder below the root") << "/a/" << "/a";
+        QTest::newRow("plain") << "/home/u/.local/share/Quillmark"
+                               << "/home/u/.local/share/Quillmark";
+        QTest::newRow("runs") << "/home//u///x"
+                              << "/home/u/x";
+        QTest::newRow("backslashes") << "C:\\\\data\\x\\"
+                                     << "C:/data/x";
+        QTest::newRow("trailing") << "/tmp/x///"
+                                  << "/tmp/x";
+        QTest::newRow("network prefix kept") << "//server//share/"
+                                             << "//server/share";
+        QTest::newRow("first two untouched") << "///x"
+                                             << "///x";
+        QTest::newRow("short") << "//"
+                               << "//";
+        QTest::newRow("one folder below the root") << "/a/"
+                                                   << "/a";
     }
     void normalizePath()
     {
@@ -110,6 +124,45 @@ private Q_SLOTS:
         QCOMPARE(DataPaths::dataFilePath(), base + QStringLiteral("/Quillmark/DVK/DVK.DAT"));
         QVERIFY(QFileInfo(base + QStringLiteral("/Quillmark/DVK")).isDir());
         QCOMPARE(DataPaths::stagingFilePath(), base + QStringLiteral("/Quillmark/DVK/DVK.DAT.bak"));
+    }
+
+    // The DataFolder setting moves the data file when it is an absolute path; the folder given
+    // for one run wins over it; anything else falls back to the default folder.
+    void chosenDataFolder_data()
+    {
+        QTest::addColumn<QVariant>("setting");
+        QTest::addColumn<QString>("forThisRun");
+        QTest::addColumn<QString>("folder"); // below the temporary home; empty = default
+        const QString home = QDir::homePath();
+        QTest::newRow("no setting") << QVariant() << QString() << QString();
+        QTest::newRow("empty setting") << QVariant(QString()) << QString() << QString();
+        QTest::newRow("relative setting") << QVariant(u"Sync/DVK"_s) << QString() << QString();
+        QTest::newRow("number setting") << QVariant(7) << QString() << QString();
+        QTest::newRow("absolute setting")
+            << QVariant(home + u"/Sync//DVK/"_s) << QString() << u"/Sync/DVK"_s;
+        QTest::newRow("option over setting")
+            << QVariant(home + u"/Sync"_s) << home + u"/Elsewhere"_s << u"/Elsewhere"_s;
+        QTest::newRow("option without setting") << QVariant() << home + u"/Stick"_s << u"/Stick"_s;
+    }
+    void chosenDataFolder()
+    {
+        QFETCH(QVariant, setting);
+        QFETCH(QString, forThisRun);
+        QFETCH(QString, folder);
+        const SettingsStore settings;
+        if (setting.isValid())
+            QVERIFY(setting.typeId() == QMetaType::Int
+                        ? settings.writeNumber(u"DataFolder"_s, quint32(setting.toInt()))
+                        : settings.writeText(u"DataFolder"_s, setting.toString()));
+        else
+            settings.remove(u"DataFolder"_s);
+        DataPaths::setFolderForThisRun(forThisRun);
+        const QString expected =
+            folder.isEmpty() ? DataPaths::defaultDataFolder() : QDir::homePath() + folder;
+        QCOMPARE(DataPaths::dataFilePath(), expected + u"/DVK.DAT"_s);
+        QVERIFY(QFileInfo(expected).isDir());
+        DataPaths::setFolderForThisRun({});
+        settings.remove(u"DataFolder"_s);
     }
 };
 

@@ -37,7 +37,8 @@ private:
     void writeUserFiles(bool withSubfolder) const
     {
         const QString data = InstallPaths::userDataFolder();
-        for (const QString& name : {u"DVK.DAT"_s, u"DVK.DAT.bak"_s, u"DVK.LIL"_s, u".hidden"_s})
+        for (const QString& name : {u"DVK.DAT"_s, u"DVK.DAT.bak"_s, u"DVK.LIL"_s, u".hidden"_s,
+                                    u"DVK.DAT.history-2026-12-07-15"_s})
             QVERIFY(writeBytes(data + u'/' + name, "x"));
         if (withSubfolder)
             QVERIFY(writeBytes(data + u"/mine/keep.txt"_s, "keep"));
@@ -217,18 +218,33 @@ private Q_SLOTS:
     void remove_data()
     {
         QTest::addColumn<bool>("withSubfolder");
-        QTest::newRow("user subfolder") << true;
-        QTest::newRow("only DVK's files") << false;
+        QTest::addColumn<bool>("chosenFolder");
+        QTest::newRow("user subfolder") << true << false;
+        QTest::newRow("only DVK's files") << false << false;
+        QTest::newRow("chosen data folder") << false << true;
     }
     void remove()
     {
         QFETCH(bool, withSubfolder);
+        QFETCH(bool, chosenFolder);
         Installer installer = makeInstaller();
         QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
         writeUserFiles(withSubfolder);
         const ProgramShortcut shortcut(m_paths);
+        // In a folder of the user's choosing only DVK's history copies are DVK's.
+        const QString synced = m_root->path() + u"/Sync"_s;
+        if (chosenFolder) {
+            for (const QString& name :
+                 {u"DVK.DAT"_s, u"DVK.DAT.history-2026-12-07-15"_s, u"DVK.DAT.conflict-x"_s})
+                QVERIFY(writeBytes(synced + u'/' + name, "x"));
+            QVERIFY(writeBytes(InstallPaths::userSettingsFile(),
+                               "[Settings]\nDataFolder=" + synced.toUtf8() + "\n"));
+        }
 
         QCOMPARE(installer.remove(), Installer::Result::Done);
+        if (chosenFolder)
+            QCOMPARE(QDir(synced).entryList(QDir::Files),
+                     (QStringList{u"DVK.DAT"_s, u"DVK.DAT.conflict-x"_s}));
 
         QVERIFY(!QFileInfo::exists(folder()));
         QVERIFY(QFileInfo::exists(m_root->path() + u"/Quillmark"_s));

@@ -2,10 +2,12 @@
 
 #include "AboutDialog.h"
 #include "Backup.h"
+#include "DataPaths.h"
 #include "DataStore.h"
 #include "DateFormatDialog.h"
 #include "DialogUnits.h"
 #include "ExchangeActions.h"
+#include "HistoryDialog.h"
 #include "NavigationBar.h"
 #include "ProgramIcons.h"
 #include "Prompts.h"
@@ -112,6 +114,7 @@ void MainWindow::buildToolsMenu()
     m_toolsMenu->addSeparator();
     m_toolsMenu->addAction(u"&Backup..."_s, this, &MainWindow::backup);
     m_toolsMenu->addAction(u"&Restore..."_s, this, &MainWindow::restore);
+    m_toolsMenu->addAction(u"History..."_s, this, &MainWindow::history);
     m_toolsMenu->addAction(u"Export..."_s, this, &MainWindow::exportData);
     m_toolsMenu->addAction(u"Import..."_s, this, &MainWindow::importData);
 }
@@ -200,10 +203,21 @@ void MainWindow::backup()
 
 void MainWindow::restore()
 {
+    const QString source = Prompts::current().openFileName(this, BackupFilter, BackupSuffix);
+    if (!source.isEmpty())
+        stageRestore(source);
+}
+
+void MainWindow::history()
+{
+    HistoryDialog dialog(HistoryKeeper::copies(DataPaths::dataFilePath()), this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.chosenCopy().isEmpty())
+        stageRestore(dialog.chosenCopy());
+}
+
+void MainWindow::stageRestore(const QString& source)
+{
     Prompts& prompts = Prompts::current();
-    const QString source = prompts.openFileName(this, BackupFilter, BackupSuffix);
-    if (source.isEmpty())
-        return;
     if (Backup::stageRestore(source))
         prompts.message(this, u"Restored.\nYou need to restart DVK."_s, Prompts::Buttons::Ok,
                         Prompts::Icon::Information);

@@ -65,6 +65,9 @@ public Q_SLOTS:
     void exportData();
     // Adds the records of a file to the store; the panels are then built anew to show them.
     void importData();
+    // Lists the kept earlier versions of the data file; the chosen one is staged as "Restore..."
+    // stages a backup.
+    void history();
     // Esc does nothing here.
     void reject() override;
 
@@ -85,6 +88,7 @@ private:
     void buildToolsMenu();
     void repaintEverything();
     void buildPanels();
+    void stageRestore(const QString& source);
 
     DataStore& m_store;
     PanelFactory m_panelFactory;

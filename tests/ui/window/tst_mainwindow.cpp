@@ -4,8 +4,11 @@
 #include "DataStore.h"
 #include "DateFormatDialog.h"
 #include "FakePrompts.h"
+#include "HistoryDialog.h"
+#include "HistoryKeeper.h"
 #include "MainWindow.h"
 #include "NavigationBar.h"
+#include "TestData.h"
 #include "TestRegistry.h"
 
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 using dvk::MainWindow;
@@ -209,8 +213,8 @@ private Q_SLOTS:
         for (const QAction* action : actions)
             texts << (action->isSeparator() ? u"-"_s : action->text());
         QCOMPARE(texts, (QStringList{u"&Security..."_s, u"&Date Format..."_s, u"Reminders..."_s,
-                                     u"-"_s, u"&Backup..."_s, u"&Restore..."_s, u"Export..."_s,
-                                     u"Import..."_s}));
+                                     u"-"_s, u"&Backup..."_s, u"&Restore..."_s, u"History..."_s,
+                                     u"Export..."_s, u"Import..."_s}));
         QTest::mouseClick(window.toolsButton(), Qt::LeftButton);
         QTRY_VERIFY(window.toolsMenu()->isVisible());
         const QRect menu = window.toolsMenu()->geometry();
@@ -297,6 +301,51 @@ private Q_SLOTS:
             << u"&Date Format..."_s << u"dvk::DateFormatDialog"_s << true << 1;
         QTest::newRow("Date Format, Cancel")
             << u"&Date Format..."_s << u"dvk::DateFormatDialog"_s << false << 0;
+        QTest::newRow("History, Close") << u"History..."_s << u"dvk::HistoryDialog"_s << false << 0;
+    }
+
+    // "History..." lists the kept copies newest first; "Restore" stages the chosen one and says
+    // what "Restore..." says.
+    void historyStagesTheChosenCopy()
+    {
+        const QString data = dvk::DataPaths::dataFilePath();
+        const QString staging = dvk::DataPaths::stagingFilePath();
+        QFile::remove(staging);
+        QByteArrayList versions;
+        const QDateTime first(QDate(2026, 12, 6), QTime(9, 5));
+        for (int i = 0; i < 3; ++i) {
+            m_store->notes.add()->text = "version " + QByteArray::number(i);
+            QVERIFY(dvk::DataFile::saveFile(*m_store, data, false).ok);
+            versions << dvk::test::readFile(data);
+            QFile written(data);
+            QVERIFY(
+                written.open(QIODevice::ReadWrite) &&
+                written.setFileTime(first.addSecs(3600 * i), QFileDevice::FileModificationTime));
+            written.close();
+            QVERIFY(
+                !dvk::HistoryKeeper::keepBeforeReplace(data, first.addSecs(3600 * i)).isEmpty());
+        }
+        dvk::test::FakePrompts prompts;
+        QStringList rows;
+        bool enabledBefore = true;
+        QTimer::singleShot(0, m_window.get(), [&rows, &enabledBefore] {
+            auto* dialog = qobject_cast<dvk::HistoryDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            for (int i = 0; i < dialog->list()->topLevelItemCount(); ++i)
+                rows << dialog->list()->topLevelItem(i)->text(1);
+            enabledBefore = dialog->restoreButton()->isEnabled();
+            dialog->list()->setCurrentItem(dialog->list()->topLevelItem(1));
+            dialog->restoreButton()->click();
+        });
+        toolsAction(*m_window, u"History..."_s)->trigger();
+        QVERIFY(!enabledBefore);
+        QCOMPARE(rows, (QStringList{u"11:05"_s, u"10:05"_s, u"09:05"_s}));
+        QCOMPARE(prompts.messages, QStringList{u"Restored.\nYou need to restart DVK."_s});
+        QCOMPARE(dvk::test::readFile(staging), versions[1]);
+        QFile::remove(staging);
+        for (const dvk::HistoryKeeper::Copy& copy : dvk::HistoryKeeper::copies(data))
+            QFile::remove(copy.path);
     }
     void commandsRunTheirDialogs()
     {

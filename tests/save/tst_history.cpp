@@ -1,0 +1,137 @@
+#include "ConflictGuard.h"
+#include "HistoryKeeper.h"
+#include "SaveFixture.h"
+#include "TestData.h"
+#include "TestRegistry.h"
+
+#include <QTest>
+#include <sys/stat.h>
+#include <utime.h>
+
+using namespace dvk;
+
+namespace {
+
+const QDateTime Now(QDate(2026, 12, 7), QTime(15, 20));
+
+// Copies named for hours before Now; `hoursAgo` of each.
+QList<HistoryKeeper::Copy> copiesAt(const QList<int>& hoursAgo)
+{
+    QList<HistoryKeeper::Copy> copies;
+    for (const int h : hoursAgo) {
+        const QDateTime time = Now.addSecs(-3600LL * h);
+        copies.append({HistoryKeeper::copyName(QStringLiteral("/d/DVK.DAT"), time), time, time, 0});
+    }
+    return copies;
+}
+
+QList<int> hoursOf(const QList<HistoryKeeper::Copy>& copies)
+{
+    QList<int> hours;
+    for (const HistoryKeeper::Copy& copy : copies)
+        hours << int(copy.time.secsTo(Now) / 3600);
+    return hours;
+}
+
+} // namespace
+
+class HistoryTest final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QDir(DataPaths::userDataFolder()).removeRecursively(); }
+
+    // The newest 24 copies stay, and the newest of each of the last 14 days.
+    void keptCopies_data()
+    {
+        QTest::addColumn<QList<int>>("hoursAgo"); // newest first
+        QTest::addColumn<QList<int>>("kept");
+        QList<int> every;
+        for (int h = 0; h < 30; ++h)
+            every << h;
+        QTest::newRow("30 hours: the newest 24, whose days already have one")
+            << every << every.mid(0, 24);
+        QList<int> daily;
+        for (int d = 0; d < 20; ++d)
+            daily << d * 24;
+        QTest::newRow("20 daily copies are fewer than 24") << daily << daily;
+        QList<int> sparse = {0, 24 * 13, 24 * 13 + 1, 24 * 14 + 2, 24 * 40};
+        QTest::newRow("few copies: all within the 24 newest") << sparse << sparse;
+        QList<int> many;
+        for (int h = 0; h < 24; ++h)
+            many << h;
+        many << 24 * 13 + 1 << 24 * 13 + 2 << 24 * 15;
+        QTest::newRow("beyond 24: newest of day 13 kept, day 15 dropped")
+            << many << many.mid(0, 24) + QList<int>{24 * 13 + 1};
+    }
+    void keptCopies()
+    {
+        QFETCH(QList<int>, hoursAgo);
+        QFETCH(QList<int>, kept);
+        QCOMPARE(hoursOf(HistoryKeeper::keptAt(copiesAt(hoursAgo), Now)), kept);
+    }
+
+    // The first save of an hour keeps the file it replaces as a hard link; later saves of the
+    // same hour keep nothing more; the copy is private and listed with its size.
+    void copyPerHour()
+    {
+        test::SaveFixture f;
+        f.store.notes.add()->text = "version one";
+        f.store.saveDirectly();
+        const QByteArray one = test::readFile(f.path);
+        QVERIFY(HistoryKeeper::keepBeforeReplace(f.path, Now) ==
+                f.path + QStringLiteral(".history-2026-12-07-15"));
+        QVERIFY(HistoryKeeper::keepBeforeReplace(f.path, Now.addSecs(600)).isEmpty());
+        struct stat data
+        {
+        }, copy{};
+        ::stat(QFile::encodeName(f.path).constData(), &data);
+        ::stat(QFile::encodeName(f.path + QStringLiteral(".history-2026-12-07-15")).constData(),
+               &copy);
+        QCOMPARE(copy.st_ino, data.st_ino);
+        QCOMPARE(copy.st_mode & 0777, mode_t(0600));
+        f.store.notes.add()->text = "version two";
+        f.store.saveDirectly();
+        const QList<HistoryKeeper::Copy> copies = HistoryKeeper::copies(f.path);
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(copies[0].size, qint64(one.size()));
+        QCOMPARE(test::readFile(copies[0].path), one);
+    }
+
+    // What counts as the file having been changed from outside.
+    void outsideChange_data()
+    {
+        QTest::addColumn<QByteArray>("outside"); // new content; "-" removes, "=" only touches
+        QTest::addColumn<bool>("conflict");
+        QTest::newRow("untouched") << QByteArray() << false;
+        QTest::newRow("touched, same bytes") << QByteArray("=") << false;
+        QTest::newRow("same size, other bytes") << QByteArray("abcdefgh") << true;
+        QTest::newRow("other size") << QByteArray("longer than before") << true;
+        QTest::newRow("removed") << QByteArray("-") << false;
+    }
+    void outsideChange()
+    {
+        QFETCH(QByteArray, outside);
+        QFETCH(bool, conflict);
+        const QString path = DataPaths::dataFilePath();
+        QVERIFY(test::writeFile(path, "ABCDEFGH"));
+        struct utimbuf old
+        {
+            1700000000, 1700000000
+        };
+        ::utime(QFile::encodeName(path).constData(), &old);
+        const FileIdentity remembered = FileIdentity::of(path, true);
+        if (outside == "-")
+            QFile::remove(path);
+        else if (outside == "=")
+            ::utime(QFile::encodeName(path).constData(), nullptr);
+        else if (!outside.isEmpty())
+            QVERIFY(test::writeFile(path, outside));
+        QCOMPARE(ConflictGuard::changedOutside(path, remembered), conflict);
+        if (outside == "=")
+            QVERIFY(!FileIdentity::of(path, false).sameStat(remembered));
+    }
+};
+
+DVK_TEST(HistoryTest);
+#include "tst_history.moc"

@@ -1,0 +1,311 @@
+#include "ArchiveFieldDialog.h"
+#include "ArchiveFieldList.h"
+#include "ArchiveItemDialog.h"
+#include "ArchiveItemList.h"
+#include "ArchivesPanel.h"
+#include "FakePrompts.h"
+#include "ItemNoteList.h"
+#include "MemoPanel.h"
+#include "MemoPropertyDialog.h"
+#include "NoteDialog.h"
+#include "NotesPanel.h"
+#include "PurseCategoryDialog.h"
+#include "PurseCategoryList.h"
+#include "PurseEntryList.h"
+#include "PursePanel.h"
+#include "PurseRecordDialog.h"
+#include "PurseTotalBox.h"
+#include "SaveFixture.h"
+#include "SettingsStore.h"
+#include "SortedComboBox.h"
+#include "TestRegistry.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <functional>
+
+using namespace dvk;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The four panels over one store, their dialogs answered with OK and new values, the first row
+// of every list selected.
+struct Panels
+{
+    explicit Panels(DataStore& store)
+        : archives(store)
+        , purse(store.purseCategories, store.clock())
+        , memo(store.memos, store.clock())
+        , notes(store.notes, store.clock())
+    {
+        const auto nextIcon = [](QWidget*, int current) {
+            return std::optional(current + 1);
+        };
+        notes.setDialogRunner([](NoteDialog& dialog) {
+            dialog.setText(u"changed note"_s);
+            return true;
+        });
+        notes.setIconChooser(nextIcon);
+        memo.setIconChooser(nextIcon);
+        archives.itemList()->setDialogRunner([](ArchiveItemDialog& dialog) {
+            dialog.nameEdit()->setText(u"Insurance"_s);
+            return true;
+        });
+        archives.fieldList()->setDialogRunner([](ArchiveFieldDialog& dialog) {
+            dialog.nameBox()->setEditText(u"IBAN"_s);
+            dialog.valueEdit()->setText(u"DE12"_s);
+            return true;
+        });
+        archives.noteList()->setNoteEditor([](QWidget*, const ItemNoteList::NoteInput& preset) {
+            return std::optional(ItemNoteList::NoteInput{preset.date, u"item note"_s});
+        });
+        archives.noteList()->setIconChooser(nextIcon);
+        purse.purseCategoryList()->setDialogRunner([](QDialog& dialog) {
+            static_cast<PurseCategoryDialog&>(dialog).setName(u"Travel"_s);
+            return true;
+        });
+        purse.purseEntryList()->setDialogRunner([](QDialog& dialog) {
+            auto& entry = static_cast<PurseRecordDialog&>(dialog);
+            entry.setNoteText(u"train"_s);
+            entry.setAmountText(u"12.50"_s);
+            return true;
+        });
+        archives.itemList()->applyFilter(u"Bank"_s);
+        selectFirst(archives.itemList());
+        selectFirst(purse.purseCategoryList());
+        selectFirst(memo.view());
+        selectFirst(notes.listView());
+        // The lists of an item's facts and notes and of a category's entries follow the
+        // selection once it has settled.
+        QTest::qWait(200);
+        selectFirst(archives.fieldList());
+        selectFirst(archives.noteList());
+        selectFirst(purse.purseEntryList());
+    }
+
+    static void selectFirst(QAbstractItemView* view)
+    {
+        view->selectionModel()->select(view->model()->index(0, 0),
+                                       QItemSelectionModel::ClearAndSelect |
+                                           QItemSelectionModel::Rows);
+    }
+
+    ArchivesPanel archives;
+    PursePanel purse;
+    MemoPanel memo;
+    NotesPanel notes;
+};
+
+struct Command
+{
+    const char* name;
+    std::function<void(Panels&, DataStore&)> run;
+    bool stores = true;
+};
+
+void answerMemo(MemoPanel& memo, bool ok)
+{
+    memo.setDialogRunner([ok](MemoPropertyDialog& dialog) {
+        if (!ok)
+            return false;
+        dialog.setText(u"dentist"_s);
+        dialog.refreshOkButton();
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        return dialog.result() == QDialog::Accepted;
+    });
+}
+
+const QList<Command>& commands()
+{
+    static const QList<Command> all = {
+        {"Archives item Add",
+         [](Panels& p, DataStore&) {
+             p.archives.itemList()->add();
+         }},
+        {"Archives item Edit",
+         [](Panels& p, DataStore&) {
+             p.archives.itemList()->edit();
+         }},
+        {"Archives item Remove",
+         [](Panels& p, DataStore&) {
+             p.archives.itemList()->remove();
+         }},
+        {"Archives fact Add",
+         [](Panels& p, DataStore&) {
+             p.archives.fieldList()->add();
+         }},
+        {"Archives fact Edit",
+         [](Panels& p, DataStore&) {
+             p.archives.fieldList()->edit();
+         }},
+        {"Archives fact Remove",
+         [](Panels& p, DataStore&) {
+             p.archives.fieldList()->remove();
+         }},
+        {"Archives note Add",
+         [](Panels& p, DataStore&) {
+             p.archives.noteList()->add();
+         }},
+        {"Archives note Edit",
+         [](Panels& p, DataStore&) {
+             p.archives.noteList()->edit();
+         }},
+        {"Archives note Image",
+         [](Panels& p, DataStore&) {
+             p.archives.noteList()->chooseImage();
+         }},
+        {"Archives note Paste",
+         [](Panels& p, DataStore&) {
+             QGuiApplication::clipboard()->setText(u"pasted into an item"_s);
+             p.archives.noteList()->paste();
+         }},
+        {"Archives note Remove",
+         [](Panels& p, DataStore&) {
+             p.archives.noteList()->remove();
+         }},
+        {"Purse category Add",
+         [](Panels& p, DataStore&) {
+             p.purse.purseCategoryList()->add();
+         }},
+        {"Purse category Edit",
+         [](Panels& p, DataStore&) {
+             p.purse.purseCategoryList()->edit();
+         }},
+        {"Purse category Remove",
+         [](Panels& p, DataStore&) {
+             p.purse.purseCategoryList()->remove();
+         }},
+        {"Purse entry Add",
+         [](Panels& p, DataStore&) {
+             p.purse.purseEntryList()->add();
+         }},
+        {"Purse entry Edit",
+         [](Panels& p, DataStore&) {
+             p.purse.purseEntryList()->edit();
+         }},
+        {"Purse entry Remove",
+         [](Panels& p, DataStore&) {
+             p.purse.purseEntryList()->remove();
+         }},
+        {"Purse calculator stores nothing",
+         [](Panels& p, DataStore&) {
+             p.purse.purseTotalBox()->setText(u"2+3"_s);
+             QTest::keyClick(p.purse.purseTotalBox(), Qt::Key_Return);
+         },
+         false},
+        {"Memo Add",
+         [](Panels& p, DataStore&) {
+             answerMemo(p.memo, true);
+             p.memo.add();
+         }},
+        {"Memo Edit",
+         [](Panels& p, DataStore&) {
+             answerMemo(p.memo, true);
+             p.memo.edit();
+         }},
+        {"Memo dismissal and recurrence",
+         [](Panels& p, DataStore&) {
+             answerMemo(p.memo, false);
+             p.memo.edit();
+         }},
+        {"Memo Image",
+         [](Panels& p, DataStore&) {
+             p.memo.chooseImage();
+         }},
+        {"Memo Remove",
+         [](Panels& p, DataStore&) {
+             p.memo.remove();
+         }},
+        {"Notes Add",
+         [](Panels& p, DataStore&) {
+             p.notes.add();
+         }},
+        {"Notes Edit",
+         [](Panels& p, DataStore&) {
+             p.notes.edit();
+         }},
+        {"Notes Image",
+         [](Panels& p, DataStore&) {
+             p.notes.chooseImage();
+         }},
+        {"Notes Paste",
+         [](Panels& p, DataStore&) {
+             QGuiApplication::clipboard()->setText(u"pasted note"_s);
+             p.notes.paste();
+         }},
+        {"Notes Remove",
+         [](Panels& p, DataStore&) {
+             p.notes.remove();
+         }},
+        {"Security password",
+         [](Panels&, DataStore& s) {
+             s.setPassword("sesame");
+         }},
+        {"Security encryption",
+         [](Panels&, DataStore&) {
+             SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1);
+         }},
+    };
+    return all;
+}
+
+} // namespace
+
+// Every command that changes the data is on disk within two seconds, without the command
+// doing anything for it; a command that stores nothing writes nothing.
+class SaveCommandsTest final : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup() { SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 0); }
+
+    void commandIsSaved_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < commands().size(); ++i)
+            QTest::newRow(commands()[i].name) << i;
+    }
+    void commandIsSaved()
+    {
+        QFETCH(int, index);
+        const Command& command = commands()[index];
+        test::FakePrompts prompts;
+        prompts.answers << Prompts::Answer::Yes; // "Remove selected Items?"
+        test::SaveFixture f;
+        ArchiveItem* item = f.store.archiveItems.add();
+        item->name = "Giro";
+        item->category = "Bank";
+        item->fields.add()->name = "Web";
+        item->notes.add()->text = "opened";
+        PurseCategory* food = f.store.purseCategories.add();
+        food->name = "Food";
+        food->entries.add()->amount = 3.5;
+        MemoRecord* due = f.store.memos.add();
+        due->text = "due daily";
+        due->dueYear -= 1;
+        due->recurrence = MemoRecord::NextDay;
+        f.store.notes.add()->text = "first";
+        Panels panels(f.store);
+        f.start();
+
+        const size_t before = StoreFingerprint::of(f.store);
+        command.run(panels, f.store);
+        QCOMPARE(StoreFingerprint::of(f.store) != before ||
+                     command.name == QByteArrayLiteral("Security encryption"),
+                 command.stores);
+        QCOMPARE(f.saved->wait(2000), command.stores);
+        QVERIFY(f.fileHoldsStore() || f.store.hasPassword());
+    }
+};
+
+DVK_TEST(SaveCommandsTest);
+#include "tst_savecommands.moc"
