@@ -1,6 +1,7 @@
 // Save and load times of the data file in both forms, the raw cipher throughput measured in the
 // same run, and the memory used while loading. Prints figures; asserts nothing.
 #include "BenchStore.h"
+#include "BenchTiming.h"
 #include "DataFile.h"
 #include "ZipCipher.h"
 
@@ -14,43 +15,7 @@
 #include <malloc.h>
 
 using namespace dvk;
-
-namespace {
-
-// Resident and peak resident memory of this process in KiB, from /proc/self/status.
-qint64 statusKiB(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-void resetPeak()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
-template <class F>
-double bestSeconds(int runs, F f)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed() / 1e9);
-    }
-    return best;
-}
-
-} // namespace
+using namespace dvk::bench;
 
 int main(int argc, char** argv)
 {

@@ -3,6 +3,7 @@
 // with desktop notifications sent to a server of the benchmark's own on a private bus: the time
 // the alert check holds the user-interface thread, and how many notifications went out.
 // Prints figures; asserts nothing.
+#include "BenchTiming.h"
 #include "DataStore.h"
 #include "FakeNotificationServer.h"
 #include "MemoPanel.h"
@@ -19,20 +20,9 @@
 #include <cstdio>
 
 using namespace dvk;
+using namespace dvk::bench;
 
 namespace {
-
-template <class F> double bestMilliseconds(int runs, F f)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
 
 void measure(int count)
 {

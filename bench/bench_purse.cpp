@@ -1,6 +1,7 @@
 // The Purse panel at scale: showing a category of 100,000 entries (fill, sort, statistics), a
 // statistics refresh over all rows, one calculator evaluation and the calculator engine's start.
 // Prints figures; asserts nothing.
+#include "BenchTiming.h"
 #include "Clock.h"
 #include "PurseCategoryList.h"
 #include "PurseEntryList.h"
@@ -15,22 +16,11 @@
 #include <cstdio>
 
 using namespace dvk;
+using namespace dvk::bench;
 
 namespace {
 
 constexpr int EntryCount = 100'000;
-
-template <class F> double bestMilliseconds(int runs, F f)
-{
-    double best = 1e12;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
 
 void fillCategory(PurseCategory& category)
 {

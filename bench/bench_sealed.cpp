@@ -2,6 +2,7 @@
 // crypto_secretstream push and pull throughput measured in the same run, with the memory used
 // while loading. Prints figures; asserts nothing.
 #include "BenchStore.h"
+#include "BenchTiming.h"
 #include "DataFile.h"
 #include "DataStore.h"
 #include "SealKey.h"
@@ -17,39 +18,9 @@
 #include <sodium.h>
 
 using namespace dvk;
+using namespace dvk::bench;
 
 namespace {
-
-qint64 statusKiB(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-void resetPeak()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
-template <class F> double bestSeconds(int runs, F f)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed() / 1e9);
-    }
-    return best;
-}
 
 // Pushes and then pulls `total` bytes in 64 KiB chunks with the 56-byte additional data, as the
 // sealed form does, straight from and into memory.

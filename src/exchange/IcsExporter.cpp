@@ -43,12 +43,14 @@ icaltimetype stampOf(const MemoRecord& m)
     return icaltime_set_timezone(&t, icaltimezone_get_utc_timezone());
 }
 
-QByteArray uidOf(const MemoRecord& m, QSet<QByteArray>& taken)
+// Made from what the event carries (the text as written, up to a NUL byte that no calendar can
+// hold), so that the memo read back from the file exports with the same UID.
+QByteArray uidOf(const MemoRecord& m, const QByteArray& text, QSet<QByteArray>& taken)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(StoredFields::dateText(m.createdYear, m.createdMonth, m.createdDay).toUtf8());
     hash.addData(QByteArrayView("\0", 1));
-    hash.addData(m.text);
+    hash.addData(QByteArrayView(text.constData()));
     const QByteArray base = hash.result().toHex().left(24);
     QByteArray uid = base + "@dvk";
     for (int n = 2; taken.contains(uid); ++n)
@@ -77,7 +79,7 @@ icalcomponent* eventOf(const MemoRecord& m, QSet<QByteArray>& uids)
 {
     icalcomponent* event = icalcomponent_new_vevent();
     const QByteArray text = utf8(m.text);
-    icalcomponent_add_property(event, icalproperty_new_uid(uidOf(m, uids).constData()));
+    icalcomponent_add_property(event, icalproperty_new_uid(uidOf(m, text, uids).constData()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stampOf(m)));
     icalcomponent_add_property(event, icalproperty_new_summary(text.constData()));
 
