@@ -66,11 +66,16 @@ private:
         }
     }
 
+    [[noreturn]] static void fail(const QString& at, const QString& key, const QString& why)
+    {
+        throw Fault{at + u'.' + key, why};
+    }
+
     static QJsonValue field(const QJsonObject& o, const QString& at, const QString& key)
     {
         const auto it = o.constFind(key);
         if (it == o.constEnd())
-            throw Fault{at + u'.' + key, u"is missing"_s};
+            fail(at, key, u"is missing"_s);
         return *it;
     }
 
@@ -78,7 +83,7 @@ private:
     {
         const QJsonValue v = field(o, at, key);
         if (!v.isString())
-            throw Fault{at + u'.' + key, u"is not a text"_s};
+            fail(at, key, u"is not a text"_s);
         return v.toString().toUtf8();
     }
 
@@ -88,7 +93,7 @@ private:
         const double d = v.toDouble();
         if (!v.isDouble() || d != std::floor(d) || d < std::numeric_limits<qint32>::min() ||
             d > std::numeric_limits<qint32>::max())
-            throw Fault{at + u'.' + key, u"is not a whole number"_s};
+            fail(at, key, u"is not a whole number"_s);
         return qint32(d);
     }
 
@@ -96,26 +101,30 @@ private:
     {
         const QJsonValue v = field(o, at, key);
         if (!v.isBool())
-            throw Fault{at + u'.' + key, u"is not true or false"_s};
+            fail(at, key, u"is not true or false"_s);
         return v.toBool() ? 1 : 0;
+    }
+
+    using TripleParser = std::optional<StoredFields::Triple> (*)(QStringView);
+
+    static StoredFields::Triple triple(const QJsonObject& o, const QString& at, const QString& key,
+                                       TripleParser parse, const QString& why)
+    {
+        const QJsonValue v = field(o, at, key);
+        const auto parsed = v.isString() ? parse(v.toString()) : std::nullopt;
+        if (!parsed)
+            fail(at, key, why);
+        return *parsed;
     }
 
     static StoredFields::Triple date(const QJsonObject& o, const QString& at, const QString& key)
     {
-        const QJsonValue v = field(o, at, key);
-        const auto d = StoredFields::parseDate(v.toString());
-        if (!v.isString() || !d)
-            throw Fault{at + u'.' + key, u"is not a date \"YYYY-MM-DD\""_s};
-        return *d;
+        return triple(o, at, key, &StoredFields::parseDate, u"is not a date \"YYYY-MM-DD\""_s);
     }
 
     static StoredFields::Triple time(const QJsonObject& o, const QString& at, const QString& key)
     {
-        const QJsonValue v = field(o, at, key);
-        const auto t = StoredFields::parseTime(v.toString());
-        if (!v.isString() || !t)
-            throw Fault{at + u'.' + key, u"is not a time \"HH:MM:SS\""_s};
-        return *t;
+        return triple(o, at, key, &StoredFields::parseTime, u"is not a time \"HH:MM:SS\""_s);
     }
 
     static double amount(const QJsonObject& o, const QString& at, const QString& key)
@@ -128,16 +137,13 @@ private:
         if (v.isString() && (name == u"NaN"_s || name.endsWith(u"Infinity"_s)))
             if (const auto parsed = StoredFields::parseAmount(name))
                 return *parsed;
-        throw Fault{at + u'.' + key, u"is not a number"_s};
+        fail(at, key, u"is not a number"_s);
     }
 
     std::unique_ptr<NoteRecord> note(const QJsonObject& o, const QString& at)
     {
         auto n = m_batch.make<NoteRecord>();
-        const auto d = date(o, at, u"date"_s);
-        n->year = d.a;
-        n->month = d.b;
-        n->day = d.c;
+        date(o, at, u"date"_s).assignTo(n->year, n->month, n->day);
         n->imageIndex = number(o, at, u"icon"_s);
         n->text = text(o, at, u"text"_s);
         return n;
@@ -146,10 +152,7 @@ private:
     std::unique_ptr<ArchiveItem> archiveItem(const QJsonObject& o, const QString& at)
     {
         auto item = m_batch.make<ArchiveItem>();
-        const auto d = date(o, at, u"created"_s);
-        item->createdYear = d.a;
-        item->createdMonth = d.b;
-        item->createdDay = d.c;
+        date(o, at, u"created"_s).assignTo(item->createdYear, item->createdMonth, item->createdDay);
         item->name = text(o, at, u"name"_s);
         item->category = text(o, at, u"category"_s);
         ArchiveItem& target = *item;
@@ -179,10 +182,7 @@ private:
             o, u"entries"_s,
             [&target](const QJsonObject& e, const QString& eat) {
                 auto entry = target.entries.makeUnfilledRecord(Unfilled{});
-                const auto d = date(e, eat, u"date"_s);
-                entry->year = d.a;
-                entry->month = d.b;
-                entry->day = d.c;
+                date(e, eat, u"date"_s).assignTo(entry->year, entry->month, entry->day);
                 entry->note = text(e, eat, u"note"_s);
                 entry->amount = amount(e, eat, u"amount"_s);
                 target.entries.append(std::move(entry));
@@ -194,20 +194,11 @@ private:
     std::unique_ptr<MemoRecord> memo(const QJsonObject& o, const QString& at)
     {
         auto m = m_batch.make<MemoRecord>();
-        const auto created = date(o, at, u"created"_s);
-        m->createdYear = created.a;
-        m->createdMonth = created.b;
-        m->createdDay = created.c;
+        date(o, at, u"created"_s).assignTo(m->createdYear, m->createdMonth, m->createdDay);
         m->text = text(o, at, u"text"_s);
         m->imageIndex = number(o, at, u"icon"_s);
-        const auto due = date(o, at, u"due"_s);
-        m->dueYear = due.a;
-        m->dueMonth = due.b;
-        m->dueDay = due.c;
-        const auto t = time(o, at, u"time"_s);
-        m->dueHour = t.a;
-        m->dueMinute = t.b;
-        m->dueSecond = t.c;
+        date(o, at, u"due"_s).assignTo(m->dueYear, m->dueMonth, m->dueDay);
+        time(o, at, u"time"_s).assignTo(m->dueHour, m->dueMinute, m->dueSecond);
         m->anyTime = flag(o, at, u"anyTime"_s);
         m->dismissed = flag(o, at, u"dismissed"_s);
         m->beep = flag(o, at, u"beep"_s);

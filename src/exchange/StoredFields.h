@@ -17,6 +17,13 @@ struct Triple
     qint32 a = 0;
     qint32 b = 0;
     qint32 c = 0;
+
+    void assignTo(qint32& first, qint32& second, qint32& third) const
+    {
+        first = a;
+        second = b;
+        third = c;
+    }
 };
 
 QString dateText(qint32 year, qint32 month, qint32 day);
