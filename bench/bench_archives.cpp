@@ -4,6 +4,7 @@
 #include "ArchiveFieldList.h"
 #include "ArchiveItemList.h"
 #include "ArchivesPanel.h"
+#include "BenchTiming.h"
 #include "CategoryFilterBox.h"
 #include "DataStore.h"
 #include "IconLibrary.h"
@@ -14,9 +15,9 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 
 using namespace dvk;
+using namespace dvk::bench;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -36,19 +37,6 @@ QByteArray randomName(QRandomGenerator& random)
         name += ' ';
     }
     return name + QByteArray::number(random.bounded(100000));
-}
-
-// The best of several runs, in milliseconds.
-double bestOf(const std::function<void()>& run)
-{
-    double best = 1e9;
-    for (int i = 0; i < Runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 } // namespace
@@ -90,26 +78,26 @@ int main(int argc, char** argv)
     std::printf("panel created (categories collected):     %8.1f ms\n", timer.nsecsElapsed() / 1e6);
 
     ArchiveItemList* items = panel.itemList();
-    const double one = bestOf([&] {
+    const double one = bestMilliseconds(Runs, [&] {
         items->applyFilter(u"Category 123"_s);
         items->repaint();
     });
     std::printf("filter of one category (%6d rows):       %8.1f ms\n", items->model()->rowCount(),
                 one);
-    const double some = bestOf([&] {
+    const double some = bestMilliseconds(Runs, [&] {
         items->applyFilter(u"category 12"_s);
         items->repaint();
     });
     std::printf("filter of 11 categories (%6d rows):      %8.1f ms\n", items->model()->rowCount(),
                 some);
-    const double all = bestOf([&] {
+    const double all = bestMilliseconds(Runs, [&] {
         items->applyFilter(QString());
         items->repaint();
     });
     std::printf("empty filter, all items (%6d rows):      %8.1f ms\n", items->model()->rowCount(),
                 all);
 
-    const double shown = bestOf([&] {
+    const double shown = bestMilliseconds(Runs, [&] {
         panel.fieldList()->showItem(nullptr);
         panel.noteList()->showItem(nullptr);
         panel.fieldList()->showItem(big);
@@ -119,7 +107,7 @@ int main(int argc, char** argv)
     });
     std::printf("item with 1,000 facts and 1,000 notes:    %8.1f ms\n", shown);
 
-    const double command = bestOf([&] { panel.fieldList()->validItem(); });
+    const double command = bestMilliseconds(Runs, [&] { panel.fieldList()->validItem(); });
     std::printf("existence check of the shown item:        %8.3f ms\n", command);
     return 0;
 }
