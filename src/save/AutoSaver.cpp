@@ -89,6 +89,10 @@ size_t AutoSaver::currentFingerprint() const
 SaveJob AutoSaver::makeJob()
 {
     SaveJob job;
+    // The bytes go into the buffer of the last save: a store of tens of megabytes would
+    // otherwise fault in fresh pages on every save, which costs more than serialising it.
+    job.plain = std::move(m_spare);
+    job.plain.resize(0);
     job.plain.reserve(m_lastSize + 4096);
     QBuffer buffer(&job.plain);
     buffer.open(QIODevice::WriteOnly);
@@ -114,7 +118,11 @@ void AutoSaver::startJob()
 {
     m_inFlight = true;
     m_saveAfterFlight = false;
-    m_future = QtConcurrent::run(&m_pool, [job = makeJob()] { return job.run(); });
+    m_future = QtConcurrent::run(&m_pool, [job = makeJob()]() mutable {
+        SaveJob::Outcome outcome = job.run();
+        outcome.spent = std::move(job.plain);
+        return outcome;
+    });
     m_watcher.setFuture(m_future);
 }
 
@@ -124,14 +132,18 @@ void AutoSaver::finishInFlight(bool wait)
         return;
     m_future.waitForFinished();
     m_inFlight = false;
-    handleOutcome(m_future.result());
+    SaveJob::Outcome outcome = m_future.takeResult();
+    m_spare = std::move(outcome.spent);
+    handleOutcome(outcome);
 }
 
 FileResult AutoSaver::saveAndWait()
 {
     m_debounce.stop();
     finishInFlight(true);
-    const SaveJob::Outcome outcome = makeJob().run();
+    SaveJob job = makeJob();
+    const SaveJob::Outcome outcome = job.run();
+    m_spare = std::move(job.plain);
     handleOutcome(outcome);
     return outcome.result;
 }

@@ -75,6 +75,7 @@ private:
     QTimer m_poll;
     QElapsedTimer m_burst;
     FileIdentity m_identity;
+    QByteArray m_spare; // the serialisation buffer of the last save, for the next one
     size_t m_seen = 0;
     qsizetype m_lastSize = 0;
     int m_failures = 0;

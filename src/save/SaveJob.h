@@ -37,6 +37,7 @@ struct SaveJob final
         FileResult result;
         FileIdentity written; // the file just written, with the hash of its bytes
         QString conflictCopy; // where the outside version was kept, when there was one
+        QByteArray spent;     // the job's plain bytes, handed back for the next save's buffer
     };
 
     Outcome run() const;

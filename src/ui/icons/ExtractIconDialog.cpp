@@ -1,13 +1,11 @@
 #include "ExtractIconDialog.h"
 
-#include "DialogUnits.h"
+#include "IconDialogLayout.h"
 #include "IconGridModel.h"
 #include "IconGridView.h"
 #include "IconSources.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace dvk {
 
@@ -23,25 +21,8 @@ ExtractIconDialog::ExtractIconDialog(const QString& path, QWidget* parent)
     m_view->setObjectName(u"list"_s);
     m_ok->setObjectName(u"ok"_s);
     m_ok->setDefault(true);
-    auto* cancel = new QPushButton(u"Cancel"_s, this);
-    cancel->setObjectName(u"cancel"_s);
-    cancel->setAutoDefault(false);
-
-    const DialogUnits units(font());
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addSpacing(units.toPixelsX(1));
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(units.toPixelsX(5), units.toPixelsY(5), units.toPixelsX(5),
-                               units.toPixelsY(5));
-    layout->setSpacing(units.toPixelsY(4));
-    layout->addWidget(m_view, 1);
-    layout->addLayout(buttons);
-    for (QPushButton* pushButton : {m_ok, cancel})
-        pushButton->setMinimumSize(units.toPixels(50, 14));
-    DialogUnits::fixSize(this, 392, 226);
+    auto* cancel = IconDialogLayout::button(u"Cancel"_s, u"cancel"_s, this);
+    IconDialogLayout::arrange(*this, m_view, {}, m_ok, cancel, -1, 4);
 
     connect(m_view, &IconGridView::selectionChangedTo, this,
             &ExtractIconDialog::postRefreshOkButton);

@@ -1,7 +1,7 @@
 #include "ImageCenterDialog.h"
 
-#include "DialogUnits.h"
 #include "ExtractIconDialog.h"
+#include "IconDialogLayout.h"
 #include "IconGridModel.h"
 #include "IconGridView.h"
 #include "IconLibrary.h"
@@ -9,9 +9,7 @@
 #include "Prompts.h"
 #include "SharedTexts.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace dvk {
 
@@ -19,18 +17,6 @@ using namespace Qt::StringLiterals;
 
 const QString ImageCenterDialog::ResetQuestion =
     u"This will reset the image list to DVK's default.\n\nContinue?"_s;
-
-namespace {
-
-QPushButton* button(const QString& text, const QString& name, QWidget* parent)
-{
-    auto* pushButton = new QPushButton(text, parent);
-    pushButton->setObjectName(name);
-    pushButton->setAutoDefault(false);
-    return pushButton;
-}
-
-} // namespace
 
 ImageCenterDialog::ImageCenterDialog(int chosenIndex, QWidget* parent)
     : ImageCenterDialog(chosenIndex, IconLibrary::instance(), parent)
@@ -43,35 +29,19 @@ ImageCenterDialog::ImageCenterDialog(int chosenIndex, IconLibrary& library, QWid
     , m_chooseModuleIcon(&ExtractIconDialog::choose)
     , m_model(new IconGridModel(this))
     , m_view(new IconGridView(m_model, this))
-    , m_add(button(u"Add..."_s, u"add"_s, this))
-    , m_remove(button(u"Remove"_s, u"remove"_s, this))
-    , m_replace(button(u"Replace..."_s, u"replace"_s, this))
-    , m_reset(button(u"Reset..."_s, u"reset"_s, this))
-    , m_ok(button(u"OK"_s, u"ok"_s, this))
+    , m_add(IconDialogLayout::button(u"Add..."_s, u"add"_s, this))
+    , m_remove(IconDialogLayout::button(u"Remove"_s, u"remove"_s, this))
+    , m_replace(IconDialogLayout::button(u"Replace..."_s, u"replace"_s, this))
+    , m_reset(IconDialogLayout::button(u"Reset..."_s, u"reset"_s, this))
+    , m_ok(IconDialogLayout::button(u"OK"_s, u"ok"_s, this))
 {
     setWindowTitle(u"Image Center"_s);
     m_view->setObjectName(u"list"_s);
     m_ok->setDefault(true);
-    auto* cancel = button(u"Cancel"_s, u"cancel"_s, this);
+    auto* cancel = IconDialogLayout::button(u"Cancel"_s, u"cancel"_s, this);
 
-    const DialogUnits units(font());
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(units.toPixelsX(1));
-    for (QPushButton* left : {m_add, m_remove, m_replace, m_reset})
-        buttons->addWidget(left);
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addSpacing(units.toPixelsX(1));
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(units.toPixelsX(5), units.toPixelsY(5), units.toPixelsX(5),
-                               units.toPixelsY(5));
-    layout->setSpacing(units.toPixelsY(3));
-    layout->addWidget(m_view, 1);
-    layout->addLayout(buttons);
-    for (QPushButton* pushButton : {m_add, m_remove, m_replace, m_reset, m_ok, cancel})
-        pushButton->setMinimumSize(units.toPixels(50, 14));
-    DialogUnits::fixSize(this, 392, 226);
+    IconDialogLayout::arrange(*this, m_view, {m_add, m_remove, m_replace, m_reset}, m_ok, cancel, 1,
+                              3);
 
     connect(m_view, &IconGridView::selectionChangedTo, this,
             &ImageCenterDialog::postRefreshOkButton);
