@@ -178,6 +178,9 @@ private Q_SLOTS:
             QTest::addRow("%s: wrong, then right", form)
                 << QStringList{u"Secret1"_s, u"secret1"_s} << QList<Answer>{Answer::Ok} << 1
                 << QStringList{retry} << sealed;
+            // How the dialog goes on after a wrong password does not depend on the checker.
+            if (sealed)
+                continue;
             QTest::addRow("%s: wrong, then cancel", form)
                 << QStringList{u"secret"_s} << QList<Answer>{Answer::Cancel} << 0
                 << QStringList{retry} << sealed;
