@@ -1,9 +1,8 @@
 #pragma once
 
 #include "DataStore.h"
+#include "ViewRows.h"
 
-#include <QAbstractItemModel>
-#include <QMenu>
 #include <initializer_list>
 #include <utility>
 
@@ -34,26 +33,6 @@ inline NoteRecord* addNote(ArchiveItem& item, int year, int month, int day, cons
     note->text = text;
     note->imageIndex = imageIndex;
     return note;
-}
-
-// Each entry of a menu, by its text, with whether it is enabled.
-inline QMap<QString, bool> menuState(const QMenu& menu)
-{
-    QMap<QString, bool> state;
-    const QList<QAction*> actions = menu.actions();
-    for (const QAction* action : actions) {
-        if (!action->isSeparator())
-            state.insert(action->text(), action->isEnabled());
-    }
-    return state;
-}
-
-inline QStringList column(const QAbstractItemModel* model, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < model->rowCount(); ++row)
-        texts << model->index(row, column).data().toString();
-    return texts;
 }
 
 } // namespace dvk::test

@@ -1,23 +1,24 @@
+#include "DataTable.h"
 #include "FakeClock.h"
 #include "FakePrompts.h"
 #include "FormatDate.h"
 #include "IconLibrary.h"
 #include "NoteDialog.h"
-#include "NoteEditor.h"
 #include "NoteTitle.h"
 #include "NotesModel.h"
 #include "NotesPanel.h"
 #include "TestRegistry.h"
+#include "ViewRows.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListView>
-#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 
 Q_DECLARE_METATYPE(dvk::Prompts::Answer)
 
@@ -28,8 +29,7 @@ class TestNoteTitle final : public QObject
 private Q_SLOTS:
     void title_data()
     {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("title");
+        addColumns<QByteArray, QString>({"text", "title"});
         QTest::newRow("empty") << QByteArray() << QString();
         QTest::newRow("only blanks") << QByteArray(" \r\n\t ") << QString();
         QTest::newRow("two blank lines and a tab")
@@ -46,8 +46,7 @@ private Q_SLOTS:
     void title()
     {
         QFETCH(QByteArray, text);
-        QFETCH(QString, title);
-        QCOMPARE(dvk::NoteTitle::of(text), title);
+        QTEST(dvk::NoteTitle::of(text), "title");
     }
 };
 
@@ -74,14 +73,15 @@ class TestNotesPanel final : public QObject
             dialog.setDate(QDate(2020, 5, 6));
             return true;
         });
-        for (const int row : rows)
-            panel->listView()->selectionModel()->select(panel->model()->index(row),
-                                                        QItemSelectionModel::Select);
+        dvk::test::selectRows(*panel->listView(), rows);
         return panel;
     }
-    static QModelIndexList selected(const dvk::NotesPanel& panel)
+    QByteArrayList texts() const
     {
-        return panel.listView()->selectionModel()->selectedIndexes();
+        QByteArrayList texts;
+        for (const dvk::NoteRecord* note : *m_notes)
+            texts << note->text;
+        return texts;
     }
 
 private Q_SLOTS:
@@ -90,9 +90,7 @@ private Q_SLOTS:
 
     void imageIndexCorrection_data()
     {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("iconCount");
-        QTest::addColumn<int>("shown");
+        addColumns<int, int, int>({"stored", "iconCount", "shown"});
         QTest::newRow("last") << 59 << 60 << 59;
         QTest::newRow("count") << 60 << 60 << 0;
         QTest::newRow("far beyond") << 100000 << 60 << 0;
@@ -101,12 +99,10 @@ private Q_SLOTS:
     }
     void imageIndexCorrection()
     {
-        QFETCH(int, stored);
-        QFETCH(int, iconCount);
-        QFETCH(int, shown);
+        const auto [stored, iconCount] = fetch<int, int>({"stored", "iconCount"});
         m_notes->add()->imageIndex = stored;
         dvk::NotesPanel::correctImageIndexes(*m_notes, iconCount);
-        QCOMPARE(m_notes->at(0)->imageIndex, shown);
+        QTEST(m_notes->at(0)->imageIndex, "shown");
     }
 
     void panelCorrectsAndShowsInListOrder()
@@ -116,8 +112,8 @@ private Q_SLOTS:
         m_notes->at(1)->imageIndex = dvk::IconLibrary::instance().count();
         const auto panel = makePanel({});
         QCOMPARE(m_notes->at(1)->imageIndex, 0);
-        QCOMPARE(panel->model()->rowCount(), 3);
-        QCOMPARE(panel->model()->titleAt(1), u"second"_s);
+        QCOMPARE(dvk::test::column(*panel->model(), 0),
+                 (QStringList{u"first"_s, u"second"_s, u"third"_s}));
         const QDate today = m_clock.today();
         QCOMPARE(panel->model()->data(panel->model()->index(0), Qt::ToolTipRole).toString(),
                  dvk::FormatDate(today.year(), today.month(), today.day(), 255));
@@ -125,21 +121,17 @@ private Q_SLOTS:
 
     void menuEnabling_data()
     {
-        QTest::addColumn<QList<int>>("selected");
-        QTest::addColumn<bool>("clipboardText");
-        QTest::addColumn<bool>("edit");
-        QTest::addColumn<bool>("remove");
-        QTest::newRow("none, no text") << QList<int>{} << false << false << false;
-        QTest::newRow("one, text") << QList<int>{1} << true << true << true;
-        QTest::newRow("two, text") << QList<int>{0, 2} << true << false << true;
-        QTest::newRow("two, no text") << QList<int>{0, 1} << false << false << true;
+        addColumns<QList<int>, bool, QString>({"selected", "clipboardText", "enabled"});
+        QTest::newRow("none, no text") << QList<int>{} << false << u"Add..."_s;
+        QTest::newRow("one, text")
+            << QList<int>{1} << true << u"Add...|Paste|Edit...|Image...|Remove"_s;
+        QTest::newRow("two, text") << QList<int>{0, 2} << true << u"Add...|Paste|Remove"_s;
+        QTest::newRow("two, no text") << QList<int>{0, 1} << false << u"Add...|Remove"_s;
     }
     void menuEnabling()
     {
-        QFETCH(QList<int>, selected);
-        QFETCH(bool, clipboardText);
-        QFETCH(bool, edit);
-        QFETCH(bool, remove);
+        const auto [selected, clipboardText] =
+            fetch<QList<int>, bool>({"selected", "clipboardText"});
         auto data = std::make_unique<QMimeData>();
         if (clipboardText)
             data->setText(u"text"_s);
@@ -147,64 +139,49 @@ private Q_SLOTS:
             data->setData(u"application/octet-stream"_s, "x");
         QGuiApplication::clipboard()->setMimeData(data.release());
         const auto panel = makePanel({"a", "b", "c"}, selected);
-        const auto menu = panel->makeContextMenu();
-        QMap<QString, bool> entries;
-        const QList<QAction*> actions = menu->actions();
-        for (const QAction* action : actions) {
-            if (!action->isSeparator())
-                entries.insert(action->text(), action->isEnabled());
-        }
-        QCOMPARE(entries, (QMap<QString, bool>{{u"Add..."_s, true},
-                                               {u"Edit..."_s, edit},
-                                               {u"Image..."_s, edit},
-                                               {u"Paste"_s, clipboardText},
-                                               {u"Remove"_s, remove}}));
+        QCOMPARE(dvk::test::menuState(*panel->makeContextMenu()).size(), 5);
+        QTEST(dvk::test::enabledEntries(*panel->makeContextMenu()), "enabled");
     }
 
-    void pasteStoresClipboardExactly()
+    // Paste stores the clipboard exactly, as a new last note of today; the selection stays.
+    void paste()
     {
         const QString clip = u"\r\n\n  \tMeeting notes\nline two  "_s;
         QGuiApplication::clipboard()->setText(clip);
         const auto panel = makePanel({"a", "b"}, {0});
         panel->paste();
-        QCOMPARE(m_notes->count(), 3);
+        QCOMPARE(texts(), (QByteArrayList{"a", "b", clip.toLocal8Bit()}));
         const dvk::NoteRecord* note = m_notes->at(2);
-        QCOMPARE(note->text, clip.toLocal8Bit());
         QCOMPARE(note->imageIndex, 0);
         QCOMPARE(QDate(note->year, note->month, note->day), m_clock.today());
         QCOMPARE(panel->model()->titleAt(2), u"Meeting notes line two  "_s);
-        QCOMPARE(selected(*panel), QModelIndexList{panel->model()->index(0)});
-    }
+        QCOMPARE(dvk::test::selectedRows(*panel->listView()), QList<int>{0});
 
-    void addAppendsAndSelects()
-    {
-        const auto panel = makePanel({"a", "b"}, {0, 1}, u"  new note \n"_s);
-        panel->add();
-        QCOMPARE(m_notes->count(), 3);
-        QCOMPARE(m_notes->at(2)->text, QByteArray("new note"));
-        QCOMPARE(m_notes->at(2)->year, 2020);
-        QCOMPARE(selected(*panel), QModelIndexList{panel->model()->index(2)});
-    }
-
-    void pasteTooLongKeepsClipboard()
-    {
+        // One character too many is refused and the clipboard is left as it was.
         dvk::test::FakePrompts prompts;
-        const QString clip(dvk::NoteEditor::MaxLength + 1, u'x');
-        QGuiApplication::clipboard()->setText(clip);
-        makePanel({})->paste();
-        QCOMPARE(m_notes->count(), 0);
-        QCOMPARE(prompts.messages, QStringList{dvk::NoteEditor::TooLongMessage});
-        QCOMPARE(QGuiApplication::clipboard()->text().size(), clip.size());
+        const QString tooLong(2 * 1024 * 1024 + 1, u'x');
+        QGuiApplication::clipboard()->setText(tooLong);
+        panel->paste();
+        QCOMPARE(m_notes->count(), 3);
+        QCOMPARE(prompts.messages, QStringList{u"The text is too long for a note. Notes hold at "
+                                               "most 2,097,152 characters."_s});
+        QCOMPARE(QGuiApplication::clipboard()->text().size(), tooLong.size());
     }
 
-    void editChangesLabelInPlace()
+    void addAndEdit()
     {
-        const auto panel = makePanel({"a", "b", "c"}, {2, 1}, u"changed"_s);
+        const auto panel = makePanel({"a", "b", "c"}, {2, 1}, u"  new note \n"_s);
+        // Edit changes the first selected row in place.
         panel->edit();
-        QCOMPARE(m_notes->at(1)->text, QByteArray("changed"));
-        QCOMPARE(panel->model()->titleAt(1), u"changed"_s);
+        QCOMPARE(texts(), (QByteArrayList{"a", "new note", "c"}));
+        QCOMPARE(panel->model()->titleAt(1), u"new note"_s);
         QCOMPARE(panel->model()->noteAt(1), m_notes->at(1));
-        QCOMPARE(m_notes->at(2)->text, QByteArray("c"));
+        QCOMPARE(m_notes->at(1)->year, 2020);
+        // Add appends and selects the new note alone.
+        panel->add();
+        QCOMPARE(texts(), (QByteArrayList{"a", "new note", "c", "new note"}));
+        QCOMPARE(m_notes->at(3)->day, 6);
+        QCOMPARE(dvk::test::selectedRows(*panel->listView()), QList<int>{3});
     }
 
     void imageGoesToEverySelected()
@@ -218,34 +195,28 @@ private Q_SLOTS:
         });
         panel->chooseImage();
         QCOMPARE(offered, 0);
-        QCOMPARE(m_notes->at(0)->imageIndex, 9);
-        QCOMPARE(m_notes->at(1)->imageIndex, 0);
-        QCOMPARE(m_notes->at(2)->imageIndex, 9);
+        QCOMPARE((QList<int>{m_notes->at(0)->imageIndex, m_notes->at(1)->imageIndex,
+                             m_notes->at(2)->imageIndex}),
+                 (QList<int>{9, 0, 9}));
     }
 
     void removeAsks_data()
     {
-        QTest::addColumn<dvk::Prompts::Answer>("answer");
-        QTest::addColumn<QByteArrayList>("left");
+        addColumns<dvk::Prompts::Answer, QByteArrayList>({"answer", "left"});
         QTest::newRow("yes") << dvk::Prompts::Answer::Yes << QByteArrayList{"b", "d"};
         QTest::newRow("no") << dvk::Prompts::Answer::No << QByteArrayList{"a", "b", "c", "d"};
     }
     void removeAsks()
     {
-        QFETCH(dvk::Prompts::Answer, answer);
-        QFETCH(QByteArrayList, left);
+        const auto [answer, left] = fetch<dvk::Prompts::Answer, QByteArrayList>({"answer", "left"});
         dvk::test::FakePrompts prompts;
         prompts.answers << answer;
         const auto panel = makePanel({"a", "b", "c", "d"}, {0, 2});
         panel->remove();
         QCOMPARE(prompts.messages, QStringList{u"Remove selected Items?"_s});
         QCOMPARE(prompts.icons, QList<dvk::Prompts::Icon>{dvk::Prompts::Icon::Question});
-        QCOMPARE(m_notes->count(), left.size());
-        QCOMPARE(panel->model()->rowCount(), int(left.size()));
-        for (int row = 0; row < left.size(); ++row) {
-            QCOMPARE(m_notes->at(row)->text, left[row]);
-            QCOMPARE(panel->model()->titleAt(row).toLocal8Bit(), left[row]);
-        }
+        QCOMPARE(texts(), left);
+        QCOMPARE(dvk::test::column(*panel->model(), 0).join(u'|').toLatin1(), left.join('|'));
     }
 };
 

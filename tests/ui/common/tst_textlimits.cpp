@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "LimitedTextEdit.h"
 #include "TestRegistry.h"
 #include "TextLimits.h"
@@ -9,6 +10,8 @@
 
 using namespace dvk;
 using namespace Qt::StringLiterals;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 
 // Typing limits hold for what the user types and pastes, never for what the program shows.
 class TextLimitsTest final : public QObject
@@ -17,17 +20,13 @@ class TextLimitsTest final : public QObject
 private Q_SLOTS:
     void textBox_data()
     {
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("typed");  // typed key by key
-        QTest::addColumn<QString>("pasted"); // then pasted, if not empty
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("caretAfter");
+        // typed: typed key by key; pasted: then pasted, if not empty
+        addColumns<QString, int, int, QString, QString, QString, int>(
+            {"shown", "caret", "selected", "typed", "pasted", "text", "caretAfter"});
 
         // The box holds at most 8 characters.
-        QTest::newRow("typing under the limit") << u"abcdef"_s << 3 << 0 << u"xy"_s << u""_s
-                                                << u"abcxydef"_s << 5;
+        QTest::newRow("typing under the limit")
+            << u"abcdef"_s << 3 << 0 << u"xy"_s << u""_s << u"abcxydef"_s << 5;
         QTest::newRow("typing at the limit is refused")
             << u"abcdefgh"_s << 3 << 0 << u"x"_s << u""_s << u"abcdefgh"_s << 3;
         QTest::newRow("typing over a selection at the limit")
@@ -46,11 +45,9 @@ private Q_SLOTS:
 
     void textBox()
     {
-        QFETCH(QString, shown);
-        QFETCH(int, caret);
-        QFETCH(int, selected);
-        QFETCH(QString, typed);
-        QFETCH(QString, pasted);
+        const auto [shown, caret, selected, typed, pasted] =
+            fetch<QString, int, int, QString, QString>(
+                {"shown", "caret", "selected", "typed", "pasted"});
 
         LimitedTextEdit box(8);
         box.setPlainText(shown);
@@ -79,8 +76,8 @@ private Q_SLOTS:
 
     void lineEdit_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("text"); // after typing "x" at the end
+        // text: after typing "x" at the end
+        addColumns<QString, QString>({"stored", "text"});
 
         QTest::newRow("short") << u"ab"_s << u"abx"_s;
         QTest::newRow("at the limit") << u"abcd"_s << u"abcd"_s;

@@ -1,5 +1,6 @@
 #include "DataFileErrorDialog.h"
 #include "DataStore.h"
+#include "DataTable.h"
 #include "PasswordDialog.h"
 #include "SecurityDialog.h"
 #include "TestRegistry.h"
@@ -11,6 +12,8 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 
 namespace {
 
@@ -47,8 +50,7 @@ class TestProgramTexts final : public QObject
 private Q_SLOTS:
     void shown_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("text");
+        addColumns<QString, QString>({"window", "text"});
 
         const auto row = [](const char* window, const QString& text) {
             QTest::addRow("%s: %s", window, qPrintable(text.left(40)))
@@ -78,8 +80,7 @@ private Q_SLOTS:
 
     void shown()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, text);
+        const auto [window, text] = fetch<QString, QString>({"window", "text"});
         dvk::DataStore store;
         const std::unique_ptr<QWidget> shown = makeWindow(window, store);
         const QStringList texts = shownTexts(*shown);
@@ -95,23 +96,6 @@ private Q_SLOTS:
         });
         QVERIFY(help != texts.end());
         QVERIFY(help->contains(u"[Exit]"_s));
-    }
-
-    void passwordMessages_data()
-    {
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("retry") << dvk::PasswordDialog::RetryMessage
-                               << u"Incorrect password.\n\nClick [OK] to try again, or [Cancel] "
-                                  "to quit DVK."_s;
-        QTest::newRow("quit") << dvk::PasswordDialog::QuitMessage
-                              << u"Incorrect password.\n\nClick [OK] to quit DVK."_s;
-    }
-
-    void passwordMessages()
-    {
-        QFETCH(QString, message);
-        QTEST(message, "text");
     }
 };
 

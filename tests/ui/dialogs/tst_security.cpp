@@ -1,6 +1,7 @@
 #include "DataFile.h"
 #include "DataPaths.h"
 #include "DataStore.h"
+#include "DataTable.h"
 #include "FakePrompts.h"
 #include "PasswordDialog.h"
 #include "SealedFile.h"
@@ -17,6 +18,8 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 
 using Answer = dvk::Prompts::Answer;
 Q_DECLARE_METATYPE(QList<Answer>)
@@ -30,11 +33,8 @@ private Q_SLOTS:
 
     void okRule_data()
     {
-        QTest::addColumn<bool>("enable");
-        QTest::addColumn<QString>("newPassword");
-        QTest::addColumn<QString>("repeatPassword");
-        QTest::addColumn<bool>("hasPassword");
-        QTest::addColumn<bool>("ok");
+        addColumns<bool, QString, QString, bool, bool>(
+            {"enable", "newPassword", "repeatPassword", "hasPassword", "ok"});
         QTest::newRow("off") << false << QString() << QString() << false << true;
         QTest::newRow("off, boxes ignored") << false << u"abc"_s << u"x"_s << true << true;
         QTest::newRow("on, nothing typed, no password")
@@ -56,10 +56,9 @@ private Q_SLOTS:
     }
     void okRule()
     {
-        QFETCH(bool, enable);
-        QFETCH(QString, newPassword);
-        QFETCH(QString, repeatPassword);
-        QFETCH(bool, hasPassword);
+        const auto [enable, newPassword, repeatPassword, hasPassword] =
+            fetch<bool, QString, QString, bool>(
+                {"enable", "newPassword", "repeatPassword", "hasPassword"});
         const dvk::SecurityChoices choices{enable, newPassword, repeatPassword, false};
         QTEST(choices.acceptable(hasPassword), "ok");
 
@@ -79,9 +78,7 @@ private Q_SLOTS:
 
     void opensWithCurrentState_data()
     {
-        QTest::addColumn<bool>("hasPassword");
-        QTest::addColumn<QString>("encryptValue");
-        QTest::addColumn<bool>("encrypt");
+        addColumns<bool, QString, bool>({"hasPassword", "encryptValue", "encrypt"});
         QTest::newRow("nothing set") << false << QString() << false;
         QTest::newRow("password, encrypt 1") << true << u"1"_s << true;
         QTest::newRow("encrypt 0") << false << u"0"_s << false;
@@ -90,8 +87,8 @@ private Q_SLOTS:
     }
     void opensWithCurrentState()
     {
-        QFETCH(bool, hasPassword);
-        QFETCH(QString, encryptValue);
+        const auto [hasPassword, encryptValue] =
+            fetch<bool, QString>({"hasPassword", "encryptValue"});
         if (!encryptValue.isEmpty())
             QVERIFY(
                 dvk::SettingsStore().writeText(dvk::SettingsStore::EncryptDVKFile, encryptValue));
@@ -115,12 +112,8 @@ private Q_SLOTS:
     // `after` empty: no password afterwards. Cancel keeps the old password and writes nothing.
     void closing_data()
     {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<bool>("enable");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("encrypt");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QByteArray>("after");
+        addColumns<QByteArray, bool, QString, bool, bool, QByteArray>(
+            {"before", "enable", "typed", "encrypt", "ok", "after"});
         QTest::newRow("set") << QByteArray() << true << u"abcdef"_s << false << true
                              << QByteArray("abcdef");
         QTest::newRow("kept") << QByteArray("secret1") << true << QString() << false << true
@@ -140,12 +133,9 @@ private Q_SLOTS:
     }
     void closing()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(bool, enable);
-        QFETCH(QString, typed);
-        QFETCH(bool, encrypt);
-        QFETCH(bool, ok);
-        QFETCH(QByteArray, after);
+        const auto [before, enable, typed, encrypt, ok, after] =
+            fetch<QByteArray, bool, QString, bool, bool, QByteArray>(
+                {"before", "enable", "typed", "encrypt", "ok", "after"});
         dvk::DataStore store;
         store.setPassword(before);
         dvk::SecurityDialog dialog(store);
@@ -176,13 +166,11 @@ private Q_SLOTS:
     // An empty text in `typed` stands for Esc.
     void attempts_data()
     {
-        QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<QList<Answer>>("answers");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<bool>("sealed");
-        const QString retry = dvk::PasswordDialog::RetryMessage;
-        const QString quit = dvk::PasswordDialog::QuitMessage;
+        addColumns<QStringList, QList<Answer>, int, QStringList, bool>(
+            {"typed", "answers", "result", "messages", "sealed"});
+        const QString retry =
+            u"Incorrect password.\n\nClick [OK] to try again, or [Cancel] to quit DVK."_s;
+        const QString quit = u"Incorrect password.\n\nClick [OK] to quit DVK."_s;
         for (const bool sealed : {false, true}) {
             const char* const form = sealed ? "sealed" : "digest";
             QTest::addRow("%s: right", form)
@@ -190,6 +178,9 @@ private Q_SLOTS:
             QTest::addRow("%s: wrong, then right", form)
                 << QStringList{u"Secret1"_s, u"secret1"_s} << QList<Answer>{Answer::Ok} << 1
                 << QStringList{retry} << sealed;
+            // How the dialog goes on after a wrong password does not depend on the checker.
+            if (sealed)
+                continue;
             QTest::addRow("%s: wrong, then cancel", form)
                 << QStringList{u"secret"_s} << QList<Answer>{Answer::Cancel} << 0
                 << QStringList{retry} << sealed;
@@ -202,10 +193,9 @@ private Q_SLOTS:
     }
     void attempts()
     {
-        QFETCH(QStringList, typed);
-        QFETCH(QList<Answer>, answers);
-        QFETCH(QStringList, messages);
-        QFETCH(bool, sealed);
+        const auto [typed, answers, messages, sealed] =
+            fetch<QStringList, QList<Answer>, QStringList, bool>(
+                {"typed", "answers", "messages", "sealed"});
         dvk::test::FakePrompts prompts;
         prompts.answers = answers;
         dvk::DataStore store;

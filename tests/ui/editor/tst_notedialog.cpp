@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "FakeClock.h"
 #include "NoteDialog.h"
 #include "NoteEditor.h"
@@ -9,6 +10,8 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 
 class TestNoteDialog final : public QObject
 {
@@ -17,8 +20,7 @@ class TestNoteDialog final : public QObject
 private Q_SLOTS:
     void okRule_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("ok");
+        addColumns<QString, bool>({"text", "ok"});
         QTest::newRow("empty") << QString() << false;
         QTest::newRow("blanks and line breaks") << u"  \n\t \r\n  \n"_s << false;
         QTest::newRow("one character after blank lines") << u"\n\n  x"_s << true;
@@ -26,8 +28,7 @@ private Q_SLOTS:
     }
     void okRule()
     {
-        QFETCH(QString, text);
-        QFETCH(bool, ok);
+        const auto [text, ok] = fetch<QString, bool>({"text", "ok"});
         dvk::NoteDialog dialog;
         QVERIFY(!dialog.isOkEnabled());
         dialog.editor()->insertPlainText(text);

@@ -2,6 +2,7 @@
 #include "IconListFile.h"
 #include "IconTestFiles.h"
 #include "ProgramIcons.h"
+#include "TestData.h"
 #include "TestRegistry.h"
 
 #include <QBuffer>
@@ -38,16 +39,10 @@ QByteArray listBytes(const QList<QImage>& icons, int size)
     return buffer.data();
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 QString writeIco(const QTemporaryDir& folder, QColor colour)
 {
     const QString path = folder.filePath(u"added.ico"_s);
-    writeBytes(path,
+    test::writeFile(path,
                files::ico({{32, files::bitmap(32, colour)}, {16, files::bitmap(16, colour)}}));
     return path;
 }
@@ -113,10 +108,10 @@ private Q_SLOTS:
         } else if (damage == u"delete large"_s) {
             QVERIFY(QFile::remove(large));
         } else if (damage == u"shorter small"_s) {
-            QVERIFY(writeBytes(small, listBytes({square(16, Qt::blue)}, 16)));
+            QVERIFY(test::writeFile(small, listBytes({square(16, Qt::blue)}, 16)));
         } else if (damage == u"empty lists"_s) {
-            QVERIFY(writeBytes(small, listBytes({}, 16)));
-            QVERIFY(writeBytes(large, listBytes({}, 32)));
+            QVERIFY(test::writeFile(small, listBytes({}, 16)));
+            QVERIFY(test::writeFile(large, listBytes({}, 32)));
         } else if (damage == u"truncate large"_s) {
             QVERIFY(QFile::resize(large, QFileInfo(large).size() - 1));
         } else if (damage == u"swap"_s) {
@@ -201,7 +196,7 @@ private Q_SLOTS:
         QCOMPARE(library.smallIcon(60).pixelColor(8, 8), QColor(Qt::red));
 
         const QString program = folder.filePath(u"tool"_s);
-        QVERIFY(writeBytes(program, files::program(true, {{{32, files::bitmap(32, Qt::red)}},
+        QVERIFY(test::writeFile(program, files::program(true, {{{32, files::bitmap(32, Qt::red)}},
                                                           {{32, files::png(32, Qt::blue)}}})));
         QVERIFY(library.replaceWithModuleIcon(0, program, 1));
         QCOMPARE(library.largeIcon(0).pixelColor(8, 8), QColor(Qt::blue));

@@ -1,13 +1,17 @@
+#include "DataTable.h"
 #include "IconDecoder.h"
 #include "IconSources.h"
 #include "IconTestFiles.h"
 #include "PeIconReader.h"
+#include "TestData.h"
 #include "TestRegistry.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 using namespace dvk;
 namespace files = dvk::test::IconFiles;
 
@@ -37,8 +41,7 @@ class IconSourcesTest final : public QObject
 private Q_SLOTS:
     void iconFileExtension_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("iconFile");
+        addColumns<QString, bool>({"path", "iconFile"});
         QTest::newRow("ico") << u"/home/u/pics/star.ico"_s << true;
         QTest::newRow("ICO in capitals") << u"/home/u/STAR.ICO"_s << true;
         QTest::newRow("png") << u"/home/u/star.Png"_s << true;
@@ -53,8 +56,7 @@ private Q_SLOTS:
     void iconFileExtension()
     {
         QFETCH(QString, path);
-        QFETCH(bool, iconFile);
-        QCOMPARE(IconSources::isIconFile(path), iconFile);
+        QTEST(IconSources::isIconFile(path), "iconFile");
     }
 
     void programIconGroups_data()
@@ -90,10 +92,8 @@ private Q_SLOTS:
 
     void damagedProgram_data()
     {
-        QTest::addColumn<qsizetype>("offset");
-        QTest::addColumn<int>("width"); // bytes written, 2 or 4
-        QTest::addColumn<quint32>("value");
-        QTest::addColumn<int>("groups");
+        // width: bytes written, 2 or 4
+        addColumns<qsizetype, int, quint32, int>({"offset", "width", "value", "groups"});
         const qsizetype sections = files::OptionalHeader + 224;
         const qsizetype root = files::ResourceFileOffset;
         QTest::newRow("PE header beyond the end") << qsizetype(0x3c) << 4 << 0xfffffff0u << 0;
@@ -113,10 +113,8 @@ private Q_SLOTS:
     }
     void damagedProgram()
     {
-        QFETCH(qsizetype, offset);
-        QFETCH(int, width);
-        QFETCH(quint32, value);
-        QFETCH(int, groups);
+        const auto [offset, width, value, groups] =
+            fetch<qsizetype, int, quint32, int>({"offset", "width", "value", "groups"});
         QByteArray file = twoGroupProgram(false);
         width == 2 ? files::put16(file, offset, quint16(value)) : files::put32(file, offset, value);
         QCOMPARE(PeIconReader(file).groupCount(), groups);
@@ -152,9 +150,7 @@ private Q_SLOTS:
 
     void bestImage_data()
     {
-        QTest::addColumn<QByteArray>("ico");
-        QTest::addColumn<QColor>("large");
-        QTest::addColumn<QColor>("small");
+        addColumns<QByteArray, QColor, QColor>({"ico", "large", "small"});
         QTest::newRow("exact sizes") << files::ico({{48, files::png(48, Qt::magenta)},
                                                     {16, files::bitmap(16, Qt::green)},
                                                     {32, files::bitmap(32, Qt::red)}})
@@ -173,14 +169,12 @@ private Q_SLOTS:
     }
     void bestImage()
     {
-        QFETCH(QByteArray, ico);
-        QFETCH(QColor, large);
-        QFETCH(QColor, small);
+        const auto [ico, large, small] =
+            fetch<QByteArray, QColor, QColor>({"ico", "large", "small"});
         QTemporaryDir folder;
-        QFile out(folder.filePath(u"icon.ico"_s));
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(ico) == ico.size());
-        out.close();
-        const auto icon = IconSources::iconFile(out.fileName());
+        const QString path = folder.filePath(u"icon.ico"_s);
+        QVERIFY(test::writeFile(path, ico));
+        const auto icon = IconSources::iconFile(path);
         QVERIFY(icon);
         QCOMPARE(icon->large.size(), QSize(32, 32));
         QCOMPARE(icon->small.size(), QSize(16, 16));

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "ExtractIconDialog.h"
 #include "FakePrompts.h"
 #include "IconGridModel.h"
@@ -5,6 +6,7 @@
 #include "IconLibrary.h"
 #include "IconTestFiles.h"
 #include "ImageCenterDialog.h"
+#include "TestData.h"
 #include "TestRegistry.h"
 
 #include <QFile>
@@ -13,6 +15,8 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 using namespace dvk;
 namespace files = dvk::test::IconFiles;
 
@@ -41,13 +45,9 @@ void settle()
     QCoreApplication::processEvents();
 }
 
-QString writeFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes)
+QByteArray redIco()
 {
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return path;
+    return files::ico({{32, files::bitmap(32, Qt::red)}});
 }
 
 QByteArray twoGroupProgram()
@@ -66,6 +66,13 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<IconLibrary> m_library;
 
+    // Writes a file into the test's folder and gives its path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const
+    {
+        const QString path = m_folder->filePath(name);
+        return test::writeFile(path, bytes) ? path : QString();
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -76,8 +83,7 @@ private Q_SLOTS:
 
     void opensWithTheChosenIconUnderlined_data()
     {
-        QTest::addColumn<int>("chosen");
-        QTest::addColumn<int>("selected");
+        addColumns<int, int>({"chosen", "selected"});
         QTest::newRow("first") << 0 << 0;
         QTest::newRow("last") << 59 << 59;
         QTest::newRow("beyond the list") << 60 << -1;
@@ -85,8 +91,7 @@ private Q_SLOTS:
     }
     void opensWithTheChosenIconUnderlined()
     {
-        QFETCH(int, chosen);
-        QFETCH(int, selected);
+        const auto [chosen, selected] = fetch<int, int>({"chosen", "selected"});
         ImageCenterDialog dialog(chosen, *m_library);
         settle();
         QCOMPARE(view(dialog)->selectedRow(), selected);
@@ -108,10 +113,7 @@ private Q_SLOTS:
 
     void removeSelectsTheIconInItsPlace_data()
     {
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("selectedAfter");
+        addColumns<int, int, int, int>({"selected", "answer", "count", "selectedAfter"});
         QTest::newRow("middle") << 7 << int(Prompts::Answer::Yes) << 59 << 7;
         QTest::newRow("last") << 59 << int(Prompts::Answer::Yes) << 59 << 58;
         QTest::newRow("first") << 0 << int(Prompts::Answer::Yes) << 59 << 0;
@@ -119,10 +121,8 @@ private Q_SLOTS:
     }
     void removeSelectsTheIconInItsPlace()
     {
-        QFETCH(int, selected);
-        QFETCH(int, answer);
-        QFETCH(int, count);
-        QFETCH(int, selectedAfter);
+        const auto [selected, answer, count, selectedAfter] =
+            fetch<int, int, int, int>({"selected", "answer", "count", "selectedAfter"});
         test::FakePrompts prompts;
         prompts.answers << Prompts::Answer(answer);
         const QImage next = m_library->largeIcon(selected + 1);
@@ -153,39 +153,30 @@ private Q_SLOTS:
         QVERIFY(button(dialog, u"ok"_s)->isEnabled());
     }
 
-    void resetAsksFirst_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("count");
-        QTest::newRow("No") << int(Prompts::Answer::No) << 61;
-        QTest::newRow("Yes") << int(Prompts::Answer::Yes) << 60;
-    }
+    // No keeps the added icon; Yes brings back the built-in ones and selects the first.
     void resetAsksFirst()
     {
-        QFETCH(int, answer);
-        QFETCH(int, count);
-        const QString ico =
-            writeFile(*m_folder, u"a.ico"_s, files::ico({{32, files::bitmap(32, Qt::red)}}));
-        QVERIFY(m_library->addIconFile(ico));
+        QVERIFY(m_library->addIconFile(writeFile(u"a.ico"_s, redIco())));
         test::FakePrompts prompts;
-        prompts.answers << Prompts::Answer(answer);
+        prompts.answers << Prompts::Answer::No << Prompts::Answer::Yes;
         ImageCenterDialog dialog(60, *m_library);
-        button(dialog, u"reset"_s)->click();
-        settle();
-        QCOMPARE(prompts.messages,
-                 QStringList{u"This will reset the image list to DVK's default.\n\nContinue?"_s});
-        QCOMPARE(m_library->count(), count);
-        QCOMPARE(view(dialog)->selectedRow(), count == 60 ? 0 : 60);
+        for (const int count : {61, 60}) {
+            button(dialog, u"reset"_s)->click();
+            settle();
+            QCOMPARE(m_library->count(), count);
+            QCOMPARE(view(dialog)->selectedRow(), count == 60 ? 0 : 60);
+        }
+        QCOMPARE(
+            prompts.messages,
+            QStringList(2, u"This will reset the image list to DVK's default.\n\nContinue?"_s));
     }
 
     void addSelectsTheNewLastIcon_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("throughExtractIcon");
-        QTest::addColumn<bool>("added");
+        addColumns<QString, QByteArray, bool, bool>(
+            {"name", "bytes", "throughExtractIcon", "added"});
         QTest::newRow("icon file, extension in capitals")
-            << u"STAR.ICO"_s << files::ico({{32, files::bitmap(32, Qt::red)}}) << false << true;
+            << u"STAR.ICO"_s << redIco() << false << true;
         QTest::newRow("program without extension")
             << u"tool"_s << twoGroupProgram() << true << true;
         QTest::newRow("program file") << u"tool.exe"_s << twoGroupProgram() << true << true;
@@ -193,12 +184,11 @@ private Q_SLOTS:
     }
     void addSelectsTheNewLastIcon()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, throughExtractIcon);
-        QFETCH(bool, added);
+        const auto [name, bytes, throughExtractIcon, added] =
+            fetch<QString, QByteArray, bool, bool>(
+                {"name", "bytes", "throughExtractIcon", "added"});
         test::FakePrompts prompts;
-        prompts.fileNames << writeFile(*m_folder, name, bytes);
+        prompts.fileNames << writeFile(name, bytes);
         ImageCenterDialog dialog(3, *m_library);
         QStringList asked;
         dialog.setModuleIconChooser([&asked](QWidget*, const QString& path) {
@@ -222,8 +212,7 @@ private Q_SLOTS:
     void replaceChangesOnlyTheSelectedIcon()
     {
         test::FakePrompts prompts;
-        prompts.fileNames << writeFile(*m_folder, u"r.ico"_s,
-                                       files::ico({{32, files::bitmap(32, Qt::red)}}));
+        prompts.fileNames << writeFile(u"r.ico"_s, redIco());
         const QImage neighbour = m_library->largeIcon(6);
         ImageCenterDialog dialog(5, *m_library);
         button(dialog, u"replace"_s)->click();
@@ -240,9 +229,7 @@ private Q_SLOTS:
     // Cancel keeps what was done to the library but not the choice.
     void closing_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("chosen");
+        addColumns<QString, int, int>({"how", "result", "chosen"});
         QTest::newRow("OK") << u"ok"_s << int(QDialog::Accepted) << 9;
         QTest::newRow("double-click") << u"double"_s << int(QDialog::Accepted) << 9;
         QTest::newRow("Cancel") << u"cancel"_s << int(QDialog::Rejected) << 2;
@@ -251,8 +238,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         test::FakePrompts prompts;
-        prompts.fileNames << writeFile(*m_folder, u"a.ico"_s,
-                                       files::ico({{32, files::bitmap(32, Qt::red)}}));
+        prompts.fileNames << writeFile(u"a.ico"_s, redIco());
         ImageCenterDialog dialog(2, *m_library);
         dialog.show();
         button(dialog, u"add"_s)->click();
@@ -275,7 +261,7 @@ private Q_SLOTS:
 
     void extractIconListsTheProgramsIcons()
     {
-        const QString program = writeFile(*m_folder, u"tool.dll"_s, twoGroupProgram());
+        const QString program = writeFile(u"tool.dll"_s, twoGroupProgram());
         ExtractIconDialog dialog(program);
         dialog.show();
         settle();
@@ -295,7 +281,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.chosenIndex(), 1);
 
-        ExtractIconDialog none(writeFile(*m_folder, u"notes.txt"_s, "plain text"));
+        ExtractIconDialog none(writeFile(u"notes.txt"_s, "plain text"));
         settle();
         QCOMPARE(none.iconCount(), 0);
         QVERIFY(!button(none, u"ok"_s)->isEnabled());

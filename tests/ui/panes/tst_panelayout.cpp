@@ -1,9 +1,12 @@
+#include "DataTable.h"
 #include "PaneLayout.h"
 #include "TestRegistry.h"
 
 #include <QTest>
 
 namespace dvk {
+using test::addColumns;
+using test::fetch;
 namespace {
 
 // Template-sized panes of the Archives and Purse panels at 1.5 × 1.625 pixels per unit.
@@ -28,11 +31,8 @@ class TestPaneLayout final : public QObject
 private Q_SLOTS:
     void fitHeights_data()
     {
-        QTest::addColumn<int>("upper");
-        QTest::addColumn<int>("lower");
-        QTest::addColumn<int>("available");
-        QTest::addColumn<int>("newUpper");
-        QTest::addColumn<int>("newLower");
+        addColumns<int, int, int, int, int>(
+            {"upper", "lower", "available", "newUpper", "newLower"});
 
         QTest::newRow("fits") << 100 << 200 << 302 << 100 << 200;
         QTest::newRow("lower is taller") << 100 << 200 << 252 << 100 << 150;
@@ -44,9 +44,8 @@ private Q_SLOTS:
 
     void fitHeights()
     {
-        QFETCH(int, upper);
-        QFETCH(int, lower);
-        QFETCH(int, available);
+        const auto [upper, lower, available] =
+            fetch<int, int, int>({"upper", "lower", "available"});
         const auto [u, l] = PaneLayout::fitHeights(upper, lower, available);
         QTEST(u, "newUpper");
         QTEST(l, "newLower");
@@ -54,10 +53,7 @@ private Q_SLOTS:
 
     void archivesLayout_data()
     {
-        QTest::addColumn<QSize>("client");
-        QTest::addColumn<int>("leftWidth");
-        QTest::addColumn<int>("fieldHeight");
-        QTest::addColumn<int>("noteHeight");
+        addColumns<QSize, int, int, int>({"client", "leftWidth", "fieldHeight", "noteHeight"});
 
         QTest::newRow("designed size") << QSize(475, 322) << 135 << 104 << 216;
         QTest::newRow("wider and taller") << QSize(800, 600) << 135 << 104 << 494;
@@ -71,10 +67,8 @@ private Q_SLOTS:
 
     void archivesLayout()
     {
-        QFETCH(QSize, client);
-        QFETCH(int, leftWidth);
-        QFETCH(int, fieldHeight);
-        QFETCH(int, noteHeight);
+        const auto [client, leftWidth, fieldHeight] =
+            fetch<QSize, int, int>({"client", "leftWidth", "fieldHeight"});
 
         const QRect area(QPoint(0, 0), client);
         const auto panes = PaneLayout::layoutArchives(area, archives());
@@ -88,7 +82,7 @@ private Q_SLOTS:
         QCOMPARE(panes.noteList.x() + panes.noteList.width(),
                  std::max(client.width(), leftWidth + 2));
         if (client.height() >= 250)
-            QCOMPARE(panes.noteList.height(), noteHeight);
+            QTEST(panes.noteList.height(), "noteHeight");
 
         // Widening again does not bring the old column width back.
         const auto wider = PaneLayout::layoutArchives(QRect(0, 0, 900, 600), panes);
@@ -97,8 +91,7 @@ private Q_SLOTS:
 
     void purseLayout_data()
     {
-        QTest::addColumn<QSize>("client");
-        QTest::addColumn<int>("leftWidth");
+        addColumns<QSize, int>({"client", "leftWidth"});
 
         QTest::newRow("designed size") << QSize(475, 322) << 150;
         QTest::newRow("400 wide") << QSize(400, 322) << 150;
@@ -109,8 +102,7 @@ private Q_SLOTS:
 
     void purseLayout()
     {
-        QFETCH(QSize, client);
-        QFETCH(int, leftWidth);
+        const auto [client, leftWidth] = fetch<QSize, int>({"client", "leftWidth"});
 
         const auto panes = PaneLayout::layoutPurse(QRect(QPoint(0, 0), client), purse());
         const int h = client.height();
@@ -145,8 +137,7 @@ private Q_SLOTS:
 
     void drops()
     {
-        QFETCH(int, panel);
-        QFETCH(int, at);
+        const auto [panel, at] = fetch<int, int>({"panel", "at"});
 
         // After a drop the gap is exactly pixels at - 1 and at.
         const QRect client(0, 0, 475, 322);

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "PursePanelFrame.h"
 #include "TestRegistry.h"
 
@@ -10,6 +11,8 @@
 #include <QVBoxLayout>
 
 namespace dvk {
+using test::addColumns;
+using test::fetch;
 
 class TestPanelFrames final : public QObject
 {
@@ -32,16 +35,14 @@ private Q_SLOTS:
 
     void dragPurseBar_data()
     {
-        QTest::addColumn<int>("target");
-        QTest::addColumn<int>("dropAt");
+        addColumns<int, int>({"target", "dropAt"});
         QTest::newRow("inside") << 200 << 200;
         QTest::newRow("beyond the left edge") << 3 << 16;
         QTest::newRow("beyond the right edge") << 590 << 484;
     }
     void dragPurseBar()
     {
-        QFETCH(int, target);
-        QFETCH(int, dropAt);
+        const auto [target, dropAt] = fetch<int, int>({"target", "dropAt"});
         PursePanelFrame& panel = *m_panel;
         const QRect bar = PaneLayout::purseVerticalBar(panel.panes());
         QCOMPARE(bar.width(), 2);
@@ -64,9 +65,9 @@ private Q_SLOTS:
         QCOMPARE(panes.categoryList.right(), dropAt - 2);
         QCOMPARE(panes.entryList.left(), dropAt + 1);
         const QImage image = panel.grab().toImage();
-        QCOMPARE(image.pixelColor(dropAt - 1, 50), SplitterPanel::Background);
-        QCOMPARE(image.pixelColor(dropAt, 50), SplitterPanel::Background);
-        QVERIFY(image.pixelColor(dropAt + 1, 50) != SplitterPanel::Background);
+        QCOMPARE(image.pixelColor(dropAt - 1, 50), QColor(128, 128, 0));
+        QCOMPARE(image.pixelColor(dropAt, 50), QColor(128, 128, 0));
+        QVERIFY(image.pixelColor(dropAt + 1, 50) != QColor(128, 128, 0));
 
         // Entering a pane takes the split cursor away, so the pane does not inherit it.
         QWidget* pane = panel.childAt(dropAt - 8, 50);

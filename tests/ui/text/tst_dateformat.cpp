@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "DateFormatDialog.h"
 #include "DatePicture.h"
 #include "FakeClock.h"
@@ -11,6 +12,8 @@
 #include <climits>
 
 using namespace Qt::StringLiterals;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 
 namespace {
 
@@ -29,14 +32,11 @@ private Q_SLOTS:
     // An empty expectation means the picture or the date is refused.
     void format_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("picture");
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<int>("maxLength");
-        QTest::addColumn<QString>("expected");
+        addColumns<QString, QString, QDate, int, QString>(
+            {"locale", "picture", "date", "maxLength", "expected"});
         const QString en = u"en_US"_s;
         const QDate tuesday(2005, 3, 1);
-        QTest::newRow("default") << en << dvk::DatePicture::DefaultPicture << tuesday << 510
+        QTest::newRow("default") << en << u"yyyy-MM-dd, dddd"_s << tuesday << 510
                                  << u"2005-03-01, Tuesday"_s;
         QTest::newRow("short numbers") << en << u"d/M/y"_s << tuesday << 510 << u"1/3/5"_s;
         QTest::newRow("two digits")
@@ -86,11 +86,9 @@ private Q_SLOTS:
     }
     void format()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, picture);
-        QFETCH(QDate, date);
-        QFETCH(int, maxLength);
-        QFETCH(QString, expected);
+        const auto [locale, picture, date, maxLength, expected] =
+            fetch<QString, QString, QDate, int, QString>(
+                {"locale", "picture", "date", "maxLength", "expected"});
         const auto text = dvk::DatePicture::format(picture, date, QLocale(locale), maxLength);
         QCOMPARE(text, expected.isEmpty() ? std::nullopt : std::optional<QString>(expected));
     }
@@ -106,12 +104,8 @@ private Q_SLOTS:
     // A null stored picture leaves the setting unwritten; capacity 0 means no limit.
     void formatDate_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("year");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<int>("capacity");
-        QTest::addColumn<QString>("expected");
+        addColumns<QString, int, int, int, int, QString>(
+            {"stored", "year", "month", "day", "capacity", "expected"});
         const QString fallback = u"2005-03-01, "_s + QLocale::system().dayName(2);
         const QString iso = u"yyyy-MM-dd"_s;
         QTest::newRow("nothing stored") << QString() << 2005 << 3 << 1 << 0 << fallback;
@@ -140,11 +134,8 @@ private Q_SLOTS:
     }
     void formatDate()
     {
-        QFETCH(QString, stored);
-        QFETCH(int, year);
-        QFETCH(int, month);
-        QFETCH(int, day);
-        QFETCH(int, capacity);
+        const auto [stored, year, month, day, capacity] =
+            fetch<QString, int, int, int, int>({"stored", "year", "month", "day", "capacity"});
         if (!stored.isNull())
             QVERIFY(dvk::SettingsStore().writeText(dvk::SettingsStore::DateFormat, stored));
         QTEST(dvk::FormatDate(year, month, day, capacity), "expected");
@@ -160,10 +151,9 @@ private Q_SLOTS:
 
     void opensWithStoredPicture_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
+        addColumns<QString, QString>({"stored", "shown"});
         QTest::newRow("trimmed") << u"  d.M.yyyy \t"_s << u"d.M.yyyy"_s;
-        QTest::newRow("blank") << u"   "_s << dvk::DatePicture::DefaultPicture;
+        QTest::newRow("blank") << u"   "_s << u"yyyy-MM-dd, dddd"_s;
     }
     void opensWithStoredPicture()
     {
@@ -176,9 +166,7 @@ private Q_SLOTS:
 
     void okAndSample_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("sample");
+        addColumns<QString, bool, QString>({"typed", "ok", "sample"});
         QTest::newRow("accepted, blanks trimmed") << u"  dd/MM/yyyy  "_s << true << u"15/03/2024"_s;
         QTest::newRow("rejected letter") << u"dd/mm/yyyy"_s << false << QString();
         QTest::newRow("open quote") << u"'yyyy"_s << false << QString();
@@ -200,18 +188,15 @@ private Q_SLOTS:
     // Only an accepted, valid picture is stored, trimmed; an empty expectation stores nothing.
     void closing_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("accept");
-        QTest::addColumn<QString>("stored");
+        addColumns<QString, bool, QString>({"typed", "accept", "stored"});
         QTest::newRow("OK stores trimmed") << u"  yyyy.MM.dd "_s << true << u"yyyy.MM.dd"_s;
         QTest::newRow("rejected picture") << u"hh:mm"_s << true << QString();
         QTest::newRow("Cancel") << u"yyyy"_s << false << QString();
     }
     void closing()
     {
-        QFETCH(QString, typed);
-        QFETCH(bool, accept);
-        QFETCH(QString, stored);
+        const auto [typed, accept, stored] =
+            fetch<QString, bool, QString>({"typed", "accept", "stored"});
         dvk::DateFormatDialog dialog;
         dialog.formatEdit()->setText(typed);
         accept ? dialog.accept() : dialog.reject();

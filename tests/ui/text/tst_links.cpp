@@ -1,5 +1,6 @@
 #include "AboutDialog.h"
 #include "ClassifyLink.h"
+#include "DataTable.h"
 #include "LinkLabel.h"
 #include "OpenLink.h"
 #include "TestRegistry.h"
@@ -10,6 +11,8 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 
 Q_DECLARE_METATYPE(dvk::LinkKind)
 
@@ -40,8 +43,7 @@ private Q_SLOTS:
     void classify_data()
     {
         using dvk::LinkKind;
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<LinkKind>("kind");
+        addColumns<QString, LinkKind>({"text", "kind"});
         QTest::newRow("http") << u"http://www.example.org/"_s << LinkKind::Http;
         QTest::newRow("http capitals") << u"HTTP://WWW.EXAMPLE.ORG"_s << LinkKind::Http;
         QTest::newRow("https with blank") << u"Https://example.org/a b"_s << LinkKind::Https;
@@ -67,14 +69,12 @@ private Q_SLOTS:
     void classify()
     {
         QFETCH(QString, text);
-        QFETCH(dvk::LinkKind, kind);
-        QCOMPARE(dvk::ClassifyLink(text), kind);
+        QTEST(dvk::ClassifyLink(text), "kind");
     }
 
     void open_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("opened");
+        addColumns<QString, QString>({"text", "opened"});
         QTest::newRow("web") << u"http://www.example.org/"_s << u"http://www.example.org/"_s;
         QTest::newRow("secure web") << u"HTTPS://example.org/"_s << u"https://example.org/"_s;
         QTest::newRow("bare mail") << u"joe@example.org"_s << u"mailto:joe@example.org"_s;
@@ -84,8 +84,7 @@ private Q_SLOTS:
     }
     void open()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, opened);
+        const auto [text, opened] = fetch<QString, QString>({"text", "opened"});
         const RecordingOpener opener;
         QCOMPARE(dvk::OpenLink(text, dvk::ClassifyLink(text)), !opened.isEmpty());
         QCOMPARE(opener.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
@@ -112,8 +111,7 @@ private Q_SLOTS:
 
     void click_data()
     {
-        QTest::addColumn<QList<QPoint>>("moves");
-        QTest::addColumn<bool>("opens");
+        addColumns<QList<QPoint>, bool>({"moves", "opens"});
         const QPoint outside(-20, -20);
         QTest::newRow("click") << QList<QPoint>() << true;
         QTest::newRow("moved off and released") << QList<QPoint>{outside} << false;
@@ -121,8 +119,7 @@ private Q_SLOTS:
     }
     void click()
     {
-        QFETCH(QList<QPoint>, moves);
-        QFETCH(bool, opens);
+        const auto [moves, opens] = fetch<QList<QPoint>, bool>({"moves", "opens"});
         const RecordingOpener opener;
         const QPoint centre = m_label->rect().center();
         QTest::mousePress(m_label, Qt::LeftButton, {}, centre);
@@ -151,7 +148,7 @@ private Q_SLOTS:
     {
         QVERIFY(m_label->font().underline());
         QCOMPARE(m_label->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(m_label->palette().color(QPalette::WindowText), dvk::LinkLabel::NormalColor);
+        QCOMPARE(m_label->palette().color(QPalette::WindowText), QColor(0, 0, 0));
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
         QCoreApplication::sendEvent(m_label, &enter);
         QCOMPARE(m_label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -185,7 +182,7 @@ private Q_SLOTS:
         QVERIFY(texts.contains(u"DVK Version 2.9"_s));
         dialog.show();
         QTest::mouseClick(dialog.homePageLink(), Qt::LeftButton);
-        QCOMPARE(opener.opened, QStringList{dvk::AboutDialog::HomePage});
+        QCOMPARE(opener.opened, QStringList{u"https://www.quillmark.example.org/"_s});
         QVERIFY(dialog.isVisible());
         dialog.okButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));

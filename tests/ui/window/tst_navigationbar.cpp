@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "NavigationBar.h"
 #include "TestRegistry.h"
 
@@ -7,6 +8,8 @@
 
 using namespace Qt::StringLiterals;
 using dvk::NavigationBar;
+using dvk::test::addColumns;
+using dvk::test::fetch;
 
 class NavigationBarTest final : public QObject
 {
@@ -31,9 +34,7 @@ private:
 private Q_SLOTS:
     void entryRect_data()
     {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QRect>("expected");
+        addColumns<int, int, QRect>({"width", "index", "expected"});
         QTest::newRow("95 first") << 95 << 0 << QRect(1, 1, 93, 65);
         QTest::newRow("95 fourth") << 95 << 3 << QRect(1, 199, 93, 65);
         QTest::newRow("rounds up at half") << 7 << 1 << QRect(1, 6, 5, 4);
@@ -44,16 +45,13 @@ private Q_SLOTS:
     }
     void entryRect()
     {
-        QFETCH(int, width);
-        QFETCH(int, index);
-        QFETCH(QRect, expected);
-        QCOMPARE(NavigationBar::entryRect(QRect(0, 0, width, 400), index), expected);
+        const auto [width, index] = fetch<int, int>({"width", "index"});
+        QTEST(NavigationBar::entryRect(QRect(0, 0, width, 400), index), "expected");
     }
 
     void hitTest_data()
     {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<int>("expected");
+        addColumns<QPoint, int>({"point", "expected"});
         QTest::newRow("top-left corner is inside") << QPoint(1, 1) << 0;
         QTest::newRow("left border") << QPoint(0, 10) << -1;
         QTest::newRow("top border") << QPoint(10, 0) << -1;
@@ -68,17 +66,13 @@ private Q_SLOTS:
     void hitTest()
     {
         QFETCH(QPoint, point);
-        QFETCH(int, expected);
-        QCOMPARE(NavigationBar::hitTest(QRect(0, 0, 95, 300), point), expected);
+        QTEST(NavigationBar::hitTest(QRect(0, 0, 95, 300), point), "expected");
     }
 
     // A click at `point` (when no keys are given) or the keys, in order.
     void selection_data()
     {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<int>("signals");
+        addColumns<QPoint, QList<int>, int, int>({"point", "keys", "selected", "signals"});
         const QList<int> none;
         QTest::newRow("another entry") << QPoint(47, 100) << none << 1 << 1;
         QTest::newRow("the selected entry") << QPoint(47, 30) << none << 0 << 0;
@@ -95,10 +89,8 @@ private Q_SLOTS:
     }
     void selection()
     {
-        QFETCH(QPoint, point);
-        QFETCH(QList<int>, keys);
-        QFETCH(int, selected);
-        QFETCH(int, signals);
+        const auto [point, keys, selected, signals] =
+            fetch<QPoint, QList<int>, int, int>({"point", "keys", "selected", "signals"});
         auto bar = makeBar();
         QSignalSpy spy(bar.get(), &NavigationBar::selectionChanged);
         if (keys.isEmpty())
@@ -123,9 +115,9 @@ private Q_SLOTS:
                         return true;
             return false;
         };
-        QVERIFY(hasColour(bar->entryRect(1), NavigationBar::SelectedTextColor));
-        QVERIFY(!hasColour(bar->entryRect(0), NavigationBar::SelectedTextColor));
-        QVERIFY(hasColour(bar->entryRect(0), NavigationBar::TextColor));
+        QVERIFY(hasColour(bar->entryRect(1), QColor(255, 255, 0)));
+        QVERIFY(!hasColour(bar->entryRect(0), QColor(255, 255, 0)));
+        QVERIFY(hasColour(bar->entryRect(0), QColor(255, 255, 255)));
     }
 
     void hoverFrameFollowsTheMouse()
@@ -134,7 +126,7 @@ private Q_SLOTS:
         QTest::mouseMove(bar.get(), QPoint(47, 150));
         QTRY_COMPARE(bar->hot(), 2);
         const QRect memo = bar->entryRect(2);
-        QVERIFY(bar->grab().toImage().pixelColor(memo.topLeft()) != NavigationBar::BackgroundColor);
+        QVERIFY(bar->grab().toImage().pixelColor(memo.topLeft()) != QColor(128, 128, 128));
         QTest::mouseMove(bar.get(), QPoint(47, 280));
         QTRY_COMPARE(bar->hot(), -1);
         QTest::mouseMove(bar.get(), QPoint(47, 150));
@@ -142,7 +134,7 @@ private Q_SLOTS:
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(bar.get(), &leave);
         QCOMPARE(bar->hot(), -1);
-        QCOMPARE(bar->grab().toImage().pixelColor(memo.topLeft()), NavigationBar::BackgroundColor);
+        QCOMPARE(bar->grab().toImage().pixelColor(memo.topLeft()), QColor(128, 128, 128));
     }
 
     void blinkStartsAndStopsWhenMemoIsSelected()
@@ -152,15 +144,15 @@ private Q_SLOTS:
         QVERIFY(bar->isBlinking());
         QVERIFY(!bar->isEntryFilled(NavigationBar::Memo));
         QTRY_VERIFY_WITH_TIMEOUT(bar->isEntryFilled(NavigationBar::Memo), 2000);
-        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), NavigationBar::BlinkColor);
+        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), QColor(0, 0, 128));
         QTRY_VERIFY_WITH_TIMEOUT(!bar->isEntryFilled(NavigationBar::Memo), 2000);
-        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), NavigationBar::BackgroundColor);
+        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), QColor(128, 128, 128));
 
         QTRY_VERIFY_WITH_TIMEOUT(bar->isEntryFilled(NavigationBar::Memo), 2000);
         QTest::mouseClick(bar.get(), Qt::LeftButton, {}, bar->entryRect(2).center());
         QCOMPARE(bar->selected(), int(NavigationBar::Memo));
         QVERIFY(!bar->isEntryFilled(NavigationBar::Memo));
-        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), NavigationBar::BackgroundColor);
+        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), QColor(128, 128, 128));
         QTRY_VERIFY_WITH_TIMEOUT(!bar->isBlinking(), 2000);
     }
 
