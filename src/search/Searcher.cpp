@@ -12,6 +12,8 @@ namespace {
 
 constexpr qsizetype SnippetBefore = 30;
 constexpr qsizetype SnippetLength = 90;
+// How far into a cut a snippet may skip to begin with a whole word.
+constexpr qsizetype WordStartReach = 15;
 constexpr qint32 CancelCheckEvery = 256;
 
 // A non-ASCII field folded once per record, however many words look into it.
@@ -106,12 +108,20 @@ QString snippetOf(const QByteArray& bytes, qsizetype position, qsizetype length)
 {
     const QString text = QString::fromLocal8Bit(bytes);
     qsizetype start = qMax<qsizetype>(0, position - SnippetBefore);
-    if (start > 0 && text[start].isLowSurrogate())
-        --start;
+    if (start > 0) {
+        qsizetype blank = start;
+        const qsizetype reach = qMin(start + WordStartReach, position);
+        while (blank < reach && !text[blank].isSpace())
+            ++blank;
+        if (blank < reach)
+            start = blank + 1;
+        else if (text[start].isLowSurrogate())
+            --start;
+    }
     qsizetype end = qMin(text.size(), qMax(start + SnippetLength, position + length));
     if (end < text.size() && text[end].isLowSurrogate())
         ++end;
-    QString snippet = flattened(text.mid(start, end - start)).trimmed();
+    QString snippet = text.mid(start, end - start).simplified();
     if (start > 0)
         snippet.prepend(u'…');
     if (end < text.size())

@@ -146,21 +146,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("query");
-        QTest::newRow("ASCII") << QString(100, u'x') << u"café"_s;
-        QTest::newRow("after umlauts") << QString(100, u'ä') << u"cafe"_s;
-        QTest::newRow("after surrogate pairs")
-            << u"z"_s + u"😀"_s.repeated(49) + u"z"_s << u"cafe"_s;
+        QTest::addColumn<QString>("lead");
+        QTest::addColumn<int>("tail");
+        const QString pairs = u"z"_s + u"😀"_s.repeated(49) + u"z"_s;
+        QTest::newRow("ASCII") << QString(100, u'x') << u"café"_s << QString(29, u'x') << 54;
+        QTest::newRow("after umlauts") << QString(100, u'ä') << u"cafe"_s << QString(29, u'ä') << 54;
+        QTest::newRow("after surrogate pairs") << pairs << u"cafe"_s << pairs.right(29) << 54;
+        QTest::newRow("from a word's start")
+            << QString(60, u'x') + u" "_s + QString(20, u'w') << u"cafe"_s << QString(20, u'w') << 63;
     }
     void snippets()
     {
         QFETCH(QString, before);
         QFETCH(QString, query);
+        QFETCH(QString, lead);
+        QFETCH(int, tail);
         DataStore store;
         store.notes.add()->text = (before + u" Café\r\n"_s + QString(100, u'y')).toLocal8Bit();
         const std::optional<SearchHit> hit = findIn(store, query);
         QVERIFY(hit);
-        QCOMPARE(hit->snippet, u"…"_s + before.right(29) + u" Café  "_s + QString(54, u'y') +
-                                   u"…"_s);
+        QCOMPARE(hit->snippet, u"…"_s + lead + u" Café "_s + QString(tail, u'y') + u"…"_s);
     }
 
     void purseAndMemoTitles()

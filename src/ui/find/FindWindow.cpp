@@ -47,7 +47,7 @@ FindWindow::FindWindow(const DataStore& store, QWidget* parent)
     header->setStretchLastSection(false);
     header->resizeSection(FindResultModel::TitleColumn, 200);
     header->setSectionResizeMode(FindResultModel::SnippetColumn, QHeaderView::Stretch);
-    header->resizeSection(FindResultModel::DateColumn, 100);
+    header->setSectionResizeMode(FindResultModel::DateColumn, QHeaderView::ResizeToContents);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_box);
@@ -70,10 +70,27 @@ FindWindow::~FindWindow() = default;
 
 void FindWindow::search()
 {
-    auto snapshot = std::make_shared<const SearchSnapshot>(m_store);
-    m_model->reset(snapshot);
-    m_runner->start(std::move(snapshot), m_box->text());
+    if (!m_snapshot)
+        m_snapshot = std::make_shared<const SearchSnapshot>(m_store);
+    m_model->reset(m_snapshot);
+    m_runner->start(m_snapshot, m_box->text());
     showCount();
+}
+
+void FindWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (!isActiveWindow()) {
+        m_snapshot.reset();
+        return;
+    }
+    if (!m_snapshot) {
+        m_snapshot = std::make_shared<const SearchSnapshot>(m_store);
+        if (!m_box->text().isEmpty())
+            search();
+    }
 }
 
 void FindWindow::showCount()

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "SearchHit.h"
+#include "SearchSnapshot.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -16,9 +17,14 @@ class FindResultModel;
 class SearchRunner;
 
 // "DVK Find": a search box over every panel's records and the list of what matches, updated as
-// the user types. Each keystroke takes a snapshot of the store's texts and starts a search on a
-// worker thread, replacing the one before. Enter or a double-click on a row asks for its record
-// to be shown (goToHit); the window does not know the panels.
+// the user types. Each keystroke starts a search on a worker thread, replacing the one before.
+// Enter or a double-click on a row asks for its record to be shown (goToHit); the window does not
+// know the panels.
+//
+// The worker searches a snapshot of the store's texts. Taking one costs some 40 ms on a large
+// store, too much for every keystroke, so it is taken when the window becomes active and kept
+// while it stays active: the records are edited in the main window, and coming back here takes a
+// new snapshot and searches again, so the rows never point at records that have gone.
 class FindWindow final : public QDialog
 {
     Q_OBJECT
@@ -44,11 +50,13 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void showCount();
 
     const DataStore& m_store;
+    std::shared_ptr<const SearchSnapshot> m_snapshot;
     QLineEdit* m_box;
     QTreeView* m_view;
     FindResultModel* m_model;
