@@ -135,6 +135,8 @@ bool Searcher::run(const SearchSnapshot& snapshot, const SearchQuery& query,
                    const std::atomic_bool& cancelled, const Deliver& deliver, qsizetype firstBatch,
                    int interval)
 {
+    if (query.isEmpty())
+        return true;
     RecordMatcher matcher(snapshot, query);
     std::vector<SearchMatch> pending;
     qsizetype delivered = 0;
@@ -152,8 +154,6 @@ bool Searcher::run(const SearchSnapshot& snapshot, const SearchQuery& query,
                 sinceDelivery.restart();
             }
         }
-        if (query.isEmpty())
-            break;
         if (std::optional<SearchMatch> found = matcher.match(r)) {
             pending.push_back(*found);
             if (delivered == 0 && qsizetype(pending.size()) >= firstBatch) {

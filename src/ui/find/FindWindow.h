@@ -21,7 +21,7 @@ class SearchRunner;
 // Enter or a double-click on a row asks for its record to be shown (goToHit); the window does not
 // know the panels.
 //
-// The worker searches a snapshot of the store's texts. Taking one costs some 40 ms on a large
+// The worker searches a snapshot of the store's texts. Taking one costs 20 to 40 ms on a large
 // store, too much for every keystroke, so it is taken when the window becomes active and kept
 // while it stays active: the records are edited in the main window, and coming back here takes a
 // new snapshot and searches again, so the rows never point at records that have gone.
