@@ -76,8 +76,9 @@ int main(int argc, char** argv)
     }
     std::sort(snapshots.begin(), snapshots.end());
     const auto snapshot = std::make_shared<const SearchSnapshot>(store);
-    const qsizetype own = qsizetype(snapshot->records().capacity() * sizeof(SearchSnapshot::Record) +
-                                    snapshot->fields().capacity() * sizeof(SearchSnapshot::Field));
+    const qsizetype own =
+        qsizetype(snapshot->records().capacity() * sizeof(SearchSnapshot::Record) +
+                  snapshot->fields().capacity() * sizeof(SearchSnapshot::Field));
     std::printf("store texts: %.1f MB in %zu fields of %zu records\n", textBytes(*snapshot) / 1e6,
                 snapshot->fields().size(), snapshot->records().size());
     std::printf("snapshot: %.1f ms to take (median of 5), %.1f MB of its own; the texts are "

@@ -7,10 +7,17 @@
 namespace dvk {
 
 // The panels in the order of the navigation bar.
-enum class SearchPanel : quint8 { Archives = 0, Purse = 1, Memo = 2, Notes = 3 };
+enum class SearchPanel : quint8
+{
+    Archives = 0,
+    Purse = 1,
+    Memo = 2,
+    Notes = 3
+};
 
 // Which text of a record matched.
-enum class SearchField : quint8 {
+enum class SearchField : quint8
+{
     Name,      // an archive item's name
     Category,  // an archive item's category, or a Purse entry's category name
     FactName,  // an archive fact's name

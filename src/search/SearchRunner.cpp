@@ -40,10 +40,10 @@ void SearchRunner::start(std::shared_ptr<const SearchSnapshot> snapshot, const Q
                 },
                 Qt::QueuedConnection);
         };
-        const bool complete = Searcher::run(*snapshot, words, *cancel,
-                                            [&post](std::vector<SearchMatch>& matches) {
-                                                post(std::move(matches), false);
-                                            });
+        const bool complete =
+            Searcher::run(*snapshot, words, *cancel, [&post](std::vector<SearchMatch>& matches) {
+                post(std::move(matches), false);
+            });
         if (complete)
             post({}, true);
     });

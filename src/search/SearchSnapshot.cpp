@@ -9,8 +9,8 @@ SearchSnapshot::SearchSnapshot(const DataStore& store)
     qsizetype entries = 0;
     for (const PurseCategory* category : store.purseCategories)
         entries += category->entries.count();
-    m_records.reserve(size_t(store.archiveItems.count() + entries + store.memos.count() +
-                             store.notes.count()));
+    m_records.reserve(
+        size_t(store.archiveItems.count() + entries + store.memos.count() + store.notes.count()));
     m_fields.reserve(m_records.capacity() + size_t(store.archiveItems.count()) * 16 +
                      size_t(entries));
 
@@ -45,7 +45,8 @@ SearchSnapshot::SearchSnapshot(const DataStore& store)
     i = 0;
     for (const MemoRecord* memo : store.memos) {
         Record& record = addRecord(SearchPanel::Memo, i++);
-        addField(record, memo->text, SearchField::Text, memo->dueYear, memo->dueMonth, memo->dueDay);
+        addField(record, memo->text, SearchField::Text, memo->dueYear, memo->dueMonth,
+                 memo->dueDay);
     }
     i = 0;
     for (const NoteRecord* note : store.notes) {
@@ -64,8 +65,8 @@ SearchSnapshot::Record& SearchSnapshot::addRecord(SearchPanel panel, qint32 inde
     return record;
 }
 
-void SearchSnapshot::addField(Record& record, const QByteArray& text, SearchField kind,
-                              qint32 year, qint32 month, qint32 day, qint32 index)
+void SearchSnapshot::addField(Record& record, const QByteArray& text, SearchField kind, qint32 year,
+                              qint32 month, qint32 day, qint32 index)
 {
     m_fields.push_back(Field{text, year, month, day, index, kind});
     ++record.fieldCount;

@@ -1,7 +1,6 @@
 #include "SearchText.h"
 
 #include <QList>
-
 #include <array>
 #include <cstring>
 
@@ -67,7 +66,8 @@ QString fold(QStringView text, std::vector<qsizetype>* sources)
         if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             c = QChar::surrogateToUcs4(unit, text[++i].unicode());
         if (QChar::decompositionTag(c) == QChar::Canonical) {
-            const QString decomposed = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_D);
+            const QString decomposed =
+                QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_D);
             for (const uint d : decomposed.toUcs4()) {
                 if (!isMark(d))
                     appendFolded(out, d);

@@ -9,8 +9,6 @@
 using namespace Qt::StringLiterals;
 using namespace dvk;
 
-Q_DECLARE_METATYPE(dvk::SearchField)
-
 namespace {
 
 // One record of each kind a search walks; each test looks at the first record.
@@ -88,58 +86,6 @@ private Q_SLOTS:
         QCOMPARE(findIn(store, query).has_value(), found);
     }
 
-    // What a hit says about an archive item: which field matched, its index and the snippet.
-    void archiveHits_data()
-    {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<SearchField>("field");
-        QTest::addColumn<int>("fieldIndex");
-        QTest::addColumn<QString>("snippet");
-        QTest::addColumn<int>("year");
-        QTest::newRow("name") << u"müller"_s << SearchField::Name << -1 << u"Anna Müller"_s << 2020;
-        QTest::newRow("category") << u"friend"_s << SearchField::Category << -1 << u"Friends"_s
-                                  << 2020;
-        QTest::newRow("fact name") << u"phone"_s << SearchField::FactName << 1 << u"Phone"_s
-                                   << 2020;
-        QTest::newRow("fact value") << u"example.org"_s << SearchField::FactValue << 0
-                                    << u"anna@example.org"_s << 2020;
-        QTest::newRow("second note, its date")
-            << u"garden"_s << SearchField::ItemNote << 1 << u"Garden party on Sunday"_s << 2023;
-        QTest::newRow("first word decides")
-            << u"sunday anna"_s << SearchField::ItemNote << 1 << u"Garden party on Sunday"_s
-            << 2023;
-    }
-    void archiveHits()
-    {
-        QFETCH(QString, query);
-        QFETCH(SearchField, field);
-        QFETCH(int, fieldIndex);
-        QFETCH(QString, snippet);
-        QFETCH(int, year);
-        DataStore store;
-        ArchiveItem* item = store.archiveItems.add();
-        item->createdYear = 2020;
-        item->name = u"Anna Müller"_s.toLocal8Bit();
-        item->category = "Friends";
-        ArchiveField* mail = item->fields.add();
-        mail->name = "Mail";
-        mail->value = "anna@example.org";
-        ArchiveField* phone = item->fields.add();
-        phone->name = "Phone";
-        phone->value = "555 0100";
-        item->notes.add()->text = "Called\r\nabout the flat";
-        NoteRecord* later = item->notes.add();
-        later->year = 2023;
-        later->text = "Garden party on Sunday";
-        const std::optional<SearchHit> hit = findIn(store, query);
-        QVERIFY(hit);
-        QCOMPARE(hit->title, u"Anna Müller"_s);
-        QCOMPARE(hit->field, field);
-        QCOMPARE(hit->fieldIndex, fieldIndex);
-        QCOMPARE(hit->snippet, snippet);
-        QCOMPARE(hit->year, year);
-    }
-
     // A long text shows the match with some context before it, cut with ellipses; positions
     // count decoded characters, also after letters the fold changes.
     void snippets_data()
@@ -150,10 +96,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("tail");
         const QString pairs = u"z"_s + u"😀"_s.repeated(49) + u"z"_s;
         QTest::newRow("ASCII") << QString(100, u'x') << u"café"_s << QString(29, u'x') << 54;
-        QTest::newRow("after umlauts") << QString(100, u'ä') << u"cafe"_s << QString(29, u'ä') << 54;
+        QTest::newRow("after umlauts")
+            << QString(100, u'ä') << u"cafe"_s << QString(29, u'ä') << 54;
         QTest::newRow("after surrogate pairs") << pairs << u"cafe"_s << pairs.right(29) << 54;
-        QTest::newRow("from a word's start")
-            << QString(60, u'x') + u" "_s + QString(20, u'w') << u"cafe"_s << QString(20, u'w') << 63;
+        QTest::newRow("from a word's start") << QString(60, u'x') + u" "_s + QString(20, u'w')
+                                             << u"cafe"_s << QString(20, u'w') << 63;
     }
     void snippets()
     {
@@ -166,31 +113,6 @@ private Q_SLOTS:
         const std::optional<SearchHit> hit = findIn(store, query);
         QVERIFY(hit);
         QCOMPARE(hit->snippet, u"…"_s + lead + u" Café "_s + QString(tail, u'y') + u"…"_s);
-    }
-
-    void purseAndMemoTitles()
-    {
-        DataStore store;
-        PurseCategory* category = store.purseCategories.add();
-        category->name = "Car";
-        PurseEntry* entry = category->entries.add();
-        entry->note = "Tyres\r\nfront";
-        entry->amount = 240;
-        entry->year = 2024;
-        store.memos.add()->text = "Tyres change";
-        const SearchSnapshot snapshot(store);
-        const std::optional<SearchMatch> byAmount = Searcher::match(snapshot, 0, SearchQuery(u"240"_s));
-        QVERIFY(byAmount);
-        const SearchHit purse = Searcher::describe(snapshot, *byAmount);
-        QCOMPARE(purse.title, u"Car — Tyres  front"_s);
-        QCOMPARE(purse.snippet, u"240.00"_s);
-        QCOMPARE(purse.field, SearchField::Amount);
-        QCOMPARE(purse.year, 2024);
-        const std::optional<SearchMatch> memo = Searcher::match(snapshot, 1, SearchQuery(u"change"_s));
-        QVERIFY(memo);
-        const SearchHit memoHit = Searcher::describe(snapshot, *memo);
-        QCOMPARE(memoHit.panel, SearchPanel::Memo);
-        QCOMPARE(memoHit.title, u"Tyres change"_s);
     }
 };
 

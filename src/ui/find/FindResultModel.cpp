@@ -45,7 +45,8 @@ SearchHit FindResultModel::hit(int row) const
         return {};
     if (const SearchHit* cached = m_described.object(row))
         return *cached;
-    auto described = std::make_unique<SearchHit>(Searcher::describe(*m_snapshot, m_matches[size_t(row)]));
+    auto described =
+        std::make_unique<SearchHit>(Searcher::describe(*m_snapshot, m_matches[size_t(row)]));
     const SearchHit copy = *described;
     m_described.insert(row, described.release());
     return copy;
@@ -65,8 +66,7 @@ QVariant FindResultModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= int(m_matches.size()))
         return {};
-    if (role == Qt::DecorationRole && index.column() == TitleColumn)
-    {
+    if (role == Qt::DecorationRole && index.column() == TitleColumn) {
         const SearchMatch& match = m_matches[size_t(index.row())];
         return m_icons[size_t(m_snapshot->records()[size_t(match.record)].panel)];
     }
@@ -80,7 +80,7 @@ QVariant FindResultModel::data(const QModelIndex& index, int role) const
         return h.snippet;
     case DateColumn:
         return h.year == 0 && h.month == 0 && h.day == 0 ? QString()
-                                                        : FormatDate(h.year, h.month, h.day);
+                                                         : FormatDate(h.year, h.month, h.day);
     default:
         return {};
     }

@@ -19,7 +19,13 @@ class FindResultModel final : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { TitleColumn, SnippetColumn, DateColumn, ColumnCount };
+    enum Column
+    {
+        TitleColumn,
+        SnippetColumn,
+        DateColumn,
+        ColumnCount
+    };
 
     explicit FindResultModel(QObject* parent = nullptr);
 

@@ -25,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -47,8 +46,8 @@ QString selectionIn(const MainWindow& window, int index)
     QWidget* panel = window.panel(index);
     if (auto* archives = qobject_cast<ArchivesPanel*>(panel)) {
         const ArchiveItem* item = archives->itemList()->firstSelectedItem();
-        QString shown = archives->categoryBox()->currentText() + u": "_s +
-                        (item ? text(item->name) : u"-"_s);
+        QString shown =
+            archives->categoryBox()->currentText() + u": "_s + (item ? text(item->name) : u"-"_s);
         if (const ArchiveField* fact = archives->fieldList()->fieldModel()->recordAt(
                 archives->fieldList()->firstSelectedRow()))
             shown += u" / "_s + text(fact->name);
@@ -133,15 +132,17 @@ private Q_SLOTS:
         meet->day = 2;
         meet->text = "Meet at the harbour";
         item("Gamma", "Cars");
-        const auto category = [this](const char* name, std::initializer_list<std::pair<const char*, double>> entries) {
-            PurseCategory* c = m_store->purseCategories.add();
-            c->name = name;
-            for (const auto& [note, amount] : entries) {
-                PurseEntry* e = c->entries.add();
-                e->note = note;
-                e->amount = amount;
-            }
-        };
+        const auto category =
+            [this](const char* name,
+                   std::initializer_list<std::pair<const char*, double>> entries) {
+                PurseCategory* c = m_store->purseCategories.add();
+                c->name = name;
+                for (const auto& [note, amount] : entries) {
+                    PurseEntry* e = c->entries.add();
+                    e->note = note;
+                    e->amount = amount;
+                }
+            };
         category("Food", {{"Bread", 2.0}});
         category("Travel", {{"Taxi", 10.0}, {"Ferry harbour", 12.5}});
         m_store->memos.add()->text = "Call mum";
@@ -157,14 +158,6 @@ private Q_SLOTS:
         m_store.reset();
     }
 
-    void findIsFirstInTools()
-    {
-        const QAction* first = m_window->toolsMenu()->actions().value(0);
-        QVERIFY(first);
-        QCOMPARE(first->text(), u"Find..."_s);
-        QCOMPARE(first->shortcut(), QKeySequence(u"Ctrl+F"_s));
-    }
-
     void typingListsEveryPanel()
     {
         FindWindow* opened = openAndType(u"harbour"_s);
@@ -176,9 +169,10 @@ private Q_SLOTS:
             const SearchHit hit = find.model()->hit(row);
             rows << u"%1 %2 | %3"_s.arg(int(hit.panel)).arg(hit.title, hit.snippet);
         }
-        QCOMPARE(rows, (QStringList{u"0 Alpha | Harbour Road 1"_s, u"0 Beta | Meet at the harbour"_s,
-                                    u"1 Travel — Ferry harbour | Ferry harbour"_s,
-                                    u"2 Harbour dues | Harbour dues"_s, u"3 Harbour map | Harbour map"_s}));
+        QCOMPARE(rows, (QStringList{
+                           u"0 Alpha | Harbour Road 1"_s, u"0 Beta | Meet at the harbour"_s,
+                           u"1 Travel — Ferry harbour | Ferry harbour"_s,
+                           u"2 Harbour dues | Harbour dues"_s, u"3 Harbour map | Harbour map"_s}));
         QCOMPARE(find.countLabel()->text(), u"5 records found."_s);
         // An item note's hit carries the note's date, not the item's.
         QCOMPARE(find.model()->data(find.model()->index(1, FindResultModel::DateColumn)),
@@ -195,9 +189,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("panel");
         QTest::addColumn<QString>("selection");
         QTest::newRow("archive fact") << u"road"_s << 0 << 0 << u"Boats: Alpha / Port"_s;
-        QTest::newRow("archive note") << u"harbour"_s << 1 << 0 << u"Cars: Beta / Meet at the harbour"_s;
+        QTest::newRow("archive note")
+            << u"harbour"_s << 1 << 0 << u"Cars: Beta / Meet at the harbour"_s;
         QTest::newRow("archive name") << u"gamma"_s << 0 << 0 << u"Cars: Gamma"_s;
-        QTest::newRow("purse amount") << u"12.5"_s << 0 << 1 << u"Travel: Ferry harbour (1 selected)"_s;
+        QTest::newRow("purse amount")
+            << u"12.5"_s << 0 << 1 << u"Travel: Ferry harbour (1 selected)"_s;
         QTest::newRow("memo") << u"dues"_s << 0 << 2 << u"Harbour dues"_s;
         QTest::newRow("note") << u"harbour"_s << 4 << 3 << u"Harbour map"_s;
     }
