@@ -36,8 +36,8 @@ MainWindow::HitNavigator makeHitNavigator()
         switch (hit.panel) {
         case SearchPanel::Archives:
             if (auto* archives = qobject_cast<ArchivesPanel*>(panel)) {
-                const bool fact = hit.field == SearchField::FactName ||
-                                  hit.field == SearchField::FactValue;
+                const bool fact =
+                    hit.field == SearchField::FactName || hit.field == SearchField::FactValue;
                 archives->showItem(hit.index, fact ? hit.fieldIndex : -1,
                                    hit.field == SearchField::ItemNote ? hit.fieldIndex : -1);
             }
