@@ -6,6 +6,7 @@
 #include "DataPaths.h"
 #include "DesktopIntegration.h"
 #include "IconLibrary.h"
+#include "PanelFactory.h"
 #include "PasswordDialog.h"
 #include "Prompts.h"
 #include "SealKey.h"
@@ -154,6 +155,7 @@ void AppSteps::askAboutConflict(const QString& conflictCopy)
 void AppSteps::runMainWindow()
 {
     MainWindow window(m_store, m_panels);
+    window.setHitNavigator(makeHitNavigator());
     m_mainWindow = &window;
     DesktopIntegration desktop(window, m_store.clock(),
                                {[this] { activate(); },

@@ -30,4 +30,32 @@ MainWindow::PanelFactory makePanelFactory(DataStore& store)
     };
 }
 
+MainWindow::HitNavigator makeHitNavigator()
+{
+    return [](QWidget* panel, const SearchHit& hit) {
+        switch (hit.panel) {
+        case SearchPanel::Archives:
+            if (auto* archives = qobject_cast<ArchivesPanel*>(panel)) {
+                const bool fact =
+                    hit.field == SearchField::FactName || hit.field == SearchField::FactValue;
+                archives->showItem(hit.index, fact ? hit.fieldIndex : -1,
+                                   hit.field == SearchField::ItemNote ? hit.fieldIndex : -1);
+            }
+            break;
+        case SearchPanel::Purse:
+            if (auto* purse = qobject_cast<PursePanel*>(panel))
+                purse->showEntry(hit.index, hit.subIndex);
+            break;
+        case SearchPanel::Memo:
+            if (auto* memo = qobject_cast<MemoPanel*>(panel))
+                memo->showMemo(hit.index);
+            break;
+        case SearchPanel::Notes:
+            if (auto* notes = qobject_cast<NotesPanel*>(panel))
+                notes->showNote(hit.index);
+            break;
+        }
+    };
+}
+
 } // namespace dvk

@@ -53,6 +53,17 @@ void ArchiveItemList::applyFilter(const QString& filter)
     recomputeColumns();
 }
 
+bool ArchiveItemList::selectItem(const ArchiveItem* item)
+{
+    const int row = m_model->rowOf(item);
+    if (row < 0)
+        return false;
+    selectOnlyRow(row);
+    scrollTo(m_model->index(row, 0));
+    m_settle.stop();
+    return true;
+}
+
 int ArchiveItemList::offer(ArchiveItem* item)
 {
     if (!m_filter.matches(*item))

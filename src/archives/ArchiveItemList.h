@@ -39,6 +39,9 @@ public:
 
     // Lists the items matching `filter`, sorted by name; the selection is cleared.
     void applyFilter(const QString& filter);
+    // Makes the row of `item` the only selected one and scrolls to it, settled at once (no
+    // itemSettled() follows); false when the item has no row.
+    bool selectItem(const ArchiveItem* item);
     // Gives `item` a row at the end when it matches the filter; returns the row or -1.
     int offer(ArchiveItem* item);
 

@@ -1,11 +1,15 @@
 #include "ArchivesPanel.h"
 
 #include "ArchiveFieldList.h"
+#include "ArchiveFieldModel.h"
 #include "ArchiveItemList.h"
 #include "ArchiveSuggestions.h"
 #include "CategoryFilterBox.h"
 #include "DataStore.h"
 #include "ItemNoteList.h"
+#include "ItemNoteModel.h"
+
+#include <QSignalBlocker>
 
 namespace dvk {
 
@@ -68,6 +72,32 @@ void ArchivesPanel::showSettledItem()
     ArchiveItem* item = m_itemList->firstSelectedItem();
     m_fieldList->showItem(item);
     m_noteList->showItem(item);
+}
+
+bool ArchivesPanel::showItem(int itemIndex, int factIndex, int noteIndex)
+{
+    if (itemIndex < 0 || itemIndex >= m_store.archiveItems.count())
+        return false;
+    ArchiveItem* item = m_store.archiveItems.at(itemIndex);
+    {
+        // Applied here at once rather than by the box's queued announcement, which would clear
+        // the selection made below.
+        const QSignalBlocker blocker(m_categoryBox);
+        m_categoryBox->showText(QString::fromLocal8Bit(item->category));
+    }
+    applyChosenFilter();
+    if (!m_itemList->selectItem(item))
+        return false;
+    showSettledItem();
+    if (factIndex >= 0 && factIndex < item->fields.count()) {
+        const int row = m_fieldList->fieldModel()->rowOf(item->fields.at(factIndex));
+        m_fieldList->selectOnlyRow(row);
+    }
+    if (noteIndex >= 0 && noteIndex < item->notes.count()) {
+        const int row = m_noteList->noteModel()->rowOf(item->notes.at(noteIndex));
+        m_noteList->selectOnlyRow(row);
+    }
+    return true;
 }
 
 void ArchivesPanel::recomputeColumns()

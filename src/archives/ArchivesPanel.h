@@ -28,6 +28,11 @@ public:
     ArchiveFieldList* fieldList() const { return m_fieldList; }
     ItemNoteList* noteList() const { return m_noteList; }
 
+    // Shows archive item `itemIndex` of the store: the category box shows its category, the
+    // item is selected with its facts and notes shown, and fact `factIndex` or note `noteIndex`
+    // (either may be -1) is selected among them. False for an index outside the store.
+    bool showItem(int itemIndex, int factIndex = -1, int noteIndex = -1);
+
 public Q_SLOTS:
     // The item list applies the box's remembered text; the detail lists show no item.
     void applyChosenFilter();

@@ -130,6 +130,14 @@ void MemoPanel::selectMemo(const MemoRecord* memo)
     selectOnly(memo);
 }
 
+bool MemoPanel::showMemo(int index)
+{
+    if (index < 0 || index >= m_memos.count() || !holds(m_memos.at(index)))
+        return false;
+    selectOnly(m_memos.at(index));
+    return true;
+}
+
 bool MemoPanel::dismissMemo(MemoRecord* memo)
 {
     if (!holds(memo))

@@ -57,6 +57,8 @@ public:
     bool holds(const MemoRecord* memo) const;
     // Makes `memo` the only selected row and scrolls to it.
     void selectMemo(const MemoRecord* memo);
+    // Selects memo `index` of the store alone and scrolls to it; false for an index outside it.
+    bool showMemo(int index);
     // What Cancel in the memo's property dialog does, and the beep stops; false when the memo
     // is no longer in the list.
     bool dismissMemo(MemoRecord* memo);

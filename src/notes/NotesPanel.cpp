@@ -117,6 +117,17 @@ void NotesPanel::selectOnly(int row)
     m_view->scrollTo(index);
 }
 
+bool NotesPanel::showNote(int index)
+{
+    if (index < 0 || index >= m_notes.count())
+        return false;
+    const int row = m_model->rowOf(m_notes.at(index));
+    if (row < 0)
+        return false;
+    selectOnly(row);
+    return true;
+}
+
 void NotesPanel::add()
 {
     NoteDialog dialog(m_clock, this);

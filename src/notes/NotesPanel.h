@@ -41,6 +41,9 @@ public:
     NotesModel* model() const { return m_model; }
     void setDialogRunner(DialogRunner runner);
     void setIconChooser(IconChooser chooser);
+    // Makes note `index` of the store the only selected icon and scrolls to it; false for an
+    // index outside the store.
+    bool showNote(int index);
     // The context menu, its entries enabled for the current selection and clipboard.
     std::unique_ptr<QMenu> makeContextMenu();
 

@@ -1,7 +1,9 @@
 #include "PursePanel.h"
 
 #include "PurseCategoryList.h"
+#include "PurseCategoryModel.h"
 #include "PurseEntryList.h"
+#include "PurseEntryModel.h"
 #include "PurseStatsList.h"
 
 namespace dvk {
@@ -12,6 +14,7 @@ PursePanel::PursePanel(RecordList<PurseCategory>& categories, const Clock& clock
     : PursePanelFrame(new PurseCategoryList(categories),
                       new PurseTotalBox(categories, nullptr, std::move(starter)),
                       new PurseEntryList(clock), new PurseStatsList, parent)
+    , m_records(categories)
     , m_categories(static_cast<PurseCategoryList*>(categoryList()))
     , m_total(static_cast<PurseTotalBox*>(totalBox()))
     , m_entries(static_cast<PurseEntryList*>(entryList()))
@@ -29,6 +32,22 @@ PursePanel::PursePanel(RecordList<PurseCategory>& categories, const Clock& clock
     connect(m_entries, &PurseEntryList::purseEntriesChanged, this, &PursePanel::purseEntriesChanged,
             Qt::QueuedConnection);
     recomputeColumns();
+}
+
+bool PursePanel::showEntry(int categoryIndex, int entryIndex)
+{
+    if (categoryIndex < 0 || categoryIndex >= m_records.count())
+        return false;
+    PurseCategory* category = m_records.at(categoryIndex);
+    const int row = m_categories->categoryModel()->rowOf(category);
+    if (row < 0)
+        return false;
+    m_categories->selectOnlyRow(row);
+    m_categories->settle();
+    if (entryIndex < 0 || entryIndex >= category->entries.count())
+        return false;
+    m_entries->selectOnlyRow(m_entries->entryModel()->rowOf(category->entries.at(entryIndex)));
+    return true;
 }
 
 void PursePanel::purseCategoriesChanged()

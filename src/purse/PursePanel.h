@@ -27,6 +27,9 @@ public:
     PurseTotalBox* purseTotalBox() const { return m_total; }
     PurseEntryList* purseEntryList() const { return m_entries; }
     PurseStatsList* purseStatsList() const { return m_stats; }
+    // Selects category `categoryIndex` of the store alone, shows its entries at once and selects
+    // entry `entryIndex` among them; false for an index outside the store.
+    bool showEntry(int categoryIndex, int entryIndex);
 
 public Q_SLOTS:
     // Categories were added, renamed or removed: shows the panel total again.
@@ -38,6 +41,7 @@ protected:
     void recomputeColumns() override;
 
 private:
+    RecordList<PurseCategory>& m_records;
     PurseCategoryList* m_categories = nullptr;
     PurseTotalBox* m_total = nullptr;
     PurseEntryList* m_entries = nullptr;

@@ -7,6 +7,7 @@
 #include "DateFormatDialog.h"
 #include "DialogUnits.h"
 #include "ExchangeActions.h"
+#include "FindWindow.h"
 #include "HistoryDialog.h"
 #include "NavigationBar.h"
 #include "ProgramIcons.h"
@@ -15,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <memory>
@@ -108,6 +110,10 @@ QPushButton* MainWindow::makeButton(const QString& text, const QRect& designed)
 void MainWindow::buildToolsMenu()
 {
     m_toolsMenu = new QMenu(this);
+    QAction* find = m_toolsMenu->addAction(u"Find..."_s, this, &MainWindow::find);
+    find->setShortcut(QKeySequence::Find);
+    // The menu is hidden most of the time; the window holds the action so its shortcut works.
+    addAction(find);
     m_toolsMenu->addAction(u"&Security..."_s, this, &MainWindow::runSecurity);
     m_toolsMenu->addAction(u"&Date Format..."_s, this, &MainWindow::runDateFormat);
     m_toolsMenu->addAction(u"Reminders..."_s, this, &MainWindow::remindersRequested);
@@ -162,6 +168,30 @@ void MainWindow::runAbout()
 {
     AboutDialog dialog(this);
     dialog.exec();
+}
+
+void MainWindow::find()
+{
+    if (!m_find) {
+        m_find = new FindWindow(m_store, this);
+        connect(m_find, &FindWindow::goToHit, this, &MainWindow::showHit);
+    }
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
+    m_find->searchBox()->setFocus();
+    m_find->searchBox()->selectAll();
+}
+
+void MainWindow::showHit(const SearchHit& hit)
+{
+    const int index = int(hit.panel);
+    if (index < 0 || index >= PanelCount)
+        return;
+    m_bar->selectEntry(index);
+    showSelectedPanel();
+    if (m_hitNavigator)
+        m_hitNavigator(m_panels[index], hit);
 }
 
 void MainWindow::runSecurity()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainWindowLayout.h"
+#include "SearchHit.h"
 
 #include <QDialog>
 #include <array>
@@ -13,6 +14,7 @@ class QPushButton;
 namespace dvk {
 
 class DataStore;
+class FindWindow;
 class NavigationBar;
 
 // DVK's main window: the navigation bar on the left, the panel area showing the one panel the
@@ -28,6 +30,8 @@ public:
     // Creates panel `index` (0 Archives, 1 Purse, 2 Memo, 3 Notes) as a child of `parent`; may
     // return nullptr, and the window then keeps an empty place for that panel.
     using PanelFactory = std::function<QWidget*(int index, QWidget* parent)>;
+    // Selects the record of `hit` in `panel`, the panel the hit belongs to, already shown.
+    using HitNavigator = std::function<void(QWidget* panel, const SearchHit& hit)>;
 
     explicit MainWindow(DataStore& store, const PanelFactory& panels = {},
                         QWidget* parent = nullptr);
@@ -43,6 +47,9 @@ public:
     // Decides, each time, whether "Close", the close box and Alt+F4 only hide the window (DVK
     // keeps running in the tray) instead of ending the run.
     void setHideOnClose(std::function<bool()> hide) { m_hideOnClose = std::move(hide); }
+    void setHitNavigator(HitNavigator navigator) { m_hitNavigator = std::move(navigator); }
+    // The Find window once "Find..." has opened it (else null).
+    FindWindow* findWindow() const { return m_find; }
     // True once after the window was hidden instead of closed.
     bool takeHiddenOnClose() { return std::exchange(m_hiddenOnClose, false); }
 
@@ -56,6 +63,10 @@ public Q_SLOTS:
     // Opens the Tools menu upwards from its button.
     void openToolsMenu();
     void runAbout();
+    // "Find..." (Ctrl+F): opens the Find window, or brings it back with its text selected.
+    void find();
+    // Switches to the panel of `hit` and has the navigator select its record there.
+    void showHit(const dvk::SearchHit& hit);
     void runSecurity();
     void runDateFormat();
     // "Close", the close box and Alt+F4.
@@ -99,6 +110,8 @@ private:
     QPushButton* m_about = nullptr;
     QPushButton* m_close = nullptr;
     QMenu* m_toolsMenu = nullptr;
+    FindWindow* m_find = nullptr;
+    HitNavigator m_hitNavigator;
     std::function<bool()> m_hideOnClose;
     bool m_hiddenOnClose = false;
 };

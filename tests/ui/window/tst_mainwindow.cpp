@@ -211,9 +211,9 @@ private Q_SLOTS:
         const QList<QAction*> actions = window.toolsMenu()->actions();
         for (const QAction* action : actions)
             texts << (action->isSeparator() ? u"-"_s : action->text());
-        QCOMPARE(texts, (QStringList{u"&Security..."_s, u"&Date Format..."_s, u"Reminders..."_s,
-                                     u"-"_s, u"&Backup..."_s, u"&Restore..."_s, u"History..."_s,
-                                     u"Export..."_s, u"Import..."_s}));
+        QCOMPARE(texts, (QStringList{u"Find..."_s, u"&Security..."_s, u"&Date Format..."_s,
+                                     u"Reminders..."_s, u"-"_s, u"&Backup..."_s, u"&Restore..."_s,
+                                     u"History..."_s, u"Export..."_s, u"Import..."_s}));
         QTest::mouseClick(window.toolsButton(), Qt::LeftButton);
         QTRY_VERIFY(window.toolsMenu()->isVisible());
         const QRect menu = window.toolsMenu()->geometry();
