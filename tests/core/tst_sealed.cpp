@@ -257,7 +257,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, limits);
         QFETCH(bool, accepted);
         const QByteArray header = "DVKSEAL1" + limits + QByteArray(40, '\0');
-        QCOMPARE(SealedHeader::parse(header).has_value(), accepted);
+        QTEST(SealedHeader::parse(header).has_value(), "accepted");
         QVERIFY(test::writeFile(DataPaths::dataFilePath(),
                                 header + QByteArray::fromHex("15000000") + QByteArray(21, '\0')));
         QCOMPARE(SealedFile::kindOf(DataPaths::dataFilePath()),
