@@ -55,7 +55,9 @@ public:
         if (!number.isEmpty())
             m_name = QLatin1Char(':') + QString::fromLatin1(number);
     }
-    ~VirtualDisplay()
+    ~VirtualDisplay() { end(); }
+    // The display server goes away, as when the user's session ends.
+    void end()
     {
         m_server.terminate();
         m_server.waitForFinished(3000);

@@ -1,6 +1,6 @@
 #include "DataFile.h"
 #include "DataPaths.h"
-#include "ProgramProcess.h"
+#include "RunningProgram.h"
 #include "SettingsStore.h"
 #include "TestData.h"
 #include "TestRegistry.h"
@@ -15,7 +15,6 @@
 #include <csignal>
 
 using namespace dvk;
-using dvk::test::startProgram;
 
 namespace {
 
@@ -26,6 +25,19 @@ QByteArray storeWithNote(const QByteArray& text)
     store.archiveItems.add()->name = "Bank";
     DataFile::saveFile(store, DataPaths::dataFilePath(), false);
     return test::readFile(DataPaths::dataFilePath());
+}
+
+// Starts dvk, leaves it time to reach its first window or dialog, sends it `signalNumber` and
+// tells whether it then ended normally with exit code 0.
+bool startAndSignal(int signalNumber = SIGTERM)
+{
+    QProcess dvk;
+    if (!test::startDvk(dvk))
+        return false;
+    QTest::qWait(500);
+    ::kill(pid_t(dvk.processId()), signalNumber);
+    return dvk.waitForFinished(15000) && dvk.exitStatus() == QProcess::NormalExit &&
+           dvk.exitCode() == 0;
 }
 
 } // namespace
@@ -42,12 +54,7 @@ private Q_SLOTS:
     {
         storeWithNote("kept through a restart");
         QVERIFY(SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1));
-        QProcess dvk;
-        QVERIFY(startProgram(dvk));
-        ::kill(pid_t(dvk.processId()), SIGTERM);
-        QVERIFY(dvk.waitForFinished(15000));
-        QCOMPARE(dvk.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(dvk.exitCode(), 0);
+        QVERIFY(startAndSignal());
         SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 0);
 
         const QByteArray saved = test::readFile(DataPaths::dataFilePath());
@@ -73,11 +80,7 @@ private Q_SLOTS:
         const QByteArray good = storeWithNote("precious");
         const QByteArray damaged = good.left(good.size() - 7);
         QVERIFY(test::writeFile(DataPaths::dataFilePath(), damaged));
-        QProcess dvk;
-        QVERIFY(startProgram(dvk));
-        ::kill(pid_t(dvk.processId()), signalNumber);
-        QVERIFY(dvk.waitForFinished(15000));
-        QCOMPARE(dvk.exitStatus(), QProcess::NormalExit);
+        QVERIFY(startAndSignal(signalNumber));
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), damaged);
         QCOMPARE(test::readFile(DataPaths::dataFilePath() + QStringLiteral(".damaged")), damaged);
     }
@@ -104,11 +107,7 @@ private Q_SLOTS:
             before[56] = char(before[56] ^ 0x40);
             QVERIFY(test::writeFile(DataPaths::dataFilePath(), before));
         }
-        QProcess dvk;
-        QVERIFY(startProgram(dvk));
-        ::kill(pid_t(dvk.processId()), SIGTERM);
-        QVERIFY(dvk.waitForFinished(15000));
-        QCOMPARE(dvk.exitStatus(), QProcess::NormalExit);
+        QVERIFY(startAndSignal());
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
         const QString kept = DataPaths::dataFilePath() + QStringLiteral(".damaged");
         QCOMPARE(QFileInfo::exists(kept), damaged);
@@ -129,7 +128,7 @@ private Q_SLOTS:
         QFETCH(bool, otherRuntime);
         const QByteArray before = storeWithNote("first copy's");
         QProcess first;
-        QVERIFY(startProgram(first));
+        QVERIFY(test::startDvk(first));
         QProcess second;
         QProcessEnvironment env = first.processEnvironment();
         QTemporaryDir runtime;
@@ -147,46 +146,6 @@ private Q_SLOTS:
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
         ::kill(pid_t(first.processId()), SIGINT);
         QVERIFY(first.waitForFinished(15000));
-    }
-
-    // An empty lock file, left by a crash, keeps no start from running.
-    void emptyLockFilesLetDvkStart()
-    {
-        storeWithNote("after a crash");
-        QVERIFY(test::writeFile(test::runtimeFolder() + QStringLiteral("/DVK.lock"), {}));
-        QVERIFY(test::writeFile(DataPaths::userDataFolder() + QStringLiteral("/DVK.lock"), {}));
-        QProcess dvk;
-        QVERIFY(startProgram(dvk));
-        ::kill(pid_t(dvk.processId()), SIGTERM);
-        QVERIFY(dvk.waitForFinished(15000));
-        QFile::remove(test::runtimeFolder() + QStringLiteral("/DVK.lock"));
-    }
-
-    // A staged restore that is no data file never replaces the data: DVK starts on the real data
-    // and keeps the staged file aside.
-    void unreadableStagedRestoreKeepsData_data()
-    {
-        QTest::addColumn<QByteArray>("staged");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("text") << QByteArray("Dear diary,\nthis is not a backup.\n");
-        QTest::newRow("foreign") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
-    }
-    void unreadableStagedRestoreKeepsData()
-    {
-        QFETCH(QByteArray, staged);
-        storeWithNote("years of notes");
-        const QString staging = DataPaths::dataFilePath() + QStringLiteral(".bak");
-        QVERIFY(test::writeFile(staging, staged));
-        QProcess dvk;
-        QVERIFY(startProgram(dvk));
-        ::kill(pid_t(dvk.processId()), SIGTERM);
-        QVERIFY(dvk.waitForFinished(15000));
-        DataStore back;
-        QVERIFY(back.load().ok);
-        QCOMPARE(back.notes.count(), 1);
-        QCOMPARE(back.notes[0]->text, QByteArray("years of notes"));
-        QVERIFY(!QFileInfo::exists(staging));
-        QCOMPARE(test::readFile(staging + QStringLiteral(".refused")), staged);
     }
 };
 

@@ -1,10 +1,10 @@
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "RunningProgram.h"
 #include "TestData.h"
 #include "TestRegistry.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,6 +13,7 @@
 #include <csignal>
 
 using namespace dvk;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -20,48 +21,31 @@ namespace {
 class DrivenProgram
 {
 public:
-    bool start(const QString& platform, const QString& display = {})
+    bool start(const QString& platform = u"offscreen"_s, const QString& display = {})
     {
-        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        QFile::remove(runtime + QStringLiteral("/DVK.socket"));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        QProcessEnvironment env;
+        env.insert(u"QT_QPA_PLATFORM"_s, platform);
         if (!display.isEmpty())
-            env.insert(QStringLiteral("DISPLAY"), display);
-        env.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(DVK_DRIVER_PLUGINS));
-        env.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("dvktestdriver"));
-        env.insert(QStringLiteral("DVK_TEST_DRIVER"), m_folder.path());
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start(QStringLiteral(DVK_BINARY), {});
-        return process.waitForStarted(10000) && waitForLog(QStringLiteral("window"), 15000);
+            env.insert(u"DISPLAY"_s, display);
+        env.insert(u"QT_PLUGIN_PATH"_s, QStringLiteral(DVK_DRIVER_PLUGINS));
+        env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"dvktestdriver"_s);
+        env.insert(u"DVK_TEST_DRIVER"_s, m_folder.path());
+        return test::startDvk(process, env) && waitForLog(u"window"_s, 15000);
     }
     bool paste(const QByteArray& text)
     {
-        return test::writeFile(m_folder.filePath(QStringLiteral("paste")), text) &&
-               waitForLog(QStringLiteral("pasted ") + QString::fromUtf8(text), 5000);
+        return test::writeFile(m_folder.filePath(u"paste"_s), text) &&
+               waitForLog(u"pasted "_s + QString::fromUtf8(text), 5000);
     }
+    // Whether a line of the log starts with `start` within `ms` milliseconds.
     bool waitForLog(const QString& start, int ms)
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < ms) {
-            if (!logLine(start).isNull())
-                return true;
-            QTest::qWait(20);
-        }
-        return false;
-    }
-    QString logLine(const QString& start) const
-    {
-        const QStringList lines =
-            QString::fromUtf8(test::readFile(m_folder.filePath(QStringLiteral("log"))))
-                .split(u'\n');
-        for (const QString& line : lines) {
-            if (line.startsWith(start))
-                return line;
-        }
-        return {};
+        return QTest::qWaitFor(
+            [&] {
+                const QString log = QString::fromUtf8(test::readFile(m_folder.filePath(u"log"_s)));
+                return log.startsWith(start) || log.contains(u'\n' + start);
+            },
+            ms);
     }
     void kill(int signalNumber) { ::kill(pid_t(process.processId()), signalNumber); }
 
@@ -106,7 +90,7 @@ private Q_SLOTS:
     void changeSurvivesSigkill()
     {
         DrivenProgram dvk;
-        QVERIFY(dvk.start(QStringLiteral("offscreen")));
+        QVERIFY(dvk.start());
         QVERIFY(dvk.paste("typed just now"));
         QTest::qWait(2000);
         dvk.kill(SIGKILL);
@@ -116,29 +100,15 @@ private Q_SLOTS:
 
     void changeSurvivesDisplayServer()
     {
-        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        if (xvfb.isEmpty())
+        if (QStandardPaths::findExecutable(u"Xvfb"_s).isEmpty())
             QSKIP("Xvfb is not installed");
-        int number = 90 + int(QCoreApplication::applicationPid() % 100);
-        while (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-            ++number;
-        const QString display = QStringLiteral(":%1").arg(number);
-        QProcess server;
-        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        server.start(xvfb, {display, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        QVERIFY(server.waitForStarted(5000));
-        QElapsedTimer waited;
-        waited.start();
-        while (!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)) &&
-               waited.elapsed() < 5000)
-            QTest::qWait(20);
-
+        test::VirtualDisplay display;
+        QVERIFY(!display.name().isEmpty());
         DrivenProgram dvk;
-        QVERIFY(dvk.start(QStringLiteral("xcb"), display));
+        QVERIFY(dvk.start(u"xcb"_s, display.name()));
         QVERIFY(dvk.paste("typed before the display went"));
         QTest::qWait(2000);
-        server.kill();
-        QVERIFY(server.waitForFinished(5000));
+        display.end();
         QVERIFY(dvk.process.waitForFinished(10000));
         QCOMPARE(notesInDataFile(), (QByteArrayList{"before", "typed before the display went"}));
     }
@@ -148,20 +118,20 @@ private Q_SLOTS:
     void outsideReplacementIsKept()
     {
         DrivenProgram dvk;
-        QVERIFY(dvk.start(QStringLiteral("offscreen")));
+        QVERIFY(dvk.start());
         const QString path = DataPaths::dataFilePath();
-        saveNotes({"from the other computer"}, path + QStringLiteral(".synced"));
-        QVERIFY(QFile::rename(path + QStringLiteral(".synced"), path) ||
-                (QFile::remove(path) && QFile::rename(path + QStringLiteral(".synced"), path)));
+        saveNotes({"from the other computer"}, path + u".synced"_s);
+        QVERIFY(QFile::rename(path + u".synced"_s, path) ||
+                (QFile::remove(path) && QFile::rename(path + u".synced"_s, path)));
         QVERIFY(dvk.paste("made here"));
-        QVERIFY(dvk.waitForLog(QStringLiteral("message Another program replaced DVK's data file"),
+        QVERIFY(dvk.waitForLog(u"message Another program replaced DVK's data file"_s,
                                5000));
         dvk.kill(SIGTERM);
         QVERIFY(dvk.process.waitForFinished(15000));
 
         QCOMPARE(notesInDataFile(), (QByteArrayList{"before", "made here"}));
         const QStringList copies =
-            QDir(DataPaths::userDataFolder()).entryList({QStringLiteral("DVK.DAT.conflict-*")});
+            QDir(DataPaths::userDataFolder()).entryList({u"DVK.DAT.conflict-*"_s});
         QCOMPARE(copies.size(), 1);
         DataStore other;
         QVERIFY(DataFile::loadFile(other, DataPaths::userDataFolder() + u'/' + copies[0]).ok);

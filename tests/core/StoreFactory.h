@@ -1,10 +1,21 @@
 #pragma once
 
+#include "DataFile.h"
 #include "DataStore.h"
 
+#include <QBuffer>
 #include <QRandomGenerator>
 
 namespace dvk::test {
+
+// The store in the plain file form; empty when it cannot be written.
+inline QByteArray plainBytes(const DataStore& store)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return DataFile::write(store, buffer).ok ? bytes : QByteArray();
+}
 
 // Fills a store with records whose every field holds a random value, texts of random length
 // (including the long prefixes) and random bytes, so round trips check each field.

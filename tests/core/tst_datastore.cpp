@@ -72,8 +72,7 @@ private Q_SLOTS:
         store.setPassword(" secret");
         QVERIFY(store.hasPassword());
         QVERIFY(store.checkPassword(" secret"));
-        QVERIFY(!store.checkPassword("secret"));
-        QVERIFY(!store.checkPassword(""));
+        QVERIFY(!store.checkPassword("secret") && !store.checkPassword(""));
         QCOMPARE(store.passwordBlock[32], quint8(0));
         const QByteArray hex(reinterpret_cast<const char*>(store.passwordBlock.data()), 32);
         QCOMPARE(hex, QByteArray("cef748b9c74b854a49ba638b838da817")); // MD5 of " secret", lowercase hex

@@ -2,6 +2,7 @@
 #include "DataFile.h"
 #include "DataPaths.h"
 #include "FakeClock.h"
+#include "FakeStartupSteps.h"
 #include "SealedFile.h"
 #include "SealedHeader.h"
 #include "SettingsStore.h"
@@ -19,6 +20,7 @@
 #include <sodium.h>
 
 using namespace dvk;
+using test::plainBytes;
 
 namespace {
 
@@ -27,14 +29,6 @@ const QByteArray KeyBytes(32, '\x5a');
 std::unique_ptr<SealKey> fixedKey()
 {
     return SealKey::fromBytes(KeyBytes, SealKey::Salt{7}, 3, 65536);
-}
-
-QByteArray plainBytes(const DataStore& store)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    return DataFile::write(store, buffer).ok ? bytes : QByteArray();
 }
 
 QByteArray sealed(const DataStore& store, const SealKey& key)
@@ -120,39 +114,6 @@ QList<qsizetype> chunkBoundaries(const QByteArray& file)
     return at;
 }
 
-// Start-up's steps with the password prompt's two attempts and scripted passwords.
-class SealedSteps final : public StartupSteps
-{
-public:
-    bool continueAfterDataFileError(const FileResult&) override { return false; }
-    // As the program does: the password typed for an older form becomes the sealing key.
-    bool askPassword(DataStore& store) override
-    {
-        QByteArray typed = passwords.value(0);
-        if (!store.checkPassword(typed))
-            return false;
-        store.adoptPassword(typed);
-        return true;
-    }
-    bool unsealPassword(DataStore& store, const QString& path) override
-    {
-        for (int attempt = 0; attempt < 2 && attempt < passwords.size(); ++attempt) {
-            QByteArray typed = passwords[attempt];
-            if (auto key = SealedFile::unlock(path, typed)) {
-                store.setSealKey(std::move(key));
-                return true;
-            }
-        }
-        return false;
-    }
-    void loadIconLibrary() override {}
-    void runMainWindow() override {}
-    bool retryFailedSave(const FileResult&) override { return false; }
-    void saveIconLibrary() override {}
-
-    QList<QByteArray> passwords;
-};
-
 } // namespace
 
 class SealedTest final : public QObject
@@ -220,7 +181,7 @@ private Q_SLOTS:
 
         QTemporaryDir runtime;
         SingleInstance instance(runtime.path());
-        SealedSteps steps;
+        test::FakeStartupSteps steps;
         steps.passwords = passwords;
         DataStore store(m_clock);
         QCOMPARE(int(Startup::run(store, instance, steps)), outcome);
@@ -296,7 +257,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, limits);
         QFETCH(bool, accepted);
         const QByteArray header = "DVKSEAL1" + limits + QByteArray(40, '\0');
-        QCOMPARE(SealedHeader::parse(header).has_value(), accepted);
+        QTEST(SealedHeader::parse(header).has_value(), "accepted");
         QVERIFY(test::writeFile(DataPaths::dataFilePath(),
                                 header + QByteArray::fromHex("15000000") + QByteArray(21, '\0')));
         QCOMPARE(SealedFile::kindOf(DataPaths::dataFilePath()),

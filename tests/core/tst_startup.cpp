@@ -1,9 +1,8 @@
 #include "DataFile.h"
 #include "DataPaths.h"
 #include "FakeClock.h"
-#include "SettingsStore.h"
+#include "FakeStartupSteps.h"
 #include "SingleInstance.h"
-#include "Startup.h"
 #include "TestData.h"
 #include "TestRegistry.h"
 
@@ -17,51 +16,8 @@
 
 using namespace dvk;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Scripted answers for the start-up dialogs; records which steps ran.
-class FakeSteps final : public StartupSteps
-{
-public:
-    bool continueAfterDataFileError(const FileResult&) override
-    {
-        calls << QStringLiteral("error");
-        return continueOnError;
-    }
-    bool saveOverUncopiedFile() override
-    {
-        calls << QStringLiteral("overwrite?");
-        return overwrite;
-    }
-    bool askPassword(DataStore& store) override
-    {
-        calls << QStringLiteral("password");
-        return store.checkPassword(password);
-    }
-    void loadIconLibrary() override { calls << QStringLiteral("icons"); }
-    void runMainWindow() override
-    {
-        calls << QStringLiteral("main");
-        if (duringMainWindow)
-            duringMainWindow();
-    }
-    bool retryFailedSave(const FileResult&) override
-    {
-        calls << QStringLiteral("retry?");
-        return retries-- > 0;
-    }
-    void saveIconLibrary() override { calls << QStringLiteral("save icons"); }
-
-    bool continueOnError = false;
-    bool overwrite = false;
-    QByteArray password;
-    int retries = 0;
-    std::function<void()> duringMainWindow;
-    QStringList calls;
-};
-
-} // namespace
+using test::FakeStartupSteps;
+using Outcome = Startup::Outcome;
 
 class StartupTest final : public QObject
 {
@@ -77,6 +33,11 @@ private:
         store.setPassword(password);
         DataFile::saveFile(store, DataPaths::dataFilePath(), false);
         return test::readFile(DataPaths::dataFilePath());
+    }
+    Outcome run(DataStore& store, FakeStartupSteps& steps)
+    {
+        SingleInstance instance(m_runtime->path());
+        return Startup::run(store, instance, steps);
     }
 
 private Q_SLOTS:
@@ -94,13 +55,15 @@ private Q_SLOTS:
         QSignalSpy woken(&first, &SingleInstance::activationRequested);
 
         DataStore store(m_clock);
-        SingleInstance second(m_runtime->path());
-        FakeSteps steps;
-        QCOMPARE(Startup::run(store, second, steps), Startup::Outcome::AnotherCopyRunning);
+        FakeStartupSteps steps;
+        QCOMPARE(run(store, steps), Outcome::AnotherCopyRunning);
         QVERIFY(steps.calls.isEmpty());
         QCOMPARE(store.notes.count(), 0);
         QVERIFY(woken.wait(2000));
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
+        // nor does a copy with another runtime folder on the same data start
+        const QTemporaryDir otherRuntime;
+        QVERIFY(!SingleInstance(otherRuntime.path()).claim());
     }
 
     void lockThatNamesNoLiveCopyIsTakenOver_data()
@@ -111,31 +74,26 @@ private Q_SLOTS:
         QTest::newRow("text") << QByteArray("not a lock record");
         QTest::newRow("another machine") << QByteArray("1\ndvk\nsome-other-machine.example\n");
     }
-
     void lockThatNamesNoLiveCopyIsTakenOver()
     {
         QFETCH(QByteArray, record);
         // the same record in the runtime folder and beside the data: neither ends the start
-        const QString dataLock = DataPaths::userDataFolder() + u"/DVK.lock"_s;
         QVERIFY(QDir().mkpath(DataPaths::userDataFolder()));
-        QVERIFY(test::writeFile(dataLock, record));
+        QVERIFY(test::writeFile(DataPaths::userDataFolder() + u"/DVK.lock"_s, record));
         QVERIFY(test::writeFile(m_runtime->filePath(u"DVK.lock"_s), record));
-        SingleInstance instance(m_runtime->path());
-        QVERIFY(instance.claim());
+        QVERIFY(SingleInstance(m_runtime->path()).claim());
     }
 
     void dataFolderAndFilesArePrivateFromTheStart()
     {
         const mode_t previous = ::umask(022);
         DataStore store(m_clock);
-        SingleInstance instance(m_runtime->path());
-        FakeSteps steps;
-        steps.duringMainWindow = [&] {
-            store.notes.add()->text = "new";
-        };
-        const auto outcome = Startup::run(store, instance, steps);
+        FakeStartupSteps steps;
+        steps.duringMainWindow = [&] { store.notes.add()->text = "new"; };
+        SingleInstance instance(m_runtime->path()); // holds the lock until the check
+        const Outcome outcome = Startup::run(store, instance, steps);
         ::umask(previous);
-        QCOMPARE(outcome, Startup::Outcome::SavedAndEnded);
+        QCOMPARE(outcome, Outcome::SavedAndEnded);
         const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                                 QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                                 QFileDevice::WriteOther | QFileDevice::ExeOther;
@@ -145,28 +103,30 @@ private Q_SLOTS:
                      qPrintable(path));
     }
 
-    void copyWithAnotherRuntimeFolderOnTheSameDataEnds()
+    // A staged restore is swapped in before loading; one that is no data file is set aside and
+    // the data is loaded as it was.
+    void stagedRestoreAtStart_data()
     {
-        SingleInstance first(m_runtime->path());
-        QVERIFY(first.claim());
-        const QTemporaryDir otherRuntime;
-        SingleInstance second(otherRuntime.path());
-        QVERIFY(!second.claim());
+        QTest::addColumn<bool>("backup");
+        QTest::newRow("a backup") << true;
+        QTest::newRow("no data file") << false;
     }
-
-    void stagedRestoreIsSwappedInBeforeLoading()
+    void stagedRestoreAtStart()
     {
+        QFETCH(bool, backup);
         writeDataFile("current");
-        DataStore backup(m_clock);
-        backup.notes.add()->text = "restored";
-        QVERIFY(DataFile::saveFile(backup, DataPaths::stagingFilePath(), true).ok);
+        const QString staging = DataPaths::stagingFilePath();
+        DataStore restored(m_clock);
+        restored.notes.add()->text = "restored";
+        QVERIFY(backup ? DataFile::saveFile(restored, staging, true).ok
+                       : test::writeFile(staging, "Dear diary,\nthis is not a backup.\n"));
 
         DataStore store(m_clock);
-        SingleInstance instance(m_runtime->path());
-        FakeSteps steps;
-        QCOMPARE(Startup::run(store, instance, steps), Startup::Outcome::SavedAndEnded);
-        QCOMPARE(store.notes[0]->text, QByteArray("restored"));
-        QVERIFY(!QFile::exists(DataPaths::stagingFilePath()));
+        FakeStartupSteps steps;
+        QCOMPARE(run(store, steps), Outcome::SavedAndEnded);
+        QCOMPARE(store.notes[0]->text, backup ? QByteArray("restored") : QByteArray("current"));
+        QVERIFY(!QFile::exists(staging));
+        QCOMPARE(QFile::exists(staging + u".refused"_s), !backup);
         QCOMPARE(steps.calls, (QStringList{u"icons"_s, u"main"_s, u"save icons"_s}));
     }
 
@@ -184,25 +144,24 @@ private Q_SLOTS:
         QVERIFY(test::writeFile(DataPaths::dataFilePath(), damaged));
 
         DataStore store(m_clock);
-        SingleInstance instance(m_runtime->path());
-        FakeSteps steps;
+        FakeStartupSteps steps;
         steps.continueOnError = continueOnError;
-        const auto outcome = Startup::run(store, instance, steps);
+        const Outcome outcome = run(store, steps);
         if (!continueOnError) {
-            QCOMPARE(outcome, Startup::Outcome::ExitedAfterDataFileError);
+            QCOMPARE(outcome, Outcome::ExitedAfterDataFileError);
             QCOMPARE(steps.calls, QStringList{u"error"_s});
             QCOMPARE(test::readFile(DataPaths::dataFilePath()), damaged);
             return;
         }
         // what was read is saved, without the password that could not be read
-        QCOMPARE(outcome, Startup::Outcome::SavedAndEnded);
+        QCOMPARE(outcome, Outcome::SavedAndEnded);
         QCOMPARE(steps.calls, (QStringList{u"error"_s, u"icons"_s, u"main"_s, u"save icons"_s}));
         DataStore back(m_clock);
         QVERIFY(back.load().ok);
         QCOMPARE(back.notes.count(), 1);
         QCOMPARE(back.notes[0]->text, QByteArray("first note"));
         QVERIFY(!back.hasPassword());
-        QCOMPARE(test::readFile(DataPaths::dataFilePath() + QStringLiteral(".damaged")), damaged);
+        QCOMPARE(test::readFile(DataPaths::dataFilePath() + u".damaged"_s), damaged);
     }
 
     // When no copy of the unreadable file can be kept, it is saved over only if the user says so.
@@ -217,23 +176,21 @@ private Q_SLOTS:
         QFETCH(bool, overwrite);
         const QByteArray good = writeDataFile("first note");
         const QByteArray damaged = good.left(good.size() - 3);
-        QVERIFY(test::writeFile(DataPaths::dataFilePath(), damaged));
-        // every name a damaged copy could take is already used
         const QString path = DataPaths::dataFilePath();
+        QVERIFY(test::writeFile(path, damaged));
+        // every name a damaged copy could take is already used
         QVERIFY(test::writeFile(path + u".damaged"_s, "older"));
         for (int n = 2; n < 1000; ++n)
             QVERIFY(test::writeFile(path + u".damaged-"_s + QString::number(n), "older"));
 
         DataStore store(m_clock);
-        SingleInstance instance(m_runtime->path());
-        FakeSteps steps;
+        FakeStartupSteps steps;
         steps.continueOnError = true;
         steps.overwrite = overwrite;
-        const auto outcome = Startup::run(store, instance, steps);
+        const Outcome outcome = run(store, steps);
         QCOMPARE(steps.calls, (QStringList{u"error"_s, u"overwrite?"_s, u"icons"_s, u"main"_s,
                                            u"save icons"_s}));
-        QCOMPARE(outcome, overwrite ? Startup::Outcome::SavedAndEnded
-                                    : Startup::Outcome::EndedWithoutSaving);
+        QCOMPARE(outcome, overwrite ? Outcome::SavedAndEnded : Outcome::EndedWithoutSaving);
         QCOMPARE(test::readFile(path) == damaged, !overwrite);
     }
 
@@ -250,15 +207,10 @@ private Q_SLOTS:
         QFETCH(bool, runs);
         const QByteArray before = writeDataFile("private", "s3cret!");
         DataStore store(m_clock);
-        SingleInstance instance(m_runtime->path());
-        FakeSteps steps;
-        steps.password = typed;
-        steps.duringMainWindow = [&store] {
-            store.notes.add()->text = "added";
-        };
-        const auto outcome = Startup::run(store, instance, steps);
-        QCOMPARE(outcome,
-                 runs ? Startup::Outcome::SavedAndEnded : Startup::Outcome::PasswordNotGiven);
+        FakeStartupSteps steps;
+        steps.passwords = {typed};
+        steps.duringMainWindow = [&store] { store.notes.add()->text = "added"; };
+        QCOMPARE(run(store, steps), runs ? Outcome::SavedAndEnded : Outcome::PasswordNotGiven);
         QCOMPARE(test::readFile(DataPaths::dataFilePath()) == before, !runs);
     }
 
@@ -267,8 +219,7 @@ private Q_SLOTS:
     {
         const QByteArray before = writeDataFile("old");
         DataStore store(m_clock);
-        SingleInstance instance(m_runtime->path());
-        FakeSteps steps;
+        FakeStartupSteps steps;
         steps.retries = 1;
         rlimit saved{};
         ::getrlimit(RLIMIT_FSIZE, &saved);
@@ -279,10 +230,10 @@ private Q_SLOTS:
             small.rlim_cur = 8192;
             ::setrlimit(RLIMIT_FSIZE, &small);
         };
-        const auto outcome = Startup::run(store, instance, steps);
+        const Outcome outcome = run(store, steps);
         ::setrlimit(RLIMIT_FSIZE, &saved);
-        QCOMPARE(outcome, Startup::Outcome::EndedWithoutSaving);
-        QCOMPARE(steps.calls.count(QStringLiteral("retry?")), 2);
+        QCOMPARE(outcome, Outcome::EndedWithoutSaving);
+        QCOMPARE(steps.calls.count(u"retry?"_s), 2);
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
     }
 };

@@ -57,8 +57,7 @@ private Q_SLOTS:
     void crc32KnownValues()
     {
         QFETCH(QByteArray, input);
-        QFETCH(quint32, crc);
-        QCOMPARE(ZipCipher::crc32(input), crc);
+        QTEST(ZipCipher::crc32(input), "crc");
     }
 };
 

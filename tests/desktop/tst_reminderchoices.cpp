@@ -45,8 +45,7 @@ private Q_SLOTS:
             QVERIFY(store.writeText(value.section(u'=', 0, 0), value.section(u'=', 1)));
         const ReminderSettings loaded = ReminderSettings::load(store);
         const auto text = [](const ReminderSettings& s) {
-            return u"%1 %2 %3"_s.arg(int(s.notifications))
-                .arg(int(s.keepRunning))
+            return u"%1 %2 %3"_s.arg(int(s.notifications)).arg(int(s.keepRunning))
                 .arg(s.snoozeMinutes);
         };
         QTEST(text(loaded), "read");
@@ -77,20 +76,16 @@ private Q_SLOTS:
         QCOMPARE(entry.filePath(),
                  QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                      u"/autostart/dvk.desktop"_s);
-        QVERIFY(entry.disable());
-        QVERIFY(!entry.isEnabled());
-        QVERIFY(entry.enable(u"/opt/dvk"_s));
-        QVERIFY(entry.isEnabled());
+        QVERIFY(entry.disable() && !entry.isEnabled());
+        QVERIFY(entry.enable(u"/opt/dvk"_s) && entry.isEnabled());
         QFile file(entry.filePath());
         QCOMPARE(file.permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                          QFileDevice::ReadUser | QFileDevice::WriteUser);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
-        QVERIFY(text.startsWith("[Desktop Entry]\n"));
-        QVERIFY(text.contains("\nType=Application\n"));
+        QVERIFY(text.startsWith("[Desktop Entry]\n") && text.contains("\nType=Application\n"));
         QVERIFY(text.contains("\nExec=\"/opt/dvk\" --hidden\n"));
-        QVERIFY(entry.disable());
-        QVERIFY(!QFile::exists(entry.filePath()));
+        QVERIFY(entry.disable() && !QFile::exists(entry.filePath()));
     }
 
     void dialog_data()
@@ -115,8 +110,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.startAtLoginBox()->text(), u"Start DVK when I log in"_s);
         QCOMPARE(dialog.snoozeBox()->value(), 10);
         QCOMPARE(dialog.noTrayNote() != nullptr, !tray);
-        QVERIFY(dialog.keepRunningBox()->isChecked());
-        QVERIFY(dialog.startAtLogin());
+        QVERIFY(dialog.keepRunningBox()->isChecked() && dialog.startAtLogin());
 
         // Every control is reached with Tab.
         dialog.show();
@@ -126,18 +120,15 @@ private Q_SLOTS:
             reached.insert(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        for (QWidget* control : {static_cast<QWidget*>(dialog.notificationsBox()),
-                                 static_cast<QWidget*>(dialog.keepRunningBox()),
-                                 static_cast<QWidget*>(dialog.startAtLoginBox()),
-                                 static_cast<QWidget*>(dialog.snoozeBox())})
-            QVERIFY(reached.contains(control));
+        QVERIFY(reached.contains(dialog.notificationsBox()) &&
+                reached.contains(dialog.keepRunningBox()) &&
+                reached.contains(dialog.startAtLoginBox()) && reached.contains(dialog.snoozeBox()));
 
         dialog.notificationsBox()->setChecked(false);
         dialog.startAtLoginBox()->setChecked(false);
         dialog.snoozeBox()->setValue(typed);
         const ReminderSettings chosen = dialog.settings();
-        QVERIFY(!chosen.notifications);
-        QVERIFY(chosen.keepRunning);
+        QVERIFY(!chosen.notifications && chosen.keepRunning);
         QTEST(chosen.snoozeMinutes, "minutes");
         QVERIFY(!dialog.startAtLogin());
     }

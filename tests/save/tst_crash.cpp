@@ -28,7 +28,6 @@ private Q_SLOTS:
             expected[second] = StoreFingerprint::of(store);
         }
         constexpr int Kills = 200;
-        int completeFiles = 0;
         QRandomGenerator random(20261207);
         for (int kill = 0; kill < Kills; ++kill) {
             QProcess writer;
@@ -55,9 +54,7 @@ private Q_SLOTS:
             const size_t found = StoreFingerprint::of(back);
             QVERIFY2(found == expected[0] || found == expected[1],
                      qPrintable(QStringLiteral("kill %1 left another store").arg(kill)));
-            ++completeFiles;
         }
-        QCOMPARE(completeFiles, Kills);
     }
 };
 

@@ -82,9 +82,7 @@ private Q_SLOTS:
         QVERIFY(HistoryKeeper::keepBeforeReplace(f.path, Now) ==
                 f.path + QStringLiteral(".history-2026-12-07-15"));
         QVERIFY(HistoryKeeper::keepBeforeReplace(f.path, Now.addSecs(600)).isEmpty());
-        struct stat data
-        {
-        }, copy{};
+        struct stat data{}, copy{};
         ::stat(QFile::encodeName(f.path).constData(), &data);
         ::stat(QFile::encodeName(f.path + QStringLiteral(".history-2026-12-07-15")).constData(),
                &copy);
@@ -115,10 +113,7 @@ private Q_SLOTS:
         QFETCH(bool, conflict);
         const QString path = DataPaths::dataFilePath();
         QVERIFY(test::writeFile(path, "ABCDEFGH"));
-        struct utimbuf old
-        {
-            1700000000, 1700000000
-        };
+        struct utimbuf old{1700000000, 1700000000};
         ::utime(QFile::encodeName(path).constData(), &old);
         const FileIdentity remembered = FileIdentity::of(path, true);
         if (outside == "-")

@@ -42,24 +42,18 @@ namespace {
 struct Panels
 {
     explicit Panels(DataStore& store)
-        : archives(store)
+        : store(store)
+        , archives(store)
         , purse(store.purseCategories, store.clock())
         , memo(store.memos, store.clock())
         , notes(store.notes, store.clock())
     {
-        const auto nextIcon = [](QWidget*, int current) {
-            return std::optional(current + 1);
-        };
-        notes.setDialogRunner([](NoteDialog& dialog) {
-            dialog.setText(u"changed note"_s);
-            return true;
-        });
+        const auto nextIcon = [](QWidget*, int current) { return std::optional(current + 1); };
+        notes.setDialogRunner([](NoteDialog& d) { d.setText(u"changed note"_s); return true; });
         notes.setIconChooser(nextIcon);
         memo.setIconChooser(nextIcon);
-        archives.itemList()->setDialogRunner([](ArchiveItemDialog& dialog) {
-            dialog.nameEdit()->setText(u"Insurance"_s);
-            return true;
-        });
+        archives.itemList()->setDialogRunner(
+            [](ArchiveItemDialog& d) { d.nameEdit()->setText(u"Insurance"_s); return true; });
         archives.fieldList()->setDialogRunner([](ArchiveFieldDialog& dialog) {
             dialog.nameBox()->setEditText(u"IBAN"_s);
             dialog.valueEdit()->setText(u"DE12"_s);
@@ -80,16 +74,19 @@ struct Panels
             return true;
         });
         archives.itemList()->applyFilter(u"Bank"_s);
-        selectFirst(archives.itemList());
-        selectFirst(purse.purseCategoryList());
-        selectFirst(memo.view());
-        selectFirst(notes.listView());
+        for (QAbstractItemView* view : QList<QAbstractItemView*>{
+                 archives.itemList(), purse.purseCategoryList(), memo.view(), notes.listView()})
+            selectFirst(view);
         // The lists of an item's facts and notes and of a category's entries follow the
         // selection once it has settled.
-        QTest::qWait(200);
-        selectFirst(archives.fieldList());
-        selectFirst(archives.noteList());
-        selectFirst(purse.purseEntryList());
+        const QList<QAbstractItemView*> details{archives.fieldList(), archives.noteList(),
+                                                purse.purseEntryList()};
+        settled = QTest::qWaitFor([&] {
+            return std::all_of(details.begin(), details.end(),
+                               [](QAbstractItemView* v) { return v->model()->rowCount() > 0; });
+        });
+        for (QAbstractItemView* view : details)
+            selectFirst(view);
     }
 
     static void selectFirst(QAbstractItemView* view)
@@ -98,7 +95,21 @@ struct Panels
                                        QItemSelectionModel::ClearAndSelect |
                                            QItemSelectionModel::Rows);
     }
+    // Memo's property dialog: OK with a new text, or closed without a change.
+    void answerMemo(bool ok)
+    {
+        memo.setDialogRunner([ok](MemoPropertyDialog& dialog) {
+            if (!ok)
+                return false;
+            dialog.setText(u"dentist"_s);
+            dialog.refreshOkButton();
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            return dialog.result() == QDialog::Accepted;
+        });
+    }
 
+    DataStore& store;
+    bool settled = false;
     ArchivesPanel archives;
     PursePanel purse;
     MemoPanel memo;
@@ -108,152 +119,55 @@ struct Panels
 struct Command
 {
     const char* name;
-    std::function<void(Panels&, DataStore&)> run;
+    std::function<void(Panels&)> run;
     bool stores = true;
 };
 
-void answerMemo(MemoPanel& memo, bool ok)
+void copy(const QString& text)
 {
-    memo.setDialogRunner([ok](MemoPropertyDialog& dialog) {
-        if (!ok)
-            return false;
-        dialog.setText(u"dentist"_s);
-        dialog.refreshOkButton();
-        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        return dialog.result() == QDialog::Accepted;
-    });
+    QGuiApplication::clipboard()->setText(text);
 }
 
 const QList<Command>& commands()
 {
     static const QList<Command> all = {
-        {"Archives item Add",
-         [](Panels& p, DataStore&) {
-             p.archives.itemList()->add();
-         }},
-        {"Archives item Edit",
-         [](Panels& p, DataStore&) {
-             p.archives.itemList()->edit();
-         }},
-        {"Archives item Remove",
-         [](Panels& p, DataStore&) {
-             p.archives.itemList()->remove();
-         }},
-        {"Archives fact Add",
-         [](Panels& p, DataStore&) {
-             p.archives.fieldList()->add();
-         }},
-        {"Archives fact Edit",
-         [](Panels& p, DataStore&) {
-             p.archives.fieldList()->edit();
-         }},
-        {"Archives fact Remove",
-         [](Panels& p, DataStore&) {
-             p.archives.fieldList()->remove();
-         }},
-        {"Archives note Add",
-         [](Panels& p, DataStore&) {
-             p.archives.noteList()->add();
-         }},
-        {"Archives note Edit",
-         [](Panels& p, DataStore&) {
-             p.archives.noteList()->edit();
-         }},
-        {"Archives note Image",
-         [](Panels& p, DataStore&) {
-             p.archives.noteList()->chooseImage();
-         }},
+        {"Archives item Add", [](Panels& p) { p.archives.itemList()->add(); }},
+        {"Archives item Edit", [](Panels& p) { p.archives.itemList()->edit(); }},
+        {"Archives item Remove", [](Panels& p) { p.archives.itemList()->remove(); }},
+        {"Archives fact Add", [](Panels& p) { p.archives.fieldList()->add(); }},
+        {"Archives fact Edit", [](Panels& p) { p.archives.fieldList()->edit(); }},
+        {"Archives fact Remove", [](Panels& p) { p.archives.fieldList()->remove(); }},
+        {"Archives note Add", [](Panels& p) { p.archives.noteList()->add(); }},
+        {"Archives note Edit", [](Panels& p) { p.archives.noteList()->edit(); }},
+        {"Archives note Image", [](Panels& p) { p.archives.noteList()->chooseImage(); }},
         {"Archives note Paste",
-         [](Panels& p, DataStore&) {
-             QGuiApplication::clipboard()->setText(u"pasted into an item"_s);
-             p.archives.noteList()->paste();
-         }},
-        {"Archives note Remove",
-         [](Panels& p, DataStore&) {
-             p.archives.noteList()->remove();
-         }},
-        {"Purse category Add",
-         [](Panels& p, DataStore&) {
-             p.purse.purseCategoryList()->add();
-         }},
-        {"Purse category Edit",
-         [](Panels& p, DataStore&) {
-             p.purse.purseCategoryList()->edit();
-         }},
-        {"Purse category Remove",
-         [](Panels& p, DataStore&) {
-             p.purse.purseCategoryList()->remove();
-         }},
-        {"Purse entry Add",
-         [](Panels& p, DataStore&) {
-             p.purse.purseEntryList()->add();
-         }},
-        {"Purse entry Edit",
-         [](Panels& p, DataStore&) {
-             p.purse.purseEntryList()->edit();
-         }},
-        {"Purse entry Remove",
-         [](Panels& p, DataStore&) {
-             p.purse.purseEntryList()->remove();
-         }},
+         [](Panels& p) { copy(u"pasted into an item"_s); p.archives.noteList()->paste(); }},
+        {"Archives note Remove", [](Panels& p) { p.archives.noteList()->remove(); }},
+        {"Purse category Add", [](Panels& p) { p.purse.purseCategoryList()->add(); }},
+        {"Purse category Edit", [](Panels& p) { p.purse.purseCategoryList()->edit(); }},
+        {"Purse category Remove", [](Panels& p) { p.purse.purseCategoryList()->remove(); }},
+        {"Purse entry Add", [](Panels& p) { p.purse.purseEntryList()->add(); }},
+        {"Purse entry Edit", [](Panels& p) { p.purse.purseEntryList()->edit(); }},
+        {"Purse entry Remove", [](Panels& p) { p.purse.purseEntryList()->remove(); }},
         {"Purse calculator stores nothing",
-         [](Panels& p, DataStore&) {
+         [](Panels& p) {
              p.purse.purseTotalBox()->setText(u"2+3"_s);
              QTest::keyClick(p.purse.purseTotalBox(), Qt::Key_Return);
          },
          false},
-        {"Memo Add",
-         [](Panels& p, DataStore&) {
-             answerMemo(p.memo, true);
-             p.memo.add();
-         }},
-        {"Memo Edit",
-         [](Panels& p, DataStore&) {
-             answerMemo(p.memo, true);
-             p.memo.edit();
-         }},
-        {"Memo dismissal and recurrence",
-         [](Panels& p, DataStore&) {
-             answerMemo(p.memo, false);
-             p.memo.edit();
-         }},
-        {"Memo Image",
-         [](Panels& p, DataStore&) {
-             p.memo.chooseImage();
-         }},
-        {"Memo Remove",
-         [](Panels& p, DataStore&) {
-             p.memo.remove();
-         }},
-        {"Notes Add",
-         [](Panels& p, DataStore&) {
-             p.notes.add();
-         }},
-        {"Notes Edit",
-         [](Panels& p, DataStore&) {
-             p.notes.edit();
-         }},
-        {"Notes Image",
-         [](Panels& p, DataStore&) {
-             p.notes.chooseImage();
-         }},
-        {"Notes Paste",
-         [](Panels& p, DataStore&) {
-             QGuiApplication::clipboard()->setText(u"pasted note"_s);
-             p.notes.paste();
-         }},
-        {"Notes Remove",
-         [](Panels& p, DataStore&) {
-             p.notes.remove();
-         }},
-        {"Security password",
-         [](Panels&, DataStore& s) {
-             s.setPassword("sesame");
-         }},
+        {"Memo Add", [](Panels& p) { p.answerMemo(true); p.memo.add(); }},
+        {"Memo Edit", [](Panels& p) { p.answerMemo(true); p.memo.edit(); }},
+        {"Memo dismissal and recurrence", [](Panels& p) { p.answerMemo(false); p.memo.edit(); }},
+        {"Memo Image", [](Panels& p) { p.memo.chooseImage(); }},
+        {"Memo Remove", [](Panels& p) { p.memo.remove(); }},
+        {"Notes Add", [](Panels& p) { p.notes.add(); }},
+        {"Notes Edit", [](Panels& p) { p.notes.edit(); }},
+        {"Notes Image", [](Panels& p) { p.notes.chooseImage(); }},
+        {"Notes Paste", [](Panels& p) { copy(u"pasted note"_s); p.notes.paste(); }},
+        {"Notes Remove", [](Panels& p) { p.notes.remove(); }},
+        {"Security password", [](Panels& p) { p.store.setPassword("sesame"); }},
         {"Security encryption",
-         [](Panels&, DataStore&) {
-             SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1);
-         }},
+         [](Panels&) { SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1); }},
     };
     return all;
 }
@@ -295,10 +209,11 @@ private Q_SLOTS:
         due->recurrence = MemoRecord::NextDay;
         f.store.notes.add()->text = "first";
         Panels panels(f.store);
+        QVERIFY(panels.settled);
         f.start();
 
         const size_t before = StoreFingerprint::of(f.store);
-        command.run(panels, f.store);
+        command.run(panels);
         QCOMPARE(StoreFingerprint::of(f.store) != before ||
                      command.name == QByteArrayLiteral("Security encryption"),
                  command.stores);

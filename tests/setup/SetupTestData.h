@@ -1,9 +1,10 @@
 #pragma once
 
 #include "Installer.h"
+#include "TestData.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 namespace dvk::test {
@@ -22,17 +23,10 @@ inline Installer::Payload setupPayload()
     return payload;
 }
 
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
+// Writes a file, making its folder first.
 inline bool writeBytes(const QString& path, const QByteArray& bytes)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(path).path()) && writeFile(path, bytes);
 }
 
 // Empties the temporary XDG folders the test runner set up, so every test starts with no

@@ -53,8 +53,8 @@ private Q_SLOTS:
         QVERIFY(m_root->isValid());
     }
 
-    // Rows whose text is an absolute path also hold for normalizePath; folderFromText also trims,
-    // expands "~/" and makes relative text absolute.
+    // Rows whose text is an absolute path also hold for normalizePath, the rule DVK itself writes
+    // its data folder by; folderFromText also trims, expands "~/" and makes relative text absolute.
     void folderFromText_data()
     {
         QTest::addColumn<QString>("text");
@@ -66,6 +66,7 @@ private Q_SLOTS:
         QTest::newRow("leading pair kept") << u"//server//share/"_s << u"//server/share"_s;
         QTest::newRow("root") << u"/"_s << u"/"_s;
         QTest::newRow("root run") << u"////"_s << u"//"_s;
+        QTest::newRow("first three kept") << u"///x"_s << u"///x"_s;
         QTest::newRow("short") << u"/a/"_s << u"/a"_s;
         QTest::newRow("tilde inside") << u"/tmp/~/x"_s << u"/tmp/~/x"_s;
         QTest::newRow("empty") << QString() << QString();
@@ -101,9 +102,9 @@ private Q_SLOTS:
         QCOMPARE(installer.newInstall(typed), Installer::Result::Done);
 
         const QString program = folder() + u"/dvk"_s;
-        QCOMPARE(fileBytes(program), installer.payload().program);
-        QCOMPARE(fileBytes(folder() + u"/DVK.html"_s), installer.payload().help);
-        QCOMPARE(fileBytes(folder() + u"/dvk.png"_s), installer.payload().icon);
+        QCOMPARE(readFile(program), installer.payload().program);
+        QCOMPARE(readFile(folder() + u"/DVK.html"_s), installer.payload().help);
+        QCOMPARE(readFile(folder() + u"/dvk.png"_s), installer.payload().icon);
         QVERIFY(QFileInfo(program).isExecutable());
         QVERIFY(!QFileInfo(folder() + u"/DVK.html"_s).isExecutable());
         QCOMPARE(
@@ -113,20 +114,20 @@ private Q_SLOTS:
         QCOMPARE(installer.recordedFolder(), folder());
 
         const ProgramShortcut shortcut(m_paths);
-        const QList<QByteArray> entry = fileBytes(shortcut.desktopEntryFile()).split('\n');
+        const QList<QByteArray> entry = readFile(shortcut.desktopEntryFile()).split('\n');
         QCOMPARE(entry.first(), "[Desktop Entry]"_ba);
         const QByteArrayList lines{"Name=DVK"_ba, "Comment=Ridedaz Ozez Urodivo"_ba,
                                    "Exec=\"" + program.toUtf8() + '"',
                                    "Icon=" + folder().toUtf8() + "/dvk.png"};
         for (const QByteArray& line : lines)
             QVERIFY2(entry.contains(line), line.constData());
-        const QByteArray menu = fileBytes(shortcut.menuFile());
+        const QByteArray menu = readFile(shortcut.menuFile());
         for (const char* part :
              {"<Name>Quillmark</Name>", "<Filename>quillmark-dvk.desktop</Filename>",
               "<Directory>quillmark.directory</Directory>"})
             QVERIFY2(menu.contains(part), part);
         QVERIFY(shortcut.desktopEntryFile().endsWith(u"/quillmark-dvk.desktop"_s));
-        QVERIFY(fileBytes(shortcut.directoryFile()).contains("\nName=Quillmark\n"));
+        QVERIFY(readFile(shortcut.directoryFile()).contains("\nName=Quillmark\n"));
     }
 
     void execQuoting_data()
@@ -169,7 +170,7 @@ private Q_SLOTS:
         std::signal(SIGXFSZ, oldHandler);
 
         QVERIFY(!written);
-        QCOMPARE(fileBytes(path), QByteArray("old program"));
+        QCOMPARE(readFile(path), QByteArray("old program"));
         QCOMPARE(QDir(m_root->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
@@ -208,28 +209,34 @@ private Q_SLOTS:
         writeUserFiles(true);
         QVERIFY(writeBytes(folder() + u"/dvk"_s, "older version"));
         QCOMPARE(installer.reinstall(), Installer::Result::Done);
-        QCOMPARE(fileBytes(folder() + u"/dvk"_s), installer.payload().program);
+        QCOMPARE(readFile(folder() + u"/dvk"_s), installer.payload().program);
         QVERIFY(QFileInfo(folder() + u"/dvk"_s).isExecutable());
         QVERIFY(QFile::exists(InstallPaths::userDataFolder() + u"/DVK.DAT"_s));
         QVERIFY(QFile::exists(InstallPaths::userSettingsFile()));
         QCOMPARE(installer.recordedFolder(), folder());
     }
 
+    // Only a live holder of the lock means DVK runs: an empty lock file is left from a crash.
     void remove_data()
     {
         QTest::addColumn<bool>("withSubfolder");
         QTest::addColumn<bool>("chosenFolder");
-        QTest::newRow("user subfolder") << true << false;
-        QTest::newRow("only DVK's files") << false << false;
-        QTest::newRow("chosen data folder") << false << true;
+        QTest::addColumn<bool>("staleLock");
+        QTest::newRow("user subfolder") << true << false << false;
+        QTest::newRow("only DVK's files") << false << false << false;
+        QTest::newRow("chosen data folder") << false << true << false;
+        QTest::newRow("lock left by a crash") << false << false << true;
     }
     void remove()
     {
         QFETCH(bool, withSubfolder);
         QFETCH(bool, chosenFolder);
+        QFETCH(bool, staleLock);
         Installer installer = makeInstaller();
         QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
         writeUserFiles(withSubfolder);
+        if (staleLock)
+            QVERIFY(writeBytes(InstallPaths::userDataFolder() + u"/DVK.lock"_s, ""));
         const ProgramShortcut shortcut(m_paths);
         // In a folder of the user's choosing only DVK's history copies are DVK's.
         const QString synced = m_root->path() + u"/Sync"_s;
@@ -254,7 +261,7 @@ private Q_SLOTS:
         QCOMPARE(left, withSubfolder ? QStringList{u"mine"_s} : QStringList());
         QCOMPARE(QFileInfo::exists(data), withSubfolder);
         if (withSubfolder)
-            QCOMPARE(fileBytes(data + u"/mine/keep.txt"_s), QByteArray("keep"));
+            QCOMPARE(readFile(data + u"/mine/keep.txt"_s), QByteArray("keep"));
         QVERIFY(QFileInfo(data).dir().exists());
         for (const QString& gone :
              {shortcut.desktopEntryFile(), shortcut.menuFile(), shortcut.directoryFile(),
@@ -307,22 +314,11 @@ private Q_SLOTS:
         QCOMPARE(installer.recordedFolder(), cause == u"blank"_s ? QString() : folder());
         QVERIFY(!QFileInfo::exists(m_root->path() + u"/dvk"_s));
         if (cause != u"busy"_s)
-            QCOMPARE(fileBytes(folder() + u"/dvk"_s), QByteArray("older"));
+            QCOMPARE(readFile(folder() + u"/dvk"_s), QByteArray("older"));
         for (const QString& kept :
              {folder() + u"/DVK.html"_s, InstallPaths::userDataFolder() + u"/DVK.DAT"_s,
               InstallPaths::userSettingsFile(), ProgramShortcut(m_paths).desktopEntryFile()})
             QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
-    }
-
-    // Only a live holder of the lock means DVK runs: an empty lock file is left from a crash.
-    void emptyLockDoesNotBlockRemove()
-    {
-        Installer installer = makeInstaller();
-        QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
-        writeUserFiles(false);
-        QVERIFY(writeBytes(InstallPaths::userDataFolder() + u"/DVK.lock"_s, ""));
-        QCOMPARE(installer.remove(), Installer::Result::Done);
-        QVERIFY(!QFileInfo::exists(InstallPaths::userDataFolder()));
     }
 };
 

@@ -28,21 +28,15 @@ public:
     }
     QString saveFileName(QWidget*, const QString& filter, const QString& suffix) override
     {
-        filters << filter;
-        suffixes << suffix;
-        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+        return fileName(filter, suffix);
     }
     QString openFileName(QWidget*, const QString& filter, const QString& suffix) override
     {
-        filters << filter;
-        suffixes << suffix;
-        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+        return fileName(filter, suffix);
     }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override
     {
-        if (fonts.isEmpty())
-            return std::nullopt;
-        return fonts.takeFirst();
+        return fonts.isEmpty() ? std::nullopt : std::optional(fonts.takeFirst());
     }
 
     QList<Answer> answers; // next answers to message boxes
@@ -53,6 +47,14 @@ public:
     QStringList filters;   // the filter of each file dialog shown
     QStringList suffixes;  // the default suffix of each file dialog shown
     int unscripted = 0;
+
+private:
+    QString fileName(const QString& filter, const QString& suffix)
+    {
+        filters << filter;
+        suffixes << suffix;
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
 };
 
 } // namespace dvk::test
