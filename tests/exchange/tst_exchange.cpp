@@ -132,9 +132,15 @@ private Q_SLOTS:
         QTest::addColumn<Format>("format");
         QTest::addColumn<int>("memos");
         QTest::addColumn<int>("categories");
-        QTest::newRow("json") << Format::Json << 2 << 2;
-        QTest::newRow("csv") << Format::Csv << 0 << 1; // an empty category has no row
-        QTest::newRow("ics") << Format::Ics << 2 << 0;
+        QTest::addColumn<QByteArray>("memoText"); // the first memo's text, when not empty
+        QTest::newRow("json") << Format::Json << 2 << 2 << QByteArray();
+        // An empty category has no row.
+        QTest::newRow("csv") << Format::Csv << 0 << 1 << QByteArray();
+        QTest::newRow("ics") << Format::Ics << 2 << 0 << QByteArray();
+        // The calendar UID must not change when the text is written as clean UTF-8.
+        QTest::newRow("ics, text not UTF-8") << Format::Ics << 2 << 0 << QByteArray("Den\xfftist");
+        QTest::newRow("ics, text with NUL")
+            << Format::Ics << 2 << 0 << QByteArray("Dentist\0 at 3", 13);
     }
 
     void roundTrip()
@@ -142,6 +148,9 @@ private Q_SLOTS:
         QFETCH(Format, format);
         DataStore original(m_clock);
         test::fillSample(original);
+        QFETCH(QByteArray, memoText);
+        if (!memoText.isEmpty())
+            original.memos.at(0)->text = memoText;
         const QByteArray first = Exchange::exportBytes(original, format);
 
         DataStore copy(m_clock);
@@ -254,22 +263,25 @@ private Q_SLOTS:
         QTest::newRow("json: bad due")
             << Format::Json
             << replacing("memos", "\"memos\":[{\"created\":\"2024-01-01\",\"text\":\"\",\"icon\":0,"
-                                "\"due\":\"2024-05\",\"time\":\"01:00:00\",\"anyTime\":true,"
-                                "\"dismissed\":false,\"beep\":false,\"recurrence\":0}],")
+                                  "\"due\":\"2024-05\",\"time\":\"01:00:00\",\"anyTime\":true,"
+                                  "\"dismissed\":false,\"beep\":false,\"recurrence\":0}],")
             << u"The file is not a DVK export: memos[0].due is not a date \"YYYY-MM-DD\"."_s;
         QTest::newRow("json: icon 1.5")
             << Format::Json
-            << replacing("notes", "\"notes\":[{\"date\":\"2024-01-01\",\"icon\":1.5,\"text\":\"\"}],")
+            << replacing("notes",
+                         "\"notes\":[{\"date\":\"2024-01-01\",\"icon\":1.5,\"text\":\"\"}],")
             << u"The file is not a DVK export: notes[0].icon is not a whole number."_s;
         QTest::newRow("json: amount as text")
             << Format::Json
-            << replacing("purse", "\"purse\":[{\"name\":\"F\",\"entries\":[{\"date\":\"2024-01-01\","
-                                "\"note\":\"\",\"amount\":\"12\"}]}],")
+            << replacing("purse",
+                         "\"purse\":[{\"name\":\"F\",\"entries\":[{\"date\":\"2024-01-01\","
+                         "\"note\":\"\",\"amount\":\"12\"}]}],")
             << u"The file is not a DVK export: purse[0].entries[0].amount is not a number."_s;
         QTest::newRow("json: fact without value")
             << Format::Json
-            << replacing("archives", "\"archives\":[{\"created\":\"2024-01-01\",\"name\":\"\","
-                                   "\"category\":\"\",\"facts\":[{\"name\":\"a\"}],\"notes\":[]}],")
+            << replacing("archives",
+                         "\"archives\":[{\"created\":\"2024-01-01\",\"name\":\"\","
+                         "\"category\":\"\",\"facts\":[{\"name\":\"a\"}],\"notes\":[]}],")
             << u"The file is not a DVK export: archives[0].facts[0].value is missing."_s;
         QTest::newRow("csv: header") << Format::Csv << QByteArray("Date,Amount\r\n")
                                      << u"The CSV file does not start with the header "

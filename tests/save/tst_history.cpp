@@ -1,4 +1,6 @@
 #include "ConflictGuard.h"
+#include "DataFile.h"
+#include "DataPaths.h"
 #include "HistoryKeeper.h"
 #include "SaveFixture.h"
 #include "TestData.h"
@@ -9,6 +11,7 @@
 #include <utime.h>
 
 using namespace dvk;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -82,7 +85,9 @@ private Q_SLOTS:
         QVERIFY(HistoryKeeper::keepBeforeReplace(f.path, Now) ==
                 f.path + QStringLiteral(".history-2026-12-07-15"));
         QVERIFY(HistoryKeeper::keepBeforeReplace(f.path, Now.addSecs(600)).isEmpty());
-        struct stat data{}, copy{};
+        struct stat data
+        {
+        }, copy{};
         ::stat(QFile::encodeName(f.path).constData(), &data);
         ::stat(QFile::encodeName(f.path + QStringLiteral(".history-2026-12-07-15")).constData(),
                &copy);
@@ -113,7 +118,10 @@ private Q_SLOTS:
         QFETCH(bool, conflict);
         const QString path = DataPaths::dataFilePath();
         QVERIFY(test::writeFile(path, "ABCDEFGH"));
-        struct utimbuf old{1700000000, 1700000000};
+        struct utimbuf old
+        {
+            1700000000, 1700000000
+        };
         ::utime(QFile::encodeName(path).constData(), &old);
         const FileIdentity remembered = FileIdentity::of(path, true);
         if (outside == "-")
@@ -125,6 +133,29 @@ private Q_SLOTS:
         QCOMPARE(ConflictGuard::changedOutside(path, remembered), conflict);
         if (outside == "=")
             QVERIFY(!FileIdentity::of(path, false).sameStat(remembered));
+    }
+
+    // "Open the other version": DVK's own file is kept as a conflict copy too, the other one is
+    // staged for the next start, and nothing is removed.
+    void otherVersionIsStaged()
+    {
+        const QString path = DataPaths::dataFilePath();
+        const auto saveWithNote = [](const QString& to, const QByteArray& text) {
+            DataStore store;
+            store.notes.add()->text = text;
+            return DataFile::saveFile(store, to, false).ok;
+        };
+        QVERIFY(saveWithNote(path, "ours"));
+        const QString other = path + u".conflict-2026-12-07-1530"_s;
+        QVERIFY(saveWithNote(other, "theirs"));
+        const QByteArray ours = test::readFile(path);
+        const QByteArray theirs = test::readFile(other);
+
+        QVERIFY(ConflictGuard::stageOtherVersion(path, other, QDateTime({2026, 12, 7}, {15, 45})));
+        QCOMPARE(test::readFile(path), ours);
+        QCOMPARE(test::readFile(other), theirs);
+        QCOMPARE(test::readFile(DataPaths::stagingFilePath()), theirs);
+        QCOMPARE(test::readFile(path + u".conflict-2026-12-07-1545"_s), ours);
     }
 };
 
