@@ -109,12 +109,26 @@ public:
 
     int simplified = 0;
 
+    // What libical found wrong in the component, or empty. An empty SUMMARY or DESCRIPTION is a
+    // valid empty text (DVK writes one for a memo without text), which libical reports and drops;
+    // the memo then simply has no text.
+    static QString damageOf(icalcomponent* c)
+    {
+        for (icalproperty* p = icalcomponent_get_first_property(c, ICAL_XLICERROR_PROPERTY); p;
+             p = icalcomponent_get_next_property(c, ICAL_XLICERROR_PROPERTY)) {
+            const QString text = QString::fromUtf8(icalproperty_get_xlicerror(p));
+            if (!text.startsWith(u"No value for SUMMARY property"_s) &&
+                !text.startsWith(u"No value for DESCRIPTION property"_s))
+                return text;
+        }
+        return {};
+    }
+
     // False with `error` set when the component cannot become a memo.
     bool read(icalcomponent* c, QString& error)
     {
-        if (icalcomponent_get_first_property(c, ICAL_XLICERROR_PROPERTY)) {
-            error = u"a damaged entry: %1"_s.arg(QString::fromUtf8(icalproperty_get_xlicerror(
-                icalcomponent_get_first_property(c, ICAL_XLICERROR_PROPERTY))));
+        if (const QString damage = damageOf(c); !damage.isEmpty()) {
+            error = u"a damaged entry: %1"_s.arg(damage);
             return false;
         }
         const bool todo = icalcomponent_isa(c) == ICAL_VTODO_COMPONENT;

@@ -132,7 +132,7 @@ private Q_SLOTS:
         QTest::addColumn<Format>("format");
         QTest::addColumn<int>("memos");
         QTest::addColumn<int>("categories");
-        QTest::addColumn<QByteArray>("memoText"); // the first memo's text, when not empty
+        QTest::addColumn<QByteArray>("memoText"); // the first memo's text, unless null
         QTest::newRow("json") << Format::Json << 2 << 2 << QByteArray();
         // An empty category has no row.
         QTest::newRow("csv") << Format::Csv << 0 << 1 << QByteArray();
@@ -141,6 +141,7 @@ private Q_SLOTS:
         QTest::newRow("ics, text not UTF-8") << Format::Ics << 2 << 0 << QByteArray("Den\xfftist");
         QTest::newRow("ics, text with NUL")
             << Format::Ics << 2 << 0 << QByteArray("Dentist\0 at 3", 13);
+        QTest::newRow("ics, memo without text") << Format::Ics << 2 << 0 << QByteArray("");
     }
 
     void roundTrip()
@@ -149,7 +150,7 @@ private Q_SLOTS:
         DataStore original(m_clock);
         test::fillSample(original);
         QFETCH(QByteArray, memoText);
-        if (!memoText.isEmpty())
+        if (!memoText.isNull())
             original.memos.at(0)->text = memoText;
         const QByteArray first = Exchange::exportBytes(original, format);
 
