@@ -33,13 +33,19 @@ icaltimetype dateOf(const QDate& d)
     return t;
 }
 
+// libical writes a date after the year 3000 as 00000000, which no reader takes back.
+bool writable(const QDate& d)
+{
+    return d.isValid() && d.year() > 0 && d.year() <= 3000;
+}
+
 icaltimetype stampOf(const MemoRecord& m)
 {
     const QDate created(m.createdYear, m.createdMonth, m.createdDay);
     icaltimetype t = icaltime_null_time();
-    t.year = created.isValid() && created.year() > 0 ? created.year() : 1970;
-    t.month = created.isValid() && created.year() > 0 ? created.month() : 1;
-    t.day = created.isValid() && created.year() > 0 ? created.day() : 1;
+    t.year = writable(created) ? created.year() : 1970;
+    t.month = writable(created) ? created.month() : 1;
+    t.day = writable(created) ? created.day() : 1;
     return icaltime_set_timezone(&t, icaltimezone_get_utc_timezone());
 }
 
@@ -86,7 +92,7 @@ icalcomponent* eventOf(const MemoRecord& m, QSet<QByteArray>& uids)
     const QDate due(m.dueYear, m.dueMonth, m.dueDay);
     const QTime time(m.dueHour, m.dueMinute, m.dueSecond);
     const bool timed = m.anyTime == 0;
-    if (due.isValid() && due.year() > 0 && due.year() <= 9999 && (!timed || time.isValid())) {
+    if (writable(due) && (!timed || time.isValid())) {
         icaltimetype start = dateOf(due);
         if (timed) {
             start.is_date = 0;

@@ -133,15 +133,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("memos");
         QTest::addColumn<int>("categories");
         QTest::addColumn<QByteArray>("memoText"); // the first memo's text, unless null
-        QTest::newRow("json") << Format::Json << 2 << 2 << QByteArray();
+        QTest::addColumn<int>("memoYear");        // its created and due year, unless 0
+        QTest::newRow("json") << Format::Json << 2 << 2 << QByteArray() << 0;
         // An empty category has no row.
-        QTest::newRow("csv") << Format::Csv << 0 << 1 << QByteArray();
-        QTest::newRow("ics") << Format::Ics << 2 << 0 << QByteArray();
+        QTest::newRow("csv") << Format::Csv << 0 << 1 << QByteArray() << 0;
+        QTest::newRow("ics") << Format::Ics << 2 << 0 << QByteArray() << 0;
         // The calendar UID must not change when the text is written as clean UTF-8.
-        QTest::newRow("ics, text not UTF-8") << Format::Ics << 2 << 0 << QByteArray("Den\xfftist");
+        QTest::newRow("ics, text not UTF-8")
+            << Format::Ics << 2 << 0 << QByteArray("Den\xfftist") << 0;
         QTest::newRow("ics, text with NUL")
-            << Format::Ics << 2 << 0 << QByteArray("Dentist\0 at 3", 13);
-        QTest::newRow("ics, memo without text") << Format::Ics << 2 << 0 << QByteArray("");
+            << Format::Ics << 2 << 0 << QByteArray("Dentist\0 at 3", 13) << 0;
+        QTest::newRow("ics, memo without text") << Format::Ics << 2 << 0 << QByteArray("") << 0;
+        QTest::newRow("ics, dates after 3000") << Format::Ics << 2 << 0 << QByteArray() << 4052;
     }
 
     void roundTrip()
@@ -152,6 +155,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, memoText);
         if (!memoText.isNull())
             original.memos.at(0)->text = memoText;
+        QFETCH(int, memoYear);
+        if (memoYear != 0)
+            original.memos.at(0)->createdYear = original.memos.at(0)->dueYear = memoYear;
         const QByteArray first = Exchange::exportBytes(original, format);
 
         DataStore copy(m_clock);
