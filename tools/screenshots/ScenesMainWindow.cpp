@@ -25,9 +25,15 @@ dvk::DataStore& store()
     return instance;
 }
 
+// The window's own parts only: each panel's place is left empty.
+QWidget* blankPanels(int, QWidget* parent)
+{
+    return new QWidget(parent);
+}
+
 std::unique_ptr<QWidget> mainWindowWith(int entry)
 {
-    auto window = std::make_unique<dvk::MainWindow>(store());
+    auto window = std::make_unique<dvk::MainWindow>(store(), blankPanels);
     window->navigationBar()->selectEntry(entry);
     return window;
 }
@@ -43,7 +49,7 @@ void wait(int milliseconds)
 // open menu at their places on screen.
 std::unique_ptr<QWidget> mainWindowWithToolsMenu()
 {
-    dvk::MainWindow window(store());
+    dvk::MainWindow window(store(), blankPanels);
     window.move(40, 200);
     window.show();
     QApplication::processEvents();

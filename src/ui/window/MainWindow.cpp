@@ -87,9 +87,8 @@ void MainWindow::buildPanels()
     for (int i = 0; i < PanelCount; ++i) {
         // The panel is removed at once, so nothing reaches it while its records change.
         const std::unique_ptr<QWidget> old(m_panels[i]);
-        QWidget* panel = m_panelFactory ? m_panelFactory(i, this) : nullptr;
-        if (!panel)
-            panel = new QWidget(this);
+        QWidget* panel = m_panelFactory(i, this);
+        Q_ASSERT(panel);
         panel->setParent(this);
         if (panel->objectName().isEmpty())
             panel->setObjectName(QString::fromLatin1(panelNames[i]));

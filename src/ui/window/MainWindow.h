@@ -27,14 +27,12 @@ class MainWindow final : public QDialog
 
 public:
     static constexpr int PanelCount = 4;
-    // Creates panel `index` (0 Archives, 1 Purse, 2 Memo, 3 Notes) as a child of `parent`; may
-    // return nullptr, and the window then keeps an empty place for that panel.
+    // Creates panel `index` (0 Archives, 1 Purse, 2 Memo, 3 Notes) as a child of `parent`.
     using PanelFactory = std::function<QWidget*(int index, QWidget* parent)>;
     // Selects the record of `hit` in `panel`, the panel the hit belongs to, already shown.
     using HitNavigator = std::function<void(QWidget* panel, const SearchHit& hit)>;
 
-    explicit MainWindow(DataStore& store, const PanelFactory& panels = {},
-                        QWidget* parent = nullptr);
+    explicit MainWindow(DataStore& store, const PanelFactory& panels, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     NavigationBar* navigationBar() const { return m_bar; }

@@ -74,10 +74,10 @@ private Q_SLOTS:
         // Each memo panel shows the count its store had when it was made.
         int panelsMade = 0;
         dvk::MainWindow window(store, [&](int index, QWidget* parent) -> QWidget* {
-            if (index != 2)
-                return nullptr;
-            ++panelsMade;
             auto* panel = new QWidget(parent);
+            if (index != 2)
+                return panel;
+            ++panelsMade;
             panel->setProperty("memos", int(store.memos.count()));
             return panel;
         });
