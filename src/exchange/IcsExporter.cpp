@@ -50,13 +50,14 @@ icaltimetype stampOf(const MemoRecord& m)
 }
 
 // Made from what the event carries (the text as written, up to a NUL byte that no calendar can
-// hold), so that the memo read back from the file exports with the same UID.
+// hold, and without carriage returns, which a calendar line cannot hold either), so that the
+// memo read back from the file exports with the same UID.
 QByteArray uidOf(const MemoRecord& m, const QByteArray& text, QSet<QByteArray>& taken)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(StoredFields::dateText(m.createdYear, m.createdMonth, m.createdDay).toUtf8());
     hash.addData(QByteArrayView("\0", 1));
-    hash.addData(QByteArrayView(text.constData()));
+    hash.addData(QByteArray(text.constData()).replace('\r', QByteArray()));
     const QByteArray base = hash.result().toHex().left(24);
     QByteArray uid = base + "@dvk";
     for (int n = 2; taken.contains(uid); ++n)
