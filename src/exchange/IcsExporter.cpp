@@ -18,10 +18,15 @@ void addX(icalcomponent* c, const char* name, const QByteArray& value)
     icalcomponent_add_property(c, p);
 }
 
-// Texts go out as valid UTF-8 whatever bytes the store holds.
-QByteArray utf8(const QByteArray& bytes)
+// A memo's text as a calendar can carry it: valid UTF-8 whatever bytes the store holds, up to a
+// NUL byte, and without the control characters (carriage returns among them) that a calendar
+// line cannot hold; line feeds and tabs stay.
+QByteArray calendarText(const QByteArray& bytes)
 {
-    return QString::fromUtf8(bytes).toUtf8();
+    QByteArray text = QString::fromUtf8(bytes).toUtf8();
+    text.truncate(qstrnlen(text.constData(), size_t(text.size())));
+    text.removeIf([](char c) { return (uchar(c) < 0x20 && c != '\n' && c != '\t') || c == 0x7f; });
+    return text;
 }
 
 icaltimetype dateOf(const QDate& d)
@@ -49,15 +54,14 @@ icaltimetype stampOf(const MemoRecord& m)
     return icaltime_set_timezone(&t, icaltimezone_get_utc_timezone());
 }
 
-// Made from what the event carries (the text as written, up to a NUL byte that no calendar can
-// hold, and without carriage returns, which a calendar line cannot hold either), so that the
-// memo read back from the file exports with the same UID.
+// Made from what the event carries (its calendar text), so that the memo read back from the
+// file exports with the same UID.
 QByteArray uidOf(const MemoRecord& m, const QByteArray& text, QSet<QByteArray>& taken)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(StoredFields::dateText(m.createdYear, m.createdMonth, m.createdDay).toUtf8());
     hash.addData(QByteArrayView("\0", 1));
-    hash.addData(QByteArray(text.constData()).replace('\r', QByteArray()));
+    hash.addData(text);
     const QByteArray base = hash.result().toHex().left(24);
     QByteArray uid = base + "@dvk";
     for (int n = 2; taken.contains(uid); ++n)
@@ -85,7 +89,7 @@ icalrecurrencetype_frequency frequencyOf(qint32 recurrence)
 icalcomponent* eventOf(const MemoRecord& m, QSet<QByteArray>& uids)
 {
     icalcomponent* event = icalcomponent_new_vevent();
-    const QByteArray text = utf8(m.text);
+    const QByteArray text = calendarText(m.text);
     icalcomponent_add_property(event, icalproperty_new_uid(uidOf(m, text, uids).constData()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stampOf(m)));
     icalcomponent_add_property(event, icalproperty_new_summary(text.constData()));
