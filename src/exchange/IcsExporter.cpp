@@ -19,14 +19,18 @@ void addX(icalcomponent* c, const char* name, const QByteArray& value)
 }
 
 // A memo's text as a calendar can carry it: valid UTF-8 whatever bytes the store holds, up to a
-// NUL byte, and without the control characters (carriage returns among them) that a calendar
-// line cannot hold; line feeds and tabs stay.
+// NUL byte, without the control characters (carriage returns among them) that a calendar line
+// cannot hold, and without leading blanks, which libical's reader drops; line feeds and tabs
+// inside stay. (The memo dialog trims its text, so only imported texts lose anything.)
 QByteArray calendarText(const QByteArray& bytes)
 {
     QByteArray text = QString::fromUtf8(bytes).toUtf8();
     text.truncate(qstrnlen(text.constData(), size_t(text.size())));
     text.removeIf([](char c) { return (uchar(c) < 0x20 && c != '\n' && c != '\t') || c == 0x7f; });
-    return text;
+    qsizetype blanks = 0;
+    while (blanks < text.size() && (text[blanks] == ' ' || text[blanks] == '\t'))
+        ++blanks;
+    return text.mid(blanks);
 }
 
 icaltimetype dateOf(const QDate& d)

@@ -144,7 +144,7 @@ private Q_SLOTS:
         QTest::newRow("ics, text with NUL")
             << Format::Ics << 2 << 0 << QByteArray("Dentist\0 at 3", 13) << 0;
         QTest::newRow("ics, control characters")
-            << Format::Ics << 2 << 0 << QByteArray("Tax\r\fdue\r\nsoon\t\x01!\x7f") << 0;
+            << Format::Ics << 2 << 0 << QByteArray(" \tTax\r\fdue\r\nsoon\t\x01!\x7f") << 0;
         QTest::newRow("ics, memo without text") << Format::Ics << 2 << 0 << QByteArray("") << 0;
         QTest::newRow("ics, dates after 3000") << Format::Ics << 2 << 0 << QByteArray() << 4052;
     }
