@@ -1,5 +1,6 @@
 #include "ArchiveFieldModel.h"
 
+#include "ColumnHeaders.h"
 using namespace Qt::StringLiterals;
 
 namespace dvk {
@@ -26,13 +27,8 @@ QVariant ArchiveFieldModel::data(const QModelIndex& index, int role) const
 
 QVariant ArchiveFieldModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal)
-        return {};
-    if (role == Qt::DisplayRole && section == NameColumn)
-        return u"Basic Info."_s;
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-    return {};
+    static const QList<HeaderColumn> columns{{u"Basic Info."_s}, {}};
+    return columnHeaderData(columns, section, orientation, role);
 }
 
 } // namespace dvk

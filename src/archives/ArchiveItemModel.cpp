@@ -1,6 +1,7 @@
 #include "ArchiveItemModel.h"
 
 #include "ArchiveFilter.h"
+#include "ColumnHeaders.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,11 +22,8 @@ QVariant ArchiveItemModel::data(const QModelIndex& index, int role) const
 
 QVariant ArchiveItemModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole)
-        return u"Name"_s;
-    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-    return {};
+    static const QList<HeaderColumn> columns{{u"Name"_s}};
+    return columnHeaderData(columns, section, orientation, role);
 }
 
 void ArchiveItemModel::sortByName()

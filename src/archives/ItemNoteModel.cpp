@@ -1,5 +1,6 @@
 #include "ItemNoteModel.h"
 
+#include "ColumnHeaders.h"
 #include "FormatDate.h"
 #include "IconLibrary.h"
 #include "ItemNoteRows.h"
@@ -44,17 +45,8 @@ QVariant ItemNoteModel::data(const QModelIndex& index, int role) const
 
 QVariant ItemNoteModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal)
-        return {};
-    if (role == Qt::DisplayRole) {
-        if (section == DateColumn)
-            return u"Date"_s;
-        if (section == NoteColumn)
-            return u"Note"_s;
-    } else if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-    }
-    return {};
+    static const QList<HeaderColumn> columns{{u"Date"_s}, {u"Note"_s}};
+    return columnHeaderData(columns, section, orientation, role);
 }
 
 void ItemNoteModel::fixImageIndex(NoteRecord& note) const

@@ -78,7 +78,7 @@ MemoPanel::MemoPanel(RecordList<MemoRecord>& memos, const Clock& clock, QWidget*
     rows.reserve(size_t(m_memos.count()));
     for (MemoRecord* memo : m_memos)
         rows.push_back(memo);
-    m_model->setMemos(std::move(rows));
+    m_model->setRecords(std::move(rows));
     m_model->sortByDueMoment();
 
     connect(m_view, &QWidget::customContextMenuRequested, this, &MemoPanel::showContextMenu);
@@ -221,7 +221,7 @@ void MemoPanel::add()
 
 void MemoPanel::edit()
 {
-    MemoRecord* memo = m_model->memoAt(firstSelectedRow());
+    MemoRecord* memo = m_model->recordAt(firstSelectedRow());
     if (!memo)
         return;
     MemoPropertyDialog dialog(m_clock, this);
@@ -240,7 +240,7 @@ void MemoPanel::edit()
 
 void MemoPanel::chooseImage()
 {
-    const MemoRecord* first = m_model->memoAt(firstSelectedRow());
+    const MemoRecord* first = m_model->recordAt(firstSelectedRow());
     if (!first)
         return;
     const std::optional<int> chosen = m_chooseIcon(this, first->imageIndex);
@@ -248,7 +248,7 @@ void MemoPanel::chooseImage()
         return;
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
     for (const QModelIndex& index : rows) {
-        m_model->memoAt(index.row())->imageIndex = *chosen;
+        m_model->recordAt(index.row())->imageIndex = *chosen;
         m_model->rowChanged(index.row());
     }
 }
@@ -264,13 +264,13 @@ void MemoPanel::remove()
     for (const QModelIndex& index : rows)
         rowNumbers << index.row();
     removeRecordsAt(
-        rowNumbers, [this](int row) { return m_model->memoAt(row); },
-        [this](const auto& doomed) { m_model->removeMemos(doomed); }, m_memos);
+        rowNumbers, [this](int row) { return m_model->recordAt(row); },
+        [this](const auto& doomed) { m_model->removeRecords(doomed); }, m_memos);
 }
 
 void MemoPanel::checkAlerts()
 {
-    const std::vector<MemoRecord*>& rows = m_model->memos();
+    const std::vector<MemoRecord*>& rows = m_model->records();
     MemoSchedule::Alerts alerts =
         m_schedule.checkAlerts(std::vector<const MemoRecord*>(rows.begin(), rows.end()));
     if (m_silenced && !alerts.dueRows.empty()) {

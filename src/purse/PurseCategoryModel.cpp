@@ -1,5 +1,6 @@
 #include "PurseCategoryModel.h"
 
+#include "ColumnHeaders.h"
 #include "NumberFormat.h"
 
 using namespace Qt::StringLiterals;
@@ -7,7 +8,7 @@ using namespace Qt::StringLiterals;
 namespace dvk {
 
 PurseCategoryModel::PurseCategoryModel(QObject* parent)
-    : PurseRowModel(parent)
+    : RecordTableModel(parent)
 {}
 
 int PurseCategoryModel::columnCount(const QModelIndex& parent) const
@@ -34,14 +35,9 @@ QVariant PurseCategoryModel::data(const QModelIndex& index, int role) const
 
 QVariant PurseCategoryModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal)
-        return {};
-    if (role == Qt::DisplayRole)
-        return section == NameColumn ? u"Category"_s : u"Total"_s;
-    if (role == Qt::TextAlignmentRole)
-        return section == TotalColumn ? int(Qt::AlignRight | Qt::AlignVCenter)
-                                      : int(Qt::AlignLeft | Qt::AlignVCenter);
-    return {};
+    static const QList<HeaderColumn> columns{{u"Category"_s},
+                                             {u"Total"_s, Qt::AlignRight | Qt::AlignVCenter}};
+    return columnHeaderData(columns, section, orientation, role);
 }
 
 void PurseCategoryModel::sortByName()

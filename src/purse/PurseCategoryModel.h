@@ -1,13 +1,13 @@
 #pragma once
 
-#include "PurseRowModel.h"
+#include "RecordTableModel.h"
 #include "Records.h"
 
 namespace dvk {
 
 // The rows of the category list: each category's name and its total ("%.02lf"), the total
 // computed afresh whenever a row is drawn.
-class PurseCategoryModel final : public PurseRowModel<PurseCategory>
+class PurseCategoryModel final : public RecordTableModel<PurseCategory>
 {
     Q_OBJECT
 

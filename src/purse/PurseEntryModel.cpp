@@ -1,5 +1,6 @@
 #include "PurseEntryModel.h"
 
+#include "ColumnHeaders.h"
 #include "FormatDate.h"
 #include "NumberFormat.h"
 
@@ -10,7 +11,7 @@ using namespace Qt::StringLiterals;
 namespace dvk {
 
 PurseEntryModel::PurseEntryModel(QObject* parent)
-    : PurseRowModel(parent)
+    : RecordTableModel(parent)
 {}
 
 int PurseEntryModel::columnCount(const QModelIndex& parent) const
@@ -43,24 +44,9 @@ QVariant PurseEntryModel::data(const QModelIndex& index, int role) const
 
 QVariant PurseEntryModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal)
-        return {};
-    if (role == Qt::DisplayRole) {
-        switch (section) {
-        case DateColumn:
-            return u"Date"_s;
-        case NoteColumn:
-            return u"Note"_s;
-        case AmountColumn:
-            return u"Amount"_s;
-        default:
-            return {};
-        }
-    }
-    if (role == Qt::TextAlignmentRole)
-        return section == AmountColumn ? int(Qt::AlignRight | Qt::AlignVCenter)
-                                       : int(Qt::AlignLeft | Qt::AlignVCenter);
-    return {};
+    static const QList<HeaderColumn> columns{
+        {u"Date"_s}, {u"Note"_s}, {u"Amount"_s, Qt::AlignRight | Qt::AlignVCenter}};
+    return columnHeaderData(columns, section, orientation, role);
 }
 
 void PurseEntryModel::sortByDate(bool oldestFirst)

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "PurseRowModel.h"
+#include "RecordTableModel.h"
 #include "Records.h"
 
 namespace dvk {
 
 // The rows of the entry list: the entries of one category with their date (in the user's date
 // format), note and amount ("%.02lf").
-class PurseEntryModel final : public PurseRowModel<PurseEntry>
+class PurseEntryModel final : public RecordTableModel<PurseEntry>
 {
     Q_OBJECT
 

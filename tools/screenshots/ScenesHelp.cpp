@@ -18,6 +18,7 @@
 #include "PurseCategoryList.h"
 #include "PurseEntryList.h"
 #include "PursePanel.h"
+#include "PurseSamples.h"
 #include "PurseTotalBox.h"
 #include "SceneRegistry.h"
 
@@ -93,33 +94,13 @@ void fillArchives(dvk::DataStore& store)
 
 void fillPurse(dvk::DataStore& store)
 {
-    struct Sample
-    {
-        const char* name;
-        int count;
-        int everyDays;
-        double amount;
-        const char* note;
-    };
-    const Sample samples[] = {
-        {"Groceries", 22, 4, 23.4, "Market"},
-        {"Rent", 3, 30, 720.0, "Flat, Elm Street"},
-        {"Car", 6, 15, 61.35, "Fuel"},
-        {"Books", 4, 21, 18.9, "Bookshop"},
-        {"Utilities", 3, 30, 88.0, "Electricity"},
-    };
-    for (const Sample& sample : samples) {
-        dvk::PurseCategory* category = store.purseCategories.add();
-        category->name = sample.name;
-        QDate date(2024, 1, 3);
-        for (int i = 0; i < sample.count; ++i) {
-            dvk::PurseEntry* entry = category->entries.add();
-            setDate(entry->year, entry->month, entry->day, date);
-            entry->note = sample.note;
-            entry->amount = sample.amount + (i % 5) * 1.25 - (i % 3) * 0.6;
-            date = date.addDays(sample.everyDays);
-        }
-    }
+    addPurseSamples(store.purseCategories, {
+                                               {"Groceries", 22, 4, 23.4, "Market"},
+                                               {"Rent", 3, 30, 720.0, "Flat, Elm Street"},
+                                               {"Car", 6, 15, 61.35, "Fuel"},
+                                               {"Books", 4, 21, 18.9, "Bookshop"},
+                                               {"Utilities", 3, 30, 88.0, "Electricity"},
+                                           });
     store.purseCategories.at(2)->entries.at(2)->note = "Oil change";
     store.purseCategories.at(2)->entries.at(2)->amount = 89.9;
 }

@@ -6,6 +6,7 @@
 #include "PurseEntryList.h"
 #include "PursePanel.h"
 #include "PurseRecordDialog.h"
+#include "PurseSamples.h"
 #include "PurseTotalBox.h"
 #include "SceneRegistry.h"
 
@@ -22,36 +23,14 @@ dvk::RecordList<dvk::PurseCategory>& sampleBook()
     static dvk::RecordList<dvk::PurseCategory> book(dvk::Clock::system());
     if (!book.isEmpty())
         return book;
-    struct Sample
-    {
-        const char* name;
-        int count;
-        int everyDays;
-        double amount;
-        const char* note;
-    };
-    const Sample samples[] = {
-        {"Groceries", 26, 4, 23.4, "Market"},
-        {"rent", 3, 30, 720.0, "Flat, Elm Street"},
-        {"Car", 6, 15, 61.35, "Fuel"},
-        {"books", 4, 21, 18.9, "Bookshop"},
-        {"Utilities", 3, 30, 88.0, "Electricity"},
-        {"eating out", 9, 10, 31.5, "Lunch with Ann"},
-    };
-    for (const Sample& sample : samples) {
-        dvk::PurseCategory* category = book.add();
-        category->name = sample.name;
-        QDate date(2024, 1, 3);
-        for (int i = 0; i < sample.count; ++i) {
-            dvk::PurseEntry* entry = category->entries.add();
-            entry->year = date.year();
-            entry->month = date.month();
-            entry->day = date.day();
-            entry->note = sample.note;
-            entry->amount = sample.amount + (i % 5) * 1.25 - (i % 3) * 0.6;
-            date = date.addDays(sample.everyDays);
-        }
-    }
+    addPurseSamples(book, {
+                              {"Groceries", 26, 4, 23.4, "Market"},
+                              {"rent", 3, 30, 720.0, "Flat, Elm Street"},
+                              {"Car", 6, 15, 61.35, "Fuel"},
+                              {"books", 4, 21, 18.9, "Bookshop"},
+                              {"Utilities", 3, 30, 88.0, "Electricity"},
+                              {"eating out", 9, 10, 31.5, "Lunch with Ann"},
+                          });
     book.at(0)->entries.at(5)->note = "Birthday cake and candles";
     book.at(0)->entries.at(11)->amount = -12.0;
     book.at(0)->entries.at(11)->note = "Refund: returned bottles";

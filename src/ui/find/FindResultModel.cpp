@@ -1,5 +1,6 @@
 #include "FindResultModel.h"
 
+#include "ColumnHeaders.h"
 #include "FormatDate.h"
 #include "ProgramIcons.h"
 
@@ -88,18 +89,9 @@ QVariant FindResultModel::data(const QModelIndex& index, int role) const
 
 QVariant FindResultModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case TitleColumn:
-        return u"Record"_s;
-    case SnippetColumn:
-        return u"Found in"_s;
-    case DateColumn:
-        return u"Date"_s;
-    default:
-        return {};
-    }
+    static const QList<HeaderColumn> columns{
+        {u"Record"_s, {}}, {u"Found in"_s, {}}, {u"Date"_s, {}}};
+    return columnHeaderData(columns, section, orientation, role);
 }
 
 } // namespace dvk

@@ -1,5 +1,7 @@
 #include "PanelWidget.h"
 
+#include "DialogKeys.h"
+
 #include <QKeyEvent>
 
 namespace dvk {
@@ -31,15 +33,10 @@ void PanelWidget::runPendingLayout()
 
 void PanelWidget::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
+    if (isDialogClosingKey(event))
         event->accept();
-        return;
-    default:
+    else
         QWidget::keyPressEvent(event);
-    }
 }
 
 } // namespace dvk

@@ -5,6 +5,7 @@
 #include "DataPaths.h"
 #include "DataStore.h"
 #include "DateFormatDialog.h"
+#include "DialogKeys.h"
 #include "DialogUnits.h"
 #include "ExchangeActions.h"
 #include "FindWindow.h"
@@ -301,15 +302,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
+    if (isDialogClosingKey(event))
         event->accept();
-        return;
-    default:
+    else
         QDialog::keyPressEvent(event);
-    }
 }
 
 } // namespace dvk

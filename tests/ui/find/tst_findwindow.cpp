@@ -67,7 +67,7 @@ QString selectionIn(const MainWindow& window, int index)
     }
     if (auto* memo = qobject_cast<MemoPanel*>(panel)) {
         const QModelIndexList rows = memo->view()->selectionModel()->selectedRows();
-        return rows.size() == 1 ? text(memo->model()->memoAt(rows[0].row())->text) : u"-"_s;
+        return rows.size() == 1 ? text(memo->model()->recordAt(rows[0].row())->text) : u"-"_s;
     }
     if (auto* notes = qobject_cast<NotesPanel*>(panel)) {
         const QModelIndexList rows = notes->listView()->selectionModel()->selectedIndexes();

@@ -3,13 +3,15 @@
 #include <QAbstractTableModel>
 #include <QSet>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace dvk {
 
-// The row bookkeeping shared by the Archives lists: rows are records of the data store held by
-// pointer in display order (the lists keep no copies); subclasses supply the columns and texts.
-// Reordering keeps the selection and the current row on their records.
+// The row bookkeeping of a report list: rows are records of the data store held by pointer in
+// display order (the lists keep no copies, and their texts are computed whenever the view asks);
+// subclasses supply the columns and texts. Reordering keeps the selection and the current row on
+// their records.
 template <class T> class RecordTableModel : public QAbstractTableModel
 {
 public:
@@ -97,6 +99,23 @@ public:
             after << index(newRow[size_t(old.row())], old.column());
         changePersistentIndexList(before, after);
         Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    }
+
+    // Puts the rows in the order a stable sort of their `key`s with `less` gives.
+    template <class Key, class Less> void sortRows(Key key, Less less)
+    {
+        using K = decltype(key(static_cast<const T*>(nullptr)));
+        std::vector<std::pair<K, int>> keyed;
+        keyed.reserve(m_rows.size());
+        for (size_t i = 0; i < m_rows.size(); ++i)
+            keyed.emplace_back(key(m_rows[i]), int(i));
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [&less](const auto& a, const auto& b) { return less(a.first, b.first); });
+        std::vector<int> oldRows;
+        oldRows.reserve(keyed.size());
+        for (const auto& [k, row] : keyed)
+            oldRows.push_back(row);
+        reorder(oldRows);
     }
 
     // Tells the views that the texts of one row, or of every row, changed.
