@@ -5,15 +5,11 @@
 #include "ArchiveItemList.h"
 #include "ArchiveSuggestions.h"
 #include "DataStore.h"
+#include "MenuCommands.h"
 #include "OpenLink.h"
-#include "Prompts.h"
-#include "RemoveRecords.h"
-#include "SharedTexts.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
-#include <QScopeGuard>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -21,8 +17,7 @@ using namespace Qt::StringLiterals;
 namespace dvk {
 
 ArchiveFieldList::ArchiveFieldList(DataStore& store, QWidget* parent)
-    : ArchiveListView(parent)
-    , m_store(store)
+    : ItemPartList(store, parent)
     , m_model(new ArchiveFieldModel(this))
     , m_runDialog([](ArchiveFieldDialog& dialog) { return dialog.exec() == QDialog::Accepted; })
 {
@@ -48,26 +43,20 @@ void ArchiveFieldList::setDialogRunner(DialogRunner runner)
 
 void ArchiveFieldList::showItem(ArchiveItem* item)
 {
-    m_item = item;
     std::vector<ArchiveField*> rows;
-    if (m_item && m_store.archiveItems.contains(m_item)) {
-        rows.reserve(size_t(m_item->fields.count()));
-        for (ArchiveField* field : m_item->fields)
+    if (ArchiveItem* shown = setShownItem(item)) {
+        rows.reserve(size_t(shown->fields.count()));
+        for (ArchiveField* field : shown->fields)
             rows.push_back(field);
     }
     m_model->setRecords(std::move(rows));
     recomputeColumns();
 }
 
-ArchiveItem* ArchiveFieldList::validItem()
+void ArchiveFieldList::dropRows()
 {
-    if (m_item && m_store.archiveItems.contains(m_item))
-        return m_item;
-    // The rows may point into a destroyed item: they go at once.
     if (m_model->rowCount() > 0)
         m_model->setRecords({});
-    m_item = nullptr;
-    return nullptr;
 }
 
 void ArchiveFieldList::recomputeColumns()
@@ -83,7 +72,7 @@ void ArchiveFieldList::add()
     ArchiveItem* item = validItem();
     if (!item)
         return;
-    ArchiveFieldDialog dialog(ArchiveSuggestions::fieldNames(m_store.archiveItems, item->category),
+    ArchiveFieldDialog dialog(ArchiveSuggestions::fieldNames(store().archiveItems, item->category),
                               QString(), QString(), this);
     if (!m_runDialog(dialog) || !validItem())
         return;
@@ -100,7 +89,7 @@ void ArchiveFieldList::edit()
     ArchiveField* field = item ? m_model->recordAt(firstSelectedRow()) : nullptr;
     if (!field)
         return;
-    ArchiveFieldDialog dialog(ArchiveSuggestions::fieldNames(m_store.archiveItems, item->category),
+    ArchiveFieldDialog dialog(ArchiveSuggestions::fieldNames(store().archiveItems, item->category),
                               QString::fromLocal8Bit(field->name),
                               QString::fromLocal8Bit(field->value), this);
     if (!m_runDialog(dialog) || !validItem())
@@ -112,16 +101,8 @@ void ArchiveFieldList::edit()
 
 void ArchiveFieldList::remove()
 {
-    ArchiveItem* item = validItem();
-    const QList<int> rows = selectedRowNumbers();
-    if (!item || rows.isEmpty())
-        return;
-    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems) || !validItem())
-        return;
-    removeRecordsAt(
-        rows, [this](int row) { return m_model->recordAt(row); },
-        [this](const auto& doomed) { m_model->removeRecords(doomed); }, item->fields);
-    recomputeColumns();
+    if (removeSelected(*m_model, &ArchiveItem::fields))
+        recomputeColumns();
 }
 
 void ArchiveFieldList::open()
@@ -143,19 +124,11 @@ std::unique_ptr<QMenu> ArchiveFieldList::makeContextMenu()
         const QString value = QString::fromLocal8Bit(m_model->recordAt(rows.first())->value);
         openable = ClassifyLink(value) != LinkKind::None;
     }
-    QAction* addAction = menu->addAction(u"Add..."_s);
-    addAction->setEnabled(valid);
-    connect(addAction, &QAction::triggered, this, &ArchiveFieldList::add);
-    QAction* editAction = menu->addAction(u"Edit..."_s);
-    editAction->setEnabled(rows.size() == 1);
-    connect(editAction, &QAction::triggered, this, &ArchiveFieldList::edit);
-    QAction* openAction = menu->addAction(u"Open..."_s);
-    openAction->setEnabled(openable);
-    connect(openAction, &QAction::triggered, this, &ArchiveFieldList::open);
+    addCommand(*menu, u"Add..."_s, this, &ArchiveFieldList::add, valid);
+    addCommand(*menu, u"Edit..."_s, this, &ArchiveFieldList::edit, rows.size() == 1);
+    addCommand(*menu, u"Open..."_s, this, &ArchiveFieldList::open, openable);
     menu->addSeparator();
-    QAction* removeAction = menu->addAction(u"Remove"_s);
-    removeAction->setEnabled(!rows.isEmpty());
-    connect(removeAction, &QAction::triggered, this, &ArchiveFieldList::remove);
+    addCommand(*menu, u"Remove"_s, this, &ArchiveFieldList::remove, !rows.isEmpty());
     return menu;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ArchiveListView.h"
 #include "ClassifyLink.h"
 #include "DialogUnits.h"
+#include "ItemPartList.h"
 
 #include <functional>
 #include <utility>
@@ -19,7 +19,7 @@ struct ArchiveItem;
 // under "Basic Info.". Facts are added, edited and removed in the item; a single fact whose value
 // is a web or mail address can be opened. Before every command and menu the list checks that the
 // shown item is still in the store and otherwise acts as if no item were shown.
-class ArchiveFieldList final : public ArchiveListView
+class ArchiveFieldList final : public ItemPartList
 {
     Q_OBJECT
 
@@ -43,10 +43,6 @@ public:
 
     // Shows the facts of `item` (none for a null item or one no longer in the store).
     void showItem(ArchiveItem* item);
-    // The shown item if it is still in the store; otherwise the rows are dropped and null is
-    // returned.
-    ArchiveItem* validItem();
-
     std::unique_ptr<QMenu> makeContextMenu() override;
     void recomputeColumns() override;
 
@@ -58,11 +54,10 @@ public Q_SLOTS:
 
 protected:
     void editCommand() override { edit(); }
+    void dropRows() override;
 
 private:
-    DataStore& m_store;
     ArchiveFieldModel* m_model;
-    ArchiveItem* m_item = nullptr;
     DialogRunner m_runDialog;
 };
 

@@ -4,6 +4,7 @@
 #include "ArchiveItemModel.h"
 #include "ArchiveSuggestions.h"
 #include "DataStore.h"
+#include "MenuCommands.h"
 #include "Prompts.h"
 #include "RemoveRecords.h"
 #include "SharedTexts.h"
@@ -165,14 +166,10 @@ std::unique_ptr<QMenu> ArchiveItemList::makeContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
     const bool selected = selectionModel()->hasSelection();
-    connect(menu->addAction(u"Add..."_s), &QAction::triggered, this, &ArchiveItemList::add);
-    QAction* editAction = menu->addAction(u"Edit..."_s);
-    editAction->setEnabled(selected);
-    connect(editAction, &QAction::triggered, this, &ArchiveItemList::edit);
+    addCommand(*menu, u"Add..."_s, this, &ArchiveItemList::add);
+    addCommand(*menu, u"Edit..."_s, this, &ArchiveItemList::edit, selected);
     menu->addSeparator();
-    QAction* removeAction = menu->addAction(u"Remove"_s);
-    removeAction->setEnabled(selected);
-    connect(removeAction, &QAction::triggered, this, &ArchiveItemList::remove);
+    addCommand(*menu, u"Remove"_s, this, &ArchiveItemList::remove, selected);
     return menu;
 }
 

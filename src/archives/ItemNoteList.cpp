@@ -5,10 +5,8 @@
 #include "IconLibrary.h"
 #include "ImageCenterDialog.h"
 #include "ItemNoteModel.h"
+#include "MenuCommands.h"
 #include "NoteDialog.h"
-#include "Prompts.h"
-#include "RemoveRecords.h"
-#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -66,8 +64,7 @@ ItemNoteList::ItemNoteList(DataStore& store, QWidget* parent)
 {}
 
 ItemNoteList::ItemNoteList(DataStore& store, const IconLibrary& icons, QWidget* parent)
-    : ArchiveListView(parent)
-    , m_store(store)
+    : ItemPartList(store, parent)
     , m_model(new ItemNoteModel(icons, this))
     , m_editNote(noteDialogRunner(store.clock()))
     , m_chooseIcon(&runImageCenter)
@@ -101,11 +98,10 @@ void ItemNoteList::setIconChooser(IconChooser chooser)
 
 void ItemNoteList::showItem(ArchiveItem* item)
 {
-    m_item = item;
     std::vector<NoteRecord*> rows;
-    if (m_item && m_store.archiveItems.contains(m_item)) {
-        rows.reserve(size_t(m_item->notes.count()));
-        for (NoteRecord* note : m_item->notes) {
+    if (ArchiveItem* shown = setShownItem(item)) {
+        rows.reserve(size_t(shown->notes.count()));
+        for (NoteRecord* note : shown->notes) {
             m_model->fixImageIndex(*note);
             rows.push_back(note);
         }
@@ -114,15 +110,10 @@ void ItemNoteList::showItem(ArchiveItem* item)
     m_model->sortByDate(m_oldestFirst);
 }
 
-ArchiveItem* ItemNoteList::validItem()
+void ItemNoteList::dropRows()
 {
-    if (m_item && m_store.archiveItems.contains(m_item))
-        return m_item;
-    // The rows may point into a destroyed item: they go at once.
     if (m_model->rowCount() > 0)
         m_model->setRecords({});
-    m_item = nullptr;
-    return nullptr;
 }
 
 void ItemNoteList::recomputeColumns()
@@ -167,7 +158,7 @@ void ItemNoteList::add()
 {
     if (!validItem())
         return;
-    const std::optional<NoteInput> input = m_editNote(this, {m_store.clock().today(), QString()});
+    const std::optional<NoteInput> input = m_editNote(this, {store().clock().today(), QString()});
     ArchiveItem* item = validItem();
     if (!input || !item)
         return;
@@ -205,15 +196,7 @@ void ItemNoteList::edit()
 
 void ItemNoteList::remove()
 {
-    ArchiveItem* item = validItem();
-    const QList<int> rows = selectedRowNumbers();
-    if (!item || rows.isEmpty())
-        return;
-    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems) || !validItem())
-        return;
-    removeRecordsAt(
-        rows, [this](int row) { return m_model->recordAt(row); },
-        [this](const auto& doomed) { m_model->removeRecords(doomed); }, item->notes);
+    removeSelected(*m_model, &ArchiveItem::notes);
 }
 
 std::unique_ptr<QMenu> ItemNoteList::makeContextMenu()
@@ -221,20 +204,14 @@ std::unique_ptr<QMenu> ItemNoteList::makeContextMenu()
     auto menu = std::make_unique<QMenu>(this);
     const bool valid = validItem() != nullptr;
     const qsizetype selected = valid ? selectionModel()->selectedRows().size() : 0;
-    const auto addEntry = [&menu, this](const QString& text, bool enabled,
-                                        void (ItemNoteList::*command)()) {
-        QAction* action = menu->addAction(text);
-        action->setEnabled(enabled);
-        connect(action, &QAction::triggered, this, command);
-    };
-    addEntry(u"Reverse Order"_s, valid, &ItemNoteList::reverseOrder);
-    addEntry(u"Image..."_s, selected > 0, &ItemNoteList::chooseImage);
+    addCommand(*menu, u"Reverse Order"_s, this, &ItemNoteList::reverseOrder, valid);
+    addCommand(*menu, u"Image..."_s, this, &ItemNoteList::chooseImage, selected > 0);
     menu->addSeparator();
-    addEntry(u"Add..."_s, valid, &ItemNoteList::add);
-    addEntry(u"Paste"_s, valid && clipboardHasText(), &ItemNoteList::paste);
-    addEntry(u"Edit..."_s, selected == 1, &ItemNoteList::edit);
+    addCommand(*menu, u"Add..."_s, this, &ItemNoteList::add, valid);
+    addCommand(*menu, u"Paste"_s, this, &ItemNoteList::paste, valid && clipboardHasText());
+    addCommand(*menu, u"Edit..."_s, this, &ItemNoteList::edit, selected == 1);
     menu->addSeparator();
-    addEntry(u"Remove"_s, selected > 0, &ItemNoteList::remove);
+    addCommand(*menu, u"Remove"_s, this, &ItemNoteList::remove, selected > 0);
     return menu;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ArchiveListView.h"
 #include "DialogUnits.h"
+#include "ItemPartList.h"
 
 #include <QDate>
 #include <functional>
@@ -20,7 +20,7 @@ struct NoteRecord;
 // newest first until "Reverse Order" flips the order. New and pasted notes join at the end until
 // the item is shown again. Before every command and menu the list checks that the shown item is
 // still in the store and otherwise acts as if no item were shown.
-class ItemNoteList final : public ArchiveListView
+class ItemNoteList final : public ItemPartList
 {
     Q_OBJECT
 
@@ -54,10 +54,6 @@ public:
 
     // Shows the notes of `item` sorted by date (none for a null item or one not in the store).
     void showItem(ArchiveItem* item);
-    // The shown item if it is still in the store; otherwise the rows are dropped and null is
-    // returned.
-    ArchiveItem* validItem();
-
     std::unique_ptr<QMenu> makeContextMenu() override;
     void recomputeColumns() override;
 
@@ -71,13 +67,12 @@ public Q_SLOTS:
 
 protected:
     void editCommand() override { edit(); }
+    void dropRows() override;
 
 private:
     void appendNote(NoteRecord* note);
 
-    DataStore& m_store;
     ItemNoteModel* m_model;
-    ArchiveItem* m_item = nullptr;
     bool m_oldestFirst = false;
     NoteEditor m_editNote;
     IconChooser m_chooseIcon;

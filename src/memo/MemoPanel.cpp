@@ -4,6 +4,7 @@
 #include "IconLibrary.h"
 #include "ImageCenterDialog.h"
 #include "MemoPropertyDialog.h"
+#include "MenuCommands.h"
 #include "PanelTemplate.h"
 #include "Prompts.h"
 #include "RemoveRecords.h"
@@ -320,17 +321,11 @@ std::unique_ptr<QMenu> MemoPanel::makeContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
     const int selected = int(m_view->selectionModel()->selectedRows().size());
-    connect(menu->addAction(u"Add..."_s), &QAction::triggered, this, &MemoPanel::add);
-    QAction* edit = menu->addAction(u"Edit..."_s);
-    connect(edit, &QAction::triggered, this, &MemoPanel::edit);
-    edit->setEnabled(selected == 1);
-    QAction* image = menu->addAction(u"Image..."_s);
-    connect(image, &QAction::triggered, this, &MemoPanel::chooseImage);
-    image->setEnabled(selected == 1);
+    addCommand(*menu, u"Add..."_s, this, &MemoPanel::add);
+    addCommand(*menu, u"Edit..."_s, this, &MemoPanel::edit, selected == 1);
+    addCommand(*menu, u"Image..."_s, this, &MemoPanel::chooseImage, selected == 1);
     menu->addSeparator();
-    QAction* remove = menu->addAction(u"Remove"_s);
-    connect(remove, &QAction::triggered, this, &MemoPanel::remove);
-    remove->setEnabled(selected > 0);
+    addCommand(*menu, u"Remove"_s, this, &MemoPanel::remove, selected > 0);
     return menu;
 }
 

@@ -3,6 +3,7 @@
 #include "DialogUnits.h"
 #include "IconLibrary.h"
 #include "ImageCenterDialog.h"
+#include "MenuCommands.h"
 #include "NoteDialog.h"
 #include "NoteEditor.h"
 #include "NotesModel.h"
@@ -203,20 +204,12 @@ std::unique_ptr<QMenu> NotesPanel::makeContextMenu()
     auto menu = std::make_unique<QMenu>(this);
     const qsizetype selected = m_view->selectionModel()->selectedIndexes().size();
     const QMimeData* data = clipboardData();
-    connect(menu->addAction(u"Add..."_s), &QAction::triggered, this, &NotesPanel::add);
-    QAction* paste = menu->addAction(u"Paste"_s);
-    connect(paste, &QAction::triggered, this, &NotesPanel::paste);
-    paste->setEnabled(data && data->hasText());
-    QAction* edit = menu->addAction(u"Edit..."_s);
-    connect(edit, &QAction::triggered, this, &NotesPanel::edit);
-    edit->setEnabled(selected == 1);
-    QAction* image = menu->addAction(u"Image..."_s);
-    connect(image, &QAction::triggered, this, &NotesPanel::chooseImage);
-    image->setEnabled(selected == 1);
+    addCommand(*menu, u"Add..."_s, this, &NotesPanel::add);
+    addCommand(*menu, u"Paste"_s, this, &NotesPanel::paste, data && data->hasText());
+    addCommand(*menu, u"Edit..."_s, this, &NotesPanel::edit, selected == 1);
+    addCommand(*menu, u"Image..."_s, this, &NotesPanel::chooseImage, selected == 1);
     menu->addSeparator();
-    QAction* remove = menu->addAction(u"Remove"_s);
-    connect(remove, &QAction::triggered, this, &NotesPanel::remove);
-    remove->setEnabled(selected > 0);
+    addCommand(*menu, u"Remove"_s, this, &NotesPanel::remove, selected > 0);
     return menu;
 }
 

@@ -1,5 +1,6 @@
 #include "PurseCategoryList.h"
 
+#include "MenuCommands.h"
 #include "Prompts.h"
 #include "PurseCategoryDialog.h"
 #include "PurseColumnWidths.h"
@@ -124,14 +125,10 @@ std::unique_ptr<QMenu> PurseCategoryList::makeContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
     const int selected = int(selectedRowNumbers().size());
-    connect(menu->addAction(u"Add..."_s), &QAction::triggered, this, &PurseCategoryList::add);
-    QAction* edit = menu->addAction(u"Edit..."_s);
-    connect(edit, &QAction::triggered, this, &PurseCategoryList::edit);
-    edit->setEnabled(selected == 1);
+    addCommand(*menu, u"Add..."_s, this, &PurseCategoryList::add);
+    addCommand(*menu, u"Edit..."_s, this, &PurseCategoryList::edit, selected == 1);
     menu->addSeparator();
-    QAction* remove = menu->addAction(u"Remove"_s);
-    connect(remove, &QAction::triggered, this, &PurseCategoryList::remove);
-    remove->setEnabled(selected > 0);
+    addCommand(*menu, u"Remove"_s, this, &PurseCategoryList::remove, selected > 0);
     return menu;
 }
 

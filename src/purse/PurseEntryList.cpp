@@ -1,5 +1,6 @@
 #include "PurseEntryList.h"
 
+#include "MenuCommands.h"
 #include "Prompts.h"
 #include "PurseColumnWidths.h"
 #include "PurseRecordDialog.h"
@@ -133,19 +134,12 @@ std::unique_ptr<QMenu> PurseEntryList::makeContextMenu()
     auto menu = std::make_unique<QMenu>(this);
     const bool shown = m_category != nullptr;
     const int selected = int(selectedRowNumbers().size());
-    QAction* add = menu->addAction(u"Add..."_s);
-    connect(add, &QAction::triggered, this, &PurseEntryList::add);
-    add->setEnabled(shown);
-    QAction* edit = menu->addAction(u"Edit..."_s);
-    connect(edit, &QAction::triggered, this, &PurseEntryList::edit);
-    edit->setEnabled(shown && selected == 1);
-    QAction* reverse = menu->addAction(u"Reverse Order"_s);
-    connect(reverse, &QAction::triggered, this, &PurseEntryList::reverseOrder);
-    reverse->setEnabled(shown && m_model->rowCount() >= 2);
+    addCommand(*menu, u"Add..."_s, this, &PurseEntryList::add, shown);
+    addCommand(*menu, u"Edit..."_s, this, &PurseEntryList::edit, shown && selected == 1);
+    addCommand(*menu, u"Reverse Order"_s, this, &PurseEntryList::reverseOrder,
+               shown && m_model->rowCount() >= 2);
     menu->addSeparator();
-    QAction* remove = menu->addAction(u"Remove"_s);
-    connect(remove, &QAction::triggered, this, &PurseEntryList::remove);
-    remove->setEnabled(shown && selected > 0);
+    addCommand(*menu, u"Remove"_s, this, &PurseEntryList::remove, shown && selected > 0);
     return menu;
 }
 

@@ -1,6 +1,7 @@
 #include "NoteEditor.h"
 
 #include "CharFormatRecord.h"
+#include "MenuCommands.h"
 #include "OpenLink.h"
 #include "Prompts.h"
 #include "SettingsStore.h"
@@ -152,23 +153,16 @@ std::unique_ptr<QMenu> NoteEditor::makeContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
     const bool selected = textCursor().hasSelection();
-    connect(menu->addAction(u"Undo"_s), &QAction::triggered, this, &QPlainTextEdit::undo);
+    addCommand(*menu, u"Undo"_s, this, &QPlainTextEdit::undo);
     menu->addSeparator();
-    QAction* cut = menu->addAction(u"Cut"_s);
-    connect(cut, &QAction::triggered, this, &NoteEditor::cutSelection);
-    cut->setEnabled(selected);
-    QAction* copy = menu->addAction(u"Copy"_s);
-    connect(copy, &QAction::triggered, this, &NoteEditor::copySelection);
-    copy->setEnabled(selected);
-    QAction* paste = menu->addAction(u"Paste"_s);
-    connect(paste, &QAction::triggered, this, &NoteEditor::pasteClipboard);
-    paste->setEnabled(clipboardHasText());
-    connect(menu->addAction(u"Delete"_s), &QAction::triggered, this, &NoteEditor::deleteSelection);
+    addCommand(*menu, u"Cut"_s, this, &NoteEditor::cutSelection, selected);
+    addCommand(*menu, u"Copy"_s, this, &NoteEditor::copySelection, selected);
+    addCommand(*menu, u"Paste"_s, this, &NoteEditor::pasteClipboard, clipboardHasText());
+    addCommand(*menu, u"Delete"_s, this, &NoteEditor::deleteSelection);
     menu->addSeparator();
-    connect(menu->addAction(u"Select All"_s), &QAction::triggered, this,
-            &QPlainTextEdit::selectAll);
+    addCommand(*menu, u"Select All"_s, this, &QPlainTextEdit::selectAll);
     menu->addSeparator();
-    connect(menu->addAction(u"Font..."_s), &QAction::triggered, this, &NoteEditor::chooseFont);
+    addCommand(*menu, u"Font..."_s, this, &NoteEditor::chooseFont);
     return menu;
 }
 
