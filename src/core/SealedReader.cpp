@@ -9,16 +9,10 @@ const QString SealedReader::DamagedMessage =
     QStringLiteral("The data file is damaged: its sealed content does not authenticate.");
 
 SealedReader::SealedReader(QIODevice* inner, const SealKey& key)
-    : m_inner(inner)
-    , m_key(key)
+    : SealedStream(inner, key)
 {}
 
-SealedReader::~SealedReader()
-{
-    sodium_memzero(&m_state, sizeof m_state);
-    if (!m_plain.isEmpty())
-        sodium_memzero(m_plain.data(), size_t(m_plain.size()));
-}
+SealedReader::~SealedReader() = default;
 
 bool SealedReader::open(OpenMode mode)
 {

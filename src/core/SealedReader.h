@@ -1,9 +1,7 @@
 #pragma once
 
 #include "SealedHeader.h"
-
-#include <QIODevice>
-#include <sodium.h>
+#include "SealedStream.h"
 
 namespace dvk {
 
@@ -13,7 +11,7 @@ namespace dvk {
 // marker, the end of the input before the final chunk) makes a read fail with an error text.
 // finish() then checks what the reader of the plaintext cannot: that the final chunk came and
 // nothing follows it. size() is an upper bound of the plaintext (the inner size less the header).
-class SealedReader final : public QIODevice
+class SealedReader final : public SealedStream
 {
     Q_OBJECT
 public:
@@ -22,7 +20,6 @@ public:
     ~SealedReader() override;
 
     bool open(OpenMode mode) override;
-    bool isSequential() const override { return true; }
     qint64 size() const override
     {
         return std::max<qint64>(0, m_inner->size() - SealedHeader::Size);
@@ -42,12 +39,6 @@ private:
     bool readExactly(char* data, qint64 size);
     bool fail();
 
-    QIODevice* m_inner;
-    const SealKey& m_key;
-    QByteArray m_ad;
-    crypto_secretstream_xchacha20poly1305_state m_state{};
-    QByteArray m_sealed;
-    QByteArray m_plain;
     qsizetype m_used = 0;
     int m_chunks = 0;
     bool m_final = false;

@@ -6,16 +6,10 @@
 namespace dvk {
 
 SealedWriter::SealedWriter(QIODevice* inner, const SealKey& key)
-    : m_inner(inner)
-    , m_key(key)
+    : SealedStream(inner, key)
 {}
 
-SealedWriter::~SealedWriter()
-{
-    sodium_memzero(&m_state, sizeof m_state);
-    if (!m_plain.isEmpty())
-        sodium_memzero(m_plain.data(), size_t(m_plain.size()));
-}
+SealedWriter::~SealedWriter() = default;
 
 bool SealedWriter::open(OpenMode mode)
 {

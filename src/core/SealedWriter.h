@@ -1,9 +1,7 @@
 #pragma once
 
 #include "SealedHeader.h"
-
-#include <QIODevice>
-#include <sodium.h>
+#include "SealedStream.h"
 
 namespace dvk {
 
@@ -11,7 +9,7 @@ namespace dvk {
 // SealedHeader) on another device. Opening writes the header with a new stream header; finish()
 // pushes the last chunk with TAG_FINAL and must be called, and succeed, for the output to be a
 // complete sealed file.
-class SealedWriter final : public QIODevice
+class SealedWriter final : public SealedStream
 {
     Q_OBJECT
 public:
@@ -20,7 +18,6 @@ public:
     ~SealedWriter() override;
 
     bool open(OpenMode mode) override;
-    bool isSequential() const override { return true; }
     bool finish();
 
 protected:
@@ -30,12 +27,6 @@ protected:
 private:
     bool push(unsigned char tag);
 
-    QIODevice* m_inner;
-    const SealKey& m_key;
-    QByteArray m_ad;
-    crypto_secretstream_xchacha20poly1305_state m_state{};
-    QByteArray m_plain; // the chunk being filled
-    QByteArray m_sealed;
     bool m_markerPushed = false;
     bool m_finished = false;
 };

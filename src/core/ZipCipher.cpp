@@ -32,15 +32,16 @@ quint32 ZipCipher::crc32(QByteArrayView data)
 }
 
 // The key chain is byte-serial: every byte's keystream depends on all plaintext before it, so the
-// loops below are the whole cost of the cipher. Keys live in locals for the compiler's sake.
-void ZipCipher::encrypt(char* data, qsizetype size)
+// loop below is the whole cost of the cipher. Keys live in locals for the compiler's sake.
+template <bool Encrypting> void ZipCipher::crypt(char* data, qsizetype size)
 {
     const auto& t = table();
     quint32 k0 = m_key0, k1 = m_key1, k2 = m_key2;
     for (qsizetype i = 0; i < size; ++i) {
         const quint32 s = (k2 & 0xFFFF) | 2;
-        const quint8 plain = quint8(data[i]);
-        data[i] = char(plain ^ quint8((s * (s ^ 1)) >> 8));
+        const quint8 stream = quint8((s * (s ^ 1)) >> 8);
+        const quint8 plain = Encrypting ? quint8(data[i]) : quint8(data[i]) ^ stream;
+        data[i] = char(Encrypting ? plain ^ stream : plain);
         k0 = (k0 >> 8) ^ t[(k0 ^ plain) & 0xFF];
         k1 = (k1 + (k0 & 0xFF)) * 134775813u + 1;
         k2 = (k2 >> 8) ^ t[(k2 ^ (k1 >> 24)) & 0xFF];
@@ -50,21 +51,14 @@ void ZipCipher::encrypt(char* data, qsizetype size)
     m_key2 = k2;
 }
 
+void ZipCipher::encrypt(char* data, qsizetype size)
+{
+    crypt<true>(data, size);
+}
+
 void ZipCipher::decrypt(char* data, qsizetype size)
 {
-    const auto& t = table();
-    quint32 k0 = m_key0, k1 = m_key1, k2 = m_key2;
-    for (qsizetype i = 0; i < size; ++i) {
-        const quint32 s = (k2 & 0xFFFF) | 2;
-        const quint8 plain = quint8(data[i]) ^ quint8((s * (s ^ 1)) >> 8);
-        data[i] = char(plain);
-        k0 = (k0 >> 8) ^ t[(k0 ^ plain) & 0xFF];
-        k1 = (k1 + (k0 & 0xFF)) * 134775813u + 1;
-        k2 = (k2 >> 8) ^ t[(k2 ^ (k1 >> 24)) & 0xFF];
-    }
-    m_key0 = k0;
-    m_key1 = k1;
-    m_key2 = k2;
+    crypt<false>(data, size);
 }
 
 QByteArrayView ZipCipher::fileKey()

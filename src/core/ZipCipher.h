@@ -2,7 +2,6 @@
 
 #include <QByteArrayView>
 #include <QtGlobal>
-
 #include <array>
 
 namespace dvk {
@@ -20,7 +19,10 @@ public:
     void decrypt(char* data, qsizetype size);
 
     // One step of the reflected CRC-32 (polynomial 0xEDB88320).
-    static quint32 crc32Step(quint32 crc, quint8 byte) { return (crc >> 8) ^ table()[(crc ^ byte) & 0xFF]; }
+    static quint32 crc32Step(quint32 crc, quint8 byte)
+    {
+        return (crc >> 8) ^ table()[(crc ^ byte) & 0xFF];
+    }
     // The CRC-32 of a whole buffer, as ZIP stores it.
     static quint32 crc32(QByteArrayView data);
 
@@ -28,6 +30,8 @@ public:
     static QByteArrayView fileKey();
 
 private:
+    // Encrypts or decrypts in place; the keys advance by the plain bytes.
+    template <bool Encrypting> void crypt(char* data, qsizetype size);
     static const std::array<quint32, 256>& table();
 
     void update(quint8 plain)

@@ -70,28 +70,34 @@ QString InstallPaths::defaultFolder() const
     return inFolder(programFilesFolder(), u"Quillmark/DVK"_s);
 }
 
+QString InstallPaths::configPath(const QString& name) const
+{
+    return inFolder(m_scope == Scope::System ? u"/etc/xdg"_s : userConfigHome(), name);
+}
+
+QString InstallPaths::dataPath(const QString& name) const
+{
+    return inFolder(m_scope == Scope::System ? u"/usr/local/share"_s : userDataHome(), name);
+}
+
 QString InstallPaths::recordFile() const
 {
-    const QString base = m_scope == Scope::System ? u"/etc/xdg"_s : userConfigHome();
-    return inFolder(base, u"QUILLMARK/DVKSetup.conf"_s);
+    return configPath(u"QUILLMARK/DVKSetup.conf"_s);
 }
 
 QString InstallPaths::applicationsFolder() const
 {
-    const QString base = m_scope == Scope::System ? u"/usr/local/share"_s : userDataHome();
-    return inFolder(base, u"applications"_s);
+    return dataPath(u"applications"_s);
 }
 
 QString InstallPaths::desktopDirectoriesFolder() const
 {
-    const QString base = m_scope == Scope::System ? u"/usr/local/share"_s : userDataHome();
-    return inFolder(base, u"desktop-directories"_s);
+    return dataPath(u"desktop-directories"_s);
 }
 
 QString InstallPaths::mergedMenusFolder() const
 {
-    const QString base = m_scope == Scope::System ? u"/etc/xdg"_s : userConfigHome();
-    return inFolder(base, u"menus/applications-merged"_s);
+    return configPath(u"menus/applications-merged"_s);
 }
 
 QString InstallPaths::userDataFolder()

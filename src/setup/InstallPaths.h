@@ -55,6 +55,11 @@ public:
     static const QString IconFileName;
 
 private:
+    // `name` in the configuration or data folder of the scope: /etc/xdg or /usr/local/share for
+    // the system, the XDG config or data home for the user.
+    QString configPath(const QString& name) const;
+    QString dataPath(const QString& name) const;
+
     Scope m_scope;
 };
 

@@ -64,13 +64,18 @@ bool Installer::isInstalled() const
     return program.exists() && !program.isDir();
 }
 
-void Installer::writeFiles(const QString& folder) const
+bool Installer::writeFiles(const QString& folder) const
 {
     // Neither the help nor the icon is worth stopping for: DVK runs without them.
     writeResourceFile(m_payload.help, InstallPaths::helpFile(folder), true, DocumentPermissions);
     if (!m_payload.icon.isEmpty())
         writeResourceFile(m_payload.icon, InstallPaths::iconFile(folder), true,
                           DocumentPermissions);
+    const QString program = InstallPaths::programFile(folder);
+    if (!writeResourceFile(m_payload.program, program, true, ProgramPermissions))
+        return false;
+    ProgramShortcut(m_paths).create(program, InstallPaths::iconFile(folder));
+    return true;
 }
 
 Installer::Result Installer::newInstall(const QString& folderText)
@@ -78,11 +83,8 @@ Installer::Result Installer::newInstall(const QString& folderText)
     const QString folder = InstallPaths::folderFromText(folderText);
     if (!createFolderTree(folder))
         return Result::CannotCreateFolder;
-    writeFiles(folder);
-    const QString program = InstallPaths::programFile(folder);
-    if (!writeResourceFile(m_payload.program, program, true, ProgramPermissions))
+    if (!writeFiles(folder))
         return Result::CopyFailed;
-    ProgramShortcut(m_paths).create(program, InstallPaths::iconFile(folder));
     QDir().mkpath(QFileInfo(m_paths.recordFile()).path());
     QSettings record(m_paths.recordFile(), QSettings::IniFormat);
     record.setValue(RecordKey, folder);
@@ -98,11 +100,8 @@ Installer::Result Installer::reinstall()
     // A running DVK would go on with its old program file and write its files again at its end.
     if (base::isRunningOn(InstallPaths::userDataFolder()))
         return Result::CopyFailed;
-    writeFiles(folder);
-    const QString program = InstallPaths::programFile(folder);
-    if (!writeResourceFile(m_payload.program, program, true, ProgramPermissions))
+    if (!writeFiles(folder))
         return Result::CopyFailed;
-    ProgramShortcut(m_paths).create(program, InstallPaths::iconFile(folder));
     return Result::Done;
 }
 

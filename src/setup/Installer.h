@@ -62,7 +62,9 @@ public:
     static const QFileDevice::Permissions DocumentPermissions;
 
 private:
-    void writeFiles(const QString& folder) const;
+    // Writes the help, the icon, the program and its menu entry into `folder`; false when the
+    // program could not be written.
+    bool writeFiles(const QString& folder) const;
     void removeUserData() const;
 
     Payload m_payload;
