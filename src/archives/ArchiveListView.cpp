@@ -1,5 +1,7 @@
 #include "ArchiveListView.h"
 
+#include "MenuCommands.h"
+
 #include <QHeaderView>
 #include <QMenu>
 #include <algorithm>
@@ -13,16 +15,8 @@ ArchiveListView::ArchiveListView(QWidget* parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 
-    connect(this, &QWidget::customContextMenuRequested, this, &ArchiveListView::showContextMenu);
-    connect(this, &QAbstractItemView::doubleClicked, this, [this] {
-        QMetaObject::invokeMethod(this, &ArchiveListView::editCommand, Qt::QueuedConnection);
-    });
-}
-
-void ArchiveListView::showContextMenu(const QPoint& pos)
-{
-    const std::unique_ptr<QMenu> menu = makeContextMenu();
-    menu->exec(viewport()->mapToGlobal(pos));
+    connectListCommands(this, this, &ArchiveListView::makeContextMenu,
+                        &ArchiveListView::editCommand);
 }
 
 } // namespace dvk

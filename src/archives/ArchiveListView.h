@@ -26,9 +26,6 @@ protected:
     // The command a double-click runs.
     virtual void editCommand() = 0;
     void fitColumns() override { recomputeColumns(); }
-
-private:
-    void showContextMenu(const QPoint& pos);
 };
 
 } // namespace dvk

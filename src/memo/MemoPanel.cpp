@@ -82,9 +82,7 @@ MemoPanel::MemoPanel(RecordList<MemoRecord>& memos, const Clock& clock, QWidget*
     m_model->setRecords(std::move(rows));
     m_model->sortByDueMoment();
 
-    connect(m_view, &QWidget::customContextMenuRequested, this, &MemoPanel::showContextMenu);
-    connect(m_view, &QAbstractItemView::doubleClicked, this,
-            [this] { QMetaObject::invokeMethod(this, &MemoPanel::edit, Qt::QueuedConnection); });
+    connectListCommands(m_view, this, &MemoPanel::makeContextMenu, &MemoPanel::edit);
     connect(&m_refreshTimer, &QTimer::timeout, this, &MemoPanel::checkAlerts);
     connect(&m_beepTimer, &QTimer::timeout, this, &MemoPanel::beepTick);
     m_beepTimer.setInterval(BeepMilliseconds);
@@ -307,11 +305,6 @@ void MemoPanel::checkAlerts()
     Q_EMIT alertsChecked(alerting);
 }
 
-void MemoPanel::postEdit()
-{
-    QMetaObject::invokeMethod(this, &MemoPanel::edit, Qt::QueuedConnection);
-}
-
 void MemoPanel::beepTick()
 {
     m_tone.playTone(ToneFrequency, ToneMilliseconds, 0);
@@ -327,12 +320,6 @@ std::unique_ptr<QMenu> MemoPanel::makeContextMenu()
     menu->addSeparator();
     addCommand(*menu, u"Remove"_s, this, &MemoPanel::remove, selected > 0);
     return menu;
-}
-
-void MemoPanel::showContextMenu(const QPoint& pos)
-{
-    const std::unique_ptr<QMenu> menu = makeContextMenu();
-    menu->exec(m_view->viewport()->mapToGlobal(pos));
 }
 
 } // namespace dvk

@@ -86,9 +86,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void postEdit();
     void beepTick();
-    void showContextMenu(const QPoint& pos);
     int firstSelectedRow() const;
     void selectOnly(const MemoRecord* memo);
     void applyColumnWidths();

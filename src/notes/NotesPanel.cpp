@@ -73,9 +73,7 @@ NotesPanel::NotesPanel(RecordList<NoteRecord>& notes, const Clock& clock, QWidge
         rows.push_back(note);
     m_model->setNotes(rows);
 
-    connect(m_view, &QWidget::customContextMenuRequested, this, &NotesPanel::showContextMenu);
-    connect(m_view, &QAbstractItemView::doubleClicked, this,
-            [this] { QMetaObject::invokeMethod(this, &NotesPanel::edit, Qt::QueuedConnection); });
+    connectListCommands(m_view, this, &NotesPanel::makeContextMenu, &NotesPanel::edit);
 }
 
 NotesPanel::~NotesPanel() = default;
@@ -211,12 +209,6 @@ std::unique_ptr<QMenu> NotesPanel::makeContextMenu()
     menu->addSeparator();
     addCommand(*menu, u"Remove"_s, this, &NotesPanel::remove, selected > 0);
     return menu;
-}
-
-void NotesPanel::showContextMenu(const QPoint& pos)
-{
-    const std::unique_ptr<QMenu> menu = makeContextMenu();
-    menu->exec(m_view->viewport()->mapToGlobal(pos));
 }
 
 } // namespace dvk

@@ -59,7 +59,6 @@ public Q_SLOTS:
     void remove();
 
 private:
-    void showContextMenu(const QPoint& pos);
     QList<int> selectedRows() const;
     void selectOnly(int row);
 

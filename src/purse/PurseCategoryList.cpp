@@ -35,10 +35,7 @@ PurseCategoryList::PurseCategoryList(RecordList<PurseCategory>& categories, QWid
     connect(&m_settle, &QTimer::timeout, this, &PurseCategoryList::settle);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &PurseCategoryList::startSettle);
-    connect(this, &QWidget::customContextMenuRequested, this, &PurseCategoryList::showContextMenu);
-    connect(this, &QAbstractItemView::doubleClicked, this, [this] {
-        QMetaObject::invokeMethod(this, &PurseCategoryList::edit, Qt::QueuedConnection);
-    });
+    connectListCommands(this, this, &PurseCategoryList::makeContextMenu, &PurseCategoryList::edit);
     applyColumnWidths();
 }
 
@@ -141,12 +138,6 @@ QList<int> PurseCategoryList::columnWidths(int width) const
 void PurseCategoryList::startSettle()
 {
     m_settle.start();
-}
-
-void PurseCategoryList::showContextMenu(const QPoint& pos)
-{
-    const std::unique_ptr<QMenu> menu = makeContextMenu();
-    menu->exec(viewport()->mapToGlobal(pos));
 }
 
 } // namespace dvk

@@ -55,7 +55,6 @@ protected:
 
 private:
     void startSettle();
-    void showContextMenu(const QPoint& pos);
 
     RecordList<PurseCategory>& m_categories;
     PurseCategoryModel* m_model;

@@ -28,10 +28,7 @@ PurseEntryList::PurseEntryList(const Clock& clock, QWidget* parent)
     connect(&m_settle, &QTimer::timeout, this, &PurseEntryList::refreshStatistics);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &PurseEntryList::startSettle);
-    connect(this, &QWidget::customContextMenuRequested, this, &PurseEntryList::showContextMenu);
-    connect(this, &QAbstractItemView::doubleClicked, this, [this] {
-        QMetaObject::invokeMethod(this, &PurseEntryList::edit, Qt::QueuedConnection);
-    });
+    connectListCommands(this, this, &PurseEntryList::makeContextMenu, &PurseEntryList::edit);
     applyColumnWidths();
 }
 
@@ -159,12 +156,6 @@ void PurseEntryList::sortByDate()
     m_model->sortByDate(m_oldestFirst);
     if (currentIndex().isValid() && selectionModel()->isSelected(currentIndex()))
         scrollTo(currentIndex());
-}
-
-void PurseEntryList::showContextMenu(const QPoint& pos)
-{
-    const std::unique_ptr<QMenu> menu = makeContextMenu();
-    menu->exec(viewport()->mapToGlobal(pos));
 }
 
 } // namespace dvk

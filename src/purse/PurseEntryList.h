@@ -55,7 +55,6 @@ protected:
 private:
     void startSettle();
     void sortByDate();
-    void showContextMenu(const QPoint& pos);
 
     const Clock& m_clock;
     PurseEntryModel* m_model;
