@@ -10,6 +10,12 @@
 using namespace Qt::StringLiterals;
 
 namespace dvk {
+namespace {
+
+constexpr int MaxNameLength = 80;
+constexpr int MaxValueLength = 255;
+
+} // namespace
 
 ArchiveFieldDialog::ArchiveFieldDialog(const QStringList& suggestedNames, const QString& name,
                                        const QString& value, QWidget* parent)

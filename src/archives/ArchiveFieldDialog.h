@@ -16,9 +16,6 @@ class ArchiveFieldDialog final : public PropertyDialog
     Q_OBJECT
 
 public:
-    static constexpr int MaxNameLength = 80;
-    static constexpr int MaxValueLength = 255;
-
     ArchiveFieldDialog(const QStringList& suggestedNames, const QString& name, const QString& value,
                        QWidget* parent = nullptr);
     ~ArchiveFieldDialog() override;

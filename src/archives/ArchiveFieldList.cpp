@@ -15,6 +15,12 @@
 using namespace Qt::StringLiterals;
 
 namespace dvk {
+namespace {
+
+constexpr int NameColumnWidth = 120;
+constexpr int MinValueWidth = 100;
+
+} // namespace
 
 ArchiveFieldList::ArchiveFieldList(DataStore& store, QWidget* parent)
     : ItemPartList(store, parent)

@@ -24,9 +24,6 @@ class ArchiveFieldList final : public ItemPartList
     Q_OBJECT
 
 public:
-    static constexpr int NameColumnWidth = 120;
-    static constexpr int MinValueWidth = 100;
-
     using DialogRunner = std::function<bool(ArchiveFieldDialog&)>;
 
     explicit ArchiveFieldList(DataStore& store, QWidget* parent = nullptr);

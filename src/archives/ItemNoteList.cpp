@@ -20,6 +20,9 @@ using namespace Qt::StringLiterals;
 namespace dvk {
 namespace {
 
+constexpr int DateColumnWidth = 120;
+constexpr int NarrowWidth = 220;
+
 std::optional<int> runImageCenter(QWidget* parent, int current)
 {
     ImageCenterDialog dialog(current, parent);

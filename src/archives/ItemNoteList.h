@@ -25,9 +25,6 @@ class ItemNoteList final : public ItemPartList
     Q_OBJECT
 
 public:
-    static constexpr int DateColumnWidth = 120;
-    static constexpr int NarrowWidth = 220;
-
     // What the note dialog returns on OK.
     struct NoteInput
     {

@@ -9,6 +9,8 @@ using namespace Qt::StringLiterals;
 namespace dvk {
 namespace {
 
+constexpr int MaxShownAtOnce = 3;
+
 // The notification that counts the memos not shown one by one; memo keys follow it.
 constexpr quint64 MoreKey = 1;
 

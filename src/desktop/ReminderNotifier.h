@@ -27,8 +27,8 @@ class ReminderNotifier final : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int MaxShownAtOnce = 3;
     static constexpr int DefaultSnoozeMinutes = 10;
+
     static const QString ActionDefault;
     static const QString ActionSnooze;
     static const QString ActionDismiss;
