@@ -54,9 +54,7 @@ private Q_SLOTS:
         const QDate yesterday = QDate::currentDate().addDays(-1);
         MemoRecord* due = store.memos.add();
         due->text = "Water the plants";
-        due->dueYear = yesterday.year();
-        due->dueMonth = yesterday.month();
-        due->dueDay = yesterday.day();
+        yesterday.getDate(&due->dueYear, &due->dueMonth, &due->dueDay);
         store.memos.add()->dueYear = yesterday.year() + 1;
         QVERIFY(DataFile::saveFile(store, DataPaths::dataFilePath(), false).ok);
         test::FakeNotificationServer server(m_bus.connect(u"e2e server"_s));
@@ -68,9 +66,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!server.notifications().empty(), 15000);
         QVERIFY(sinceStart.elapsed() <= 15000);
         const auto first = server.notifications().front();
-        QCOMPARE(first.appName, u"DVK"_s);
         QCOMPARE(first.body, u"Water the plants"_s);
-        QVERIFY(first.summary.startsWith(u"Reminder \u2014 "_s));
         QTest::qWait(11000);
         QCOMPARE(server.notifications().size(), size_t(1));
 

@@ -22,15 +22,15 @@ inline QByteArray plainBytes(const DataStore& store)
 class StoreFactory
 {
 public:
-    explicit StoreFactory(quint32 seed) : m_random(seed) {}
+    explicit StoreFactory(quint32 seed)
+        : m_random(seed)
+    {}
 
     void fill(DataStore& store, int scale)
     {
         for (int i = 0; i < scale; ++i) {
             ArchiveItem* item = store.archiveItems.add();
-            item->createdYear = number();
-            item->createdMonth = number();
-            item->createdDay = number();
+            numbers({&item->createdYear, &item->createdMonth, &item->createdDay});
             item->name = text();
             item->category = text();
             for (int f = bounded(4); f > 0; --f) {
@@ -46,19 +46,16 @@ public:
             category->name = text();
             for (int e = bounded(5); e > 0; --e) {
                 PurseEntry* entry = category->entries.add();
-                entry->year = number();
-                entry->month = number();
-                entry->day = number();
+                numbers({&entry->year, &entry->month, &entry->day});
                 entry->note = text();
                 entry->amount = m_random.generateDouble() * 1e6 - 5e5;
             }
         }
         for (int i = 0; i < scale; ++i) {
             MemoRecord* m = store.memos.add();
-            for (qint32* v : {&m->createdYear, &m->createdMonth, &m->createdDay, &m->imageIndex,
-                              &m->dueYear, &m->dueMonth, &m->dueDay, &m->dueHour, &m->dueMinute,
-                              &m->dueSecond, &m->anyTime, &m->dismissed, &m->beep, &m->recurrence})
-                *v = number();
+            numbers({&m->createdYear, &m->createdMonth, &m->createdDay, &m->imageIndex, &m->dueYear,
+                     &m->dueMonth, &m->dueDay, &m->dueHour, &m->dueMinute, &m->dueSecond,
+                     &m->anyTime, &m->dismissed, &m->beep, &m->recurrence});
             m->text = text();
         }
         for (int i = 0; i < scale; ++i)
@@ -67,7 +64,11 @@ public:
 
 private:
     int bounded(int n) { return int(m_random.bounded(n + 1)); }
-    qint32 number() { return qint32(m_random.generate()); }
+    void numbers(std::initializer_list<qint32*> fields)
+    {
+        for (qint32* field : fields)
+            *field = qint32(m_random.generate());
+    }
     QByteArray text()
     {
         static const int lengths[] = {0, 1, 7, 80, 254, 255, 256, 300, 65533, 65534, 65535, 70000};
@@ -80,10 +81,7 @@ private:
     }
     void note(NoteRecord& n)
     {
-        n.year = number();
-        n.month = number();
-        n.day = number();
-        n.imageIndex = number();
+        numbers({&n.year, &n.month, &n.day, &n.imageIndex});
         n.text = text();
     }
 

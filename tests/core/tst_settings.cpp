@@ -49,39 +49,33 @@ private Q_SLOTS:
         QVERIFY(!s.readText(u"Bytes"_s, 80) && !s.readBytes(u"Text"_s));
     }
 
-    void textLimit_data()
+    // Texts read back up to the reader's limit; binary values keep their exact length.
+    void lengths_data()
     {
+        QTest::addColumn<bool>("binary");
         QTest::addColumn<int>("length");
         QTest::addColumn<bool>("readable");
-        QTest::newRow("80") << 80 << true;
-        QTest::newRow("81") << 81 << false;
-        QTest::newRow("empty") << 0 << true;
+        QTest::newRow("text 80") << false << 80 << true;
+        QTest::newRow("text 81") << false << 81 << false;
+        QTest::newRow("empty text") << false << 0 << true;
+        for (int length : {59, 60, 61})
+            QTest::addRow("binary %d", length) << true << length << true;
     }
-    void textLimit()
+    void lengths()
     {
+        QFETCH(bool, binary);
         QFETCH(int, length);
         const SettingsStore s;
-        QVERIFY(s.writeText(SettingsStore::DateFormat, QString(length, u'd')));
-        QTEST(s.readText(SettingsStore::DateFormat, 80).has_value(), "readable");
-    }
-
-    void binaryKeepsExactLength_data()
-    {
-        QTest::addColumn<int>("length");
-        QTest::newRow("59") << 59;
-        QTest::newRow("60") << 60;
-        QTest::newRow("61") << 61;
-    }
-    void binaryKeepsExactLength()
-    {
-        QFETCH(int, length);
+        if (!binary) {
+            QVERIFY(s.writeText(SettingsStore::DateFormat, QString(length, u'd')));
+            QTEST(s.readText(SettingsStore::DateFormat, 80).has_value(), "readable");
+            return;
+        }
         QByteArray value(length, '\0');
         for (int i = 0; i < length; i += 3)
             value[i] = char(0xFF - i);
-        QVERIFY(SettingsStore().writeBytes(SettingsStore::RichEditDefaultFont, value));
-        QCOMPARE(
-            SettingsStore().readBytes(SettingsStore::RichEditDefaultFont).value_or(QByteArray()),
-            value);
+        QVERIFY(s.writeBytes(SettingsStore::RichEditDefaultFont, value));
+        QCOMPARE(s.readBytes(SettingsStore::RichEditDefaultFont), std::optional(value));
     }
 
     // The DataFolder setting moves the data file when it is an absolute path; the folder given

@@ -89,7 +89,9 @@ private Q_SLOTS:
         const mode_t previous = ::umask(022);
         DataStore store(m_clock);
         FakeStartupSteps steps;
-        steps.duringMainWindow = [&] { store.notes.add()->text = "new"; };
+        steps.duringMainWindow = [&] {
+            store.notes.add()->text = "new";
+        };
         SingleInstance instance(m_runtime->path()); // holds the lock until the check
         const Outcome outcome = Startup::run(store, instance, steps);
         ::umask(previous);
@@ -130,88 +132,59 @@ private Q_SLOTS:
         QCOMPARE(steps.calls, (QStringList{u"icons"_s, u"main"_s, u"save icons"_s}));
     }
 
+    // A damaged file: ending there leaves it as it is. Going on saves what was read, without the
+    // password that could not be read, once a copy of the file is kept aside; when no copy can
+    // be kept, the file is saved over only if the user says so.
     void damagedFile_data()
     {
         QTest::addColumn<bool>("continueOnError");
-        QTest::newRow("exit") << false;
-        QTest::newRow("continue") << true;
+        QTest::addColumn<bool>("noCopy");
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QStringList>("calls");
+        const QStringList ran{u"icons"_s, u"main"_s, u"save icons"_s};
+        QTest::newRow("exit") << false << false << false << int(Outcome::ExitedAfterDataFileError)
+                              << QStringList{u"error"_s};
+        QTest::newRow("continue") << true << false << false << int(Outcome::SavedAndEnded)
+                                  << QStringList{u"error"_s} + ran;
+        QTest::newRow("no copy, kept as it is")
+            << true << true << false << int(Outcome::EndedWithoutSaving)
+            << QStringList{u"error"_s, u"overwrite?"_s} + ran;
+        QTest::newRow("no copy, saved over") << true << true << true << int(Outcome::SavedAndEnded)
+                                             << QStringList{u"error"_s, u"overwrite?"_s} + ran;
     }
     void damagedFile()
     {
         QFETCH(bool, continueOnError);
+        QFETCH(bool, noCopy);
+        QFETCH(bool, overwrite);
+        QFETCH(int, outcome);
+        const QString path = DataPaths::dataFilePath();
         const QByteArray good = writeDataFile("first note", "pw");
         const QByteArray damaged = good.left(good.size() - 10);
-        QVERIFY(test::writeFile(DataPaths::dataFilePath(), damaged));
+        QVERIFY(test::writeFile(path, damaged));
+        if (noCopy) { // every name a damaged copy could take is already used
+            QVERIFY(test::writeFile(path + u".damaged"_s, "older"));
+            for (int n = 2; n < 1000; ++n)
+                QVERIFY(test::writeFile(path + u".damaged-"_s + QString::number(n), "older"));
+        }
 
         DataStore store(m_clock);
         FakeStartupSteps steps;
         steps.continueOnError = continueOnError;
-        const Outcome outcome = run(store, steps);
-        if (!continueOnError) {
-            QCOMPARE(outcome, Outcome::ExitedAfterDataFileError);
-            QCOMPARE(steps.calls, QStringList{u"error"_s});
-            QCOMPARE(test::readFile(DataPaths::dataFilePath()), damaged);
+        steps.overwrite = overwrite;
+        QCOMPARE(int(run(store, steps)), outcome);
+        QTEST(steps.calls, "calls");
+        QCOMPARE(test::readFile(path + u".damaged"_s), noCopy ? QByteArray("older") : damaged);
+        if (outcome != int(Outcome::SavedAndEnded)) {
+            QCOMPARE(test::readFile(path), damaged);
             return;
         }
-        // what was read is saved, without the password that could not be read
-        QCOMPARE(outcome, Outcome::SavedAndEnded);
-        QCOMPARE(steps.calls, (QStringList{u"error"_s, u"icons"_s, u"main"_s, u"save icons"_s}));
         DataStore back(m_clock);
         QVERIFY(back.load().ok);
         QCOMPARE(back.notes.count(), 1);
         QCOMPARE(back.notes[0]->text, QByteArray("first note"));
         QVERIFY(!back.hasPassword());
-        QCOMPARE(test::readFile(DataPaths::dataFilePath() + u".damaged"_s), damaged);
-    }
-
-    // When no copy of the unreadable file can be kept, it is saved over only if the user says so.
-    void damagedFileWithoutCopy_data()
-    {
-        QTest::addColumn<bool>("overwrite");
-        QTest::newRow("kept as it is") << false;
-        QTest::newRow("saved over") << true;
-    }
-    void damagedFileWithoutCopy()
-    {
-        QFETCH(bool, overwrite);
-        const QByteArray good = writeDataFile("first note");
-        const QByteArray damaged = good.left(good.size() - 3);
-        const QString path = DataPaths::dataFilePath();
-        QVERIFY(test::writeFile(path, damaged));
-        // every name a damaged copy could take is already used
-        QVERIFY(test::writeFile(path + u".damaged"_s, "older"));
-        for (int n = 2; n < 1000; ++n)
-            QVERIFY(test::writeFile(path + u".damaged-"_s + QString::number(n), "older"));
-
-        DataStore store(m_clock);
-        FakeStartupSteps steps;
-        steps.continueOnError = true;
-        steps.overwrite = overwrite;
-        const Outcome outcome = run(store, steps);
-        QCOMPARE(steps.calls, (QStringList{u"error"_s, u"overwrite?"_s, u"icons"_s, u"main"_s,
-                                           u"save icons"_s}));
-        QCOMPARE(outcome, overwrite ? Outcome::SavedAndEnded : Outcome::EndedWithoutSaving);
-        QCOMPARE(test::readFile(path) == damaged, !overwrite);
-    }
-
-    void password_data()
-    {
-        QTest::addColumn<QByteArray>("typed");
-        QTest::addColumn<bool>("runs");
-        QTest::newRow("right") << QByteArray("s3cret!") << true;
-        QTest::newRow("wrong") << QByteArray("guess") << false;
-    }
-    void password()
-    {
-        QFETCH(QByteArray, typed);
-        QFETCH(bool, runs);
-        const QByteArray before = writeDataFile("private", "s3cret!");
-        DataStore store(m_clock);
-        FakeStartupSteps steps;
-        steps.passwords = {typed};
-        steps.duringMainWindow = [&store] { store.notes.add()->text = "added"; };
-        QCOMPARE(run(store, steps), runs ? Outcome::SavedAndEnded : Outcome::PasswordNotGiven);
-        QCOMPARE(test::readFile(DataPaths::dataFilePath()) == before, !runs);
     }
 
     // A save that fails at exit is offered again; leaving keeps the old file.

@@ -7,7 +7,7 @@
 #include "TestRegistry.h"
 
 #include <QTest>
-#include <sys/stat.h>
+#include <filesystem>
 #include <utime.h>
 
 using namespace dvk;
@@ -82,17 +82,12 @@ private Q_SLOTS:
         f.store.notes.add()->text = "version one";
         f.store.saveDirectly();
         const QByteArray one = test::readFile(f.path);
-        QVERIFY(HistoryKeeper::keepBeforeReplace(f.path, Now) ==
-                f.path + QStringLiteral(".history-2026-12-07-15"));
+        const QString kept = f.path + u".history-2026-12-07-15"_s;
+        QCOMPARE(HistoryKeeper::keepBeforeReplace(f.path, Now), kept);
         QVERIFY(HistoryKeeper::keepBeforeReplace(f.path, Now.addSecs(600)).isEmpty());
-        struct stat data
-        {
-        }, copy{};
-        ::stat(QFile::encodeName(f.path).constData(), &data);
-        ::stat(QFile::encodeName(f.path + QStringLiteral(".history-2026-12-07-15")).constData(),
-               &copy);
-        QCOMPARE(copy.st_ino, data.st_ino);
-        QCOMPARE(copy.st_mode & 0777, mode_t(0600));
+        QVERIFY(std::filesystem::equivalent(f.path.toStdString(), kept.toStdString()));
+        QCOMPARE(QFile::permissions(kept) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 QFile::ReadOwner | QFile::WriteOwner);
         f.store.notes.add()->text = "version two";
         f.store.saveDirectly();
         const QList<HistoryKeeper::Copy> copies = HistoryKeeper::copies(f.path);

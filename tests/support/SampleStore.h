@@ -2,6 +2,8 @@
 
 #include "DataStore.h"
 
+#include <tuple>
+
 namespace dvk::test {
 
 // A store with every kind of record and the texts and numbers that exports get wrong: quotes,
@@ -9,19 +11,14 @@ namespace dvk::test {
 inline void fillSample(DataStore& store)
 {
     ArchiveItem* item = store.archiveItems.add();
-    item->createdYear = 2005;
-    item->createdMonth = 13;
-    item->createdDay = 40;
+    std::tie(item->createdYear, item->createdMonth, item->createdDay) = std::tuple(2005, 13, 40);
     item->name = "Bank \"Nord\", Zürich";
     item->category = "Money";
     ArchiveField* f = item->fields.add();
     f->name = "IBAN";
     f->value = "CH93 | 0076";
     NoteRecord* in = item->notes.add();
-    in->year = 2021;
-    in->month = 2;
-    in->day = 3;
-    in->imageIndex = 7;
+    std::tie(in->year, in->month, in->day, in->imageIndex) = std::tuple(2021, 2, 3, 7);
     in->text = "Opened\r\nsecond line";
 
     PurseCategory* food = store.purseCategories.add();
@@ -30,45 +27,30 @@ inline void fillSample(DataStore& store)
     int day = 1;
     for (double amount : amounts) {
         PurseEntry* e = food->entries.add();
-        e->year = 2024;
-        e->month = 3;
-        e->day = day++;
+        std::tie(e->year, e->month, e->day) = std::tuple(2024, 3, day++);
         e->note = "Caf\xc3\xa9 \"Au\" lait\nbar";
         e->amount = amount;
     }
     store.purseCategories.add()->name = "Empty";
 
     MemoRecord* m = store.memos.add();
-    m->createdYear = 2024;
-    m->createdMonth = 1;
-    m->createdDay = 2;
+    std::tie(m->createdYear, m->createdMonth, m->createdDay) = std::tuple(2024, 1, 2);
     m->text = "Dentist, 3rd floor";
     m->imageIndex = 12;
-    m->dueYear = 2024;
-    m->dueMonth = 5;
-    m->dueDay = 6;
-    m->dueHour = 14;
-    m->dueMinute = 30;
-    m->dueSecond = 5;
-    m->anyTime = 0;
+    std::tie(m->dueYear, m->dueMonth, m->dueDay) = std::tuple(2024, 5, 6);
+    std::tie(m->dueHour, m->dueMinute, m->dueSecond, m->anyTime) = std::tuple(14, 30, 5, 0);
     m->beep = 1;
     m->recurrence = MemoRecord::NextMonth;
     MemoRecord* birthday = store.memos.add();
-    birthday->createdYear = 2020;
-    birthday->createdMonth = 6;
-    birthday->createdDay = 1;
+    std::tie(birthday->createdYear, birthday->createdMonth, birthday->createdDay) =
+        std::tuple(2020, 6, 1);
     birthday->text = "Birthday";
-    birthday->dueYear = 2024;
-    birthday->dueMonth = 2;
-    birthday->dueDay = 29;
+    std::tie(birthday->dueYear, birthday->dueMonth, birthday->dueDay) = std::tuple(2024, 2, 29);
     birthday->dismissed = 1;
     birthday->recurrence = MemoRecord::NextYear;
 
     NoteRecord* n = store.notes.add();
-    n->year = 1999;
-    n->month = 12;
-    n->day = 31;
-    n->imageIndex = 3;
+    std::tie(n->year, n->month, n->day, n->imageIndex) = std::tuple(1999, 12, 31, 3);
     n->text = "  Shopping\n# milk\n";
 }
 

@@ -8,6 +8,8 @@
 
 namespace dvk::test {
 
+using namespace Qt::StringLiterals;
+
 // A notification server for tests: owns org.freedesktop.Notifications on the bus it is given,
 // records every call and sends the server's signals when told to.
 class FakeNotificationServer final : public QObject
@@ -28,8 +30,19 @@ public:
         QVariantMap hints;
     };
 
-    explicit FakeNotificationServer(const QDBusConnection& bus);
-    ~FakeNotificationServer() override;
+    explicit FakeNotificationServer(const QDBusConnection& bus)
+        : m_bus(bus)
+    {
+        m_registered = m_bus.registerObject(u"/org/freedesktop/Notifications"_s, this,
+                                            QDBusConnection::ExportAllSlots |
+                                                QDBusConnection::ExportAllSignals) &&
+                       m_bus.registerService(u"org.freedesktop.Notifications"_s);
+    }
+    ~FakeNotificationServer() override
+    {
+        m_bus.unregisterService(u"org.freedesktop.Notifications"_s);
+        m_bus.unregisterObject(u"/org/freedesktop/Notifications"_s);
+    }
 
     // Whether the service name is ours.
     bool isRegistered() const { return m_registered; }
@@ -37,13 +50,22 @@ public:
     const std::vector<uint>& closeCalls() const { return m_closed; }
     void clear() { m_notifications.clear(), m_closed.clear(); }
     // The user clicks action `key` of notification `id`.
-    void invoke(uint id, const QString& key);
+    void invoke(uint id, const QString& key) { Q_EMIT ActionInvoked(id, key); }
 
 public Q_SLOTS:
     uint Notify(const QString& appName, uint replacesId, const QString& icon,
                 const QString& summary, const QString& body, const QStringList& actions,
-                const QVariantMap& hints, int timeout);
-    void CloseNotification(uint id);
+                const QVariantMap& hints, int)
+    {
+        const uint id = replacesId != 0 ? replacesId : ++m_lastId;
+        m_notifications.push_back({id, appName, replacesId, icon, summary, body, actions, hints});
+        return id;
+    }
+    void CloseNotification(uint id)
+    {
+        m_closed.push_back(id);
+        Q_EMIT NotificationClosed(id, 3);
+    }
 
 Q_SIGNALS:
     void ActionInvoked(uint id, const QString& actionKey);

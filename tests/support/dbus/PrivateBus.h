@@ -11,15 +11,34 @@ namespace dvk::test {
 class PrivateBus final
 {
 public:
-    PrivateBus();
-    ~PrivateBus();
+    PrivateBus()
+    {
+        m_daemon.start(QStringLiteral("dbus-daemon"),
+                       {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                        QStringLiteral("--print-address")});
+        if (!m_daemon.waitForStarted(5000))
+            return;
+        while (!m_daemon.canReadLine() && m_daemon.waitForReadyRead(5000)) {
+        }
+        m_address = QString::fromLocal8Bit(m_daemon.readLine()).trimmed();
+    }
+    ~PrivateBus()
+    {
+        m_daemon.terminate();
+        if (!m_daemon.waitForFinished(3000))
+            m_daemon.kill();
+        m_daemon.waitForFinished(1000);
+    }
     PrivateBus(const PrivateBus&) = delete;
     PrivateBus& operator=(const PrivateBus&) = delete;
 
     // Empty when the daemon could not be started.
     QString address() const { return m_address; }
     // A new connection of its own to the bus, under `name`.
-    QDBusConnection connect(const QString& name) const;
+    QDBusConnection connect(const QString& name) const
+    {
+        return QDBusConnection::connectToBus(m_address, name);
+    }
 
 private:
     QProcess m_daemon;
