@@ -17,7 +17,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 

@@ -13,7 +13,6 @@
 #include "ViewRows.h"
 
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>

@@ -107,10 +107,6 @@ private Q_SLOTS:
         const auto damaged = [&row](const char* name, int rec, L due, int anyTime, QDateTime now) {
             row(name, rec, due, anyTime, now, due.first(3));
         };
-        damaged("month 0", 3, {2005, 0, 1, 8}, 0, at(2006, 1, 1));
-        damaged("month 13", 1, {2005, 13, 1, 8}, 1, at(2006, 1, 1));
-        damaged("day 0", 2, {2005, 3, 0, 8}, 0, at(2006, 1, 1));
-        damaged("day 40", 3, {2005, 3, 40, 8}, 0, at(2006, 1, 1));
         damaged("30 February", 4, {2005, 2, 30, 8}, 0, at(2006, 1, 1));
         damaged("hour 99", 1, {2005, 3, 1, 99}, 1, at(2006, 1, 1));
         damaged("year far out", 1, {2000000000, 3, 1, 8}, 0, at(2006, 1, 1));

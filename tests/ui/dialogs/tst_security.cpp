@@ -103,8 +103,6 @@ private Q_SLOTS:
     {
         addColumns<QByteArray, bool, QString, bool, bool, QByteArray>(
             {"before", "enable", "typed", "encrypt", "ok", "after"});
-        QTest::newRow("set") << QByteArray() << true << u"abcdef"_s << false << true
-                             << QByteArray("abcdef");
         QTest::newRow("kept") << QByteArray("secret1") << true << QString() << false << true
                               << QByteArray("secret1");
         QTest::newRow("changed") << QByteArray("secret1") << true << u"other1"_s << true << true

@@ -5,7 +5,6 @@
 #include "Records.h"
 #include "TestRegistry.h"
 
-#include <QDateEdit>
 #include <QPushButton>
 #include <QTest>
 

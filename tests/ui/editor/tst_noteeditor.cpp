@@ -8,13 +8,10 @@
 #include "TestRegistry.h"
 #include "ViewRows.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QMimeData>
 #include <QTest>
-#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 using dvk::test::addColumns;

@@ -30,7 +30,6 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
-#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 using namespace dvk;

@@ -140,13 +140,11 @@ private Q_SLOTS:
             qToLittleEndian<quint32>(value, bytes.data() + at);
             return bytes;
         };
-        QTest::newRow("empty") << QByteArray();
         QTest::newRow("header cut") << valid.left(15);
         QTest::newRow("other magic") << QByteArray(valid).replace(0, 3, "XYZ");
         QTest::newRow("version 2") << QByteArray(valid).replace(8, 1, "\x02");
         QTest::newRow("count of 2^32-1") << patched(12, 0xffffffff);
         QTest::newRow("count one too many") << patched(12, 3);
-        QTest::newRow("count one too few") << patched(12, 1);
         QTest::newRow("length beyond the end") << patched(16, 0x7ffffff0);
         QTest::newRow("last image cut") << valid.chopped(1);
         QTest::newRow("trailing byte") << valid + "x";

@@ -35,7 +35,6 @@ private Q_SLOTS:
     void entryRect_data()
     {
         addColumns<int, int, QRect>({"width", "index", "expected"});
-        QTest::newRow("95 first") << 95 << 0 << QRect(1, 1, 93, 65);
         QTest::newRow("95 fourth") << 95 << 3 << QRect(1, 199, 93, 65);
         QTest::newRow("rounds up at half") << 7 << 1 << QRect(1, 6, 5, 4);
         QTest::newRow("rounds down below half") << 60 << 1 << QRect(1, 43, 58, 41);
