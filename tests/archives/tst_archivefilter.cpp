@@ -1,9 +1,9 @@
 #include "ArchiveFilter.h"
 #include "ArchiveSuggestions.h"
-#include "ArchiveTestData.h"
 #include "DataTable.h"
 #include "FakeClock.h"
 #include "ItemNoteRows.h"
+#include "RecordBuilders.h"
 #include "TestRegistry.h"
 
 #include <QScopeGuard>
@@ -36,7 +36,6 @@ private Q_SLOTS:
         addColumns<QString, QByteArray, bool>({"filter", "category", "match"});
 
         QTest::newRow("bank in Bank") << u"bank"_s << QByteArray("Bank") << true;
-        QTest::newRow("bank in Bank accounts") << u"bank"_s << QByteArray("Bank accounts") << true;
         QTest::newRow("bank in Online banking")
             << u"bank"_s << QByteArray("Online banking") << true;
         QTest::newRow("bank not in Savings") << u"bank"_s << QByteArray("Savings") << false;

@@ -2,17 +2,17 @@
 #include "ArchiveItemDialog.h"
 #include "ArchiveItemList.h"
 #include "ArchiveItemModel.h"
-#include "ArchiveTestData.h"
 #include "ArchivesPanel.h"
 #include "CategoryFilterBox.h"
 #include "DataTable.h"
 #include "FakeClock.h"
 #include "FakePrompts.h"
 #include "ItemNoteList.h"
+#include "RecordBuilders.h"
 #include "TestRegistry.h"
+#include "ViewRows.h"
 
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -35,31 +35,6 @@ void typeAndEnter(CategoryFilterBox* box, const QString& text)
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
     QCoreApplication::processEvents();
 }
-
-// Answers "DVK Item Property" with the given texts, recording how it was preset.
-struct ItemDialogScript
-{
-    QString category;
-    QString name;
-    QString presetCategory{};
-    QString presetName{};
-    bool nameReadOnly = false;
-    int runs = 0;
-
-    ArchiveItemList::DialogRunner runner()
-    {
-        return [this](ArchiveItemDialog& dialog) {
-            ++runs;
-            presetCategory = dialog.category();
-            presetName = dialog.name();
-            nameReadOnly = dialog.nameEdit()->isReadOnly();
-            dialog.categoryBox()->setEditText(category);
-            if (!nameReadOnly)
-                dialog.nameEdit()->setText(name);
-            return true;
-        };
-    }
-};
 
 } // namespace
 
@@ -154,8 +129,18 @@ private Q_SLOTS:
                 {"rows", "category", "presetCategory", "boxText", "names"});
 
         ArchivesPanel panel(*m_store);
-        ItemDialogScript script{category, u"New one"_s};
-        panel.itemList()->setDialogRunner(script.runner());
+        // How "DVK Item Property" was preset.
+        QString shownCategory, shownName;
+        bool readOnly = false;
+        panel.itemList()->setDialogRunner([&](ArchiveItemDialog& dialog) {
+            shownCategory = dialog.category();
+            shownName = dialog.name();
+            readOnly = dialog.nameEdit()->isReadOnly();
+            dialog.categoryBox()->setEditText(category);
+            if (!readOnly)
+                dialog.nameEdit()->setText(u"New one"_s);
+            return true;
+        });
         typeAndEnter(panel.categoryBox(), u"bank"_s);
         const bool add = rows.isEmpty();
         if (add) {
@@ -167,9 +152,9 @@ private Q_SLOTS:
         }
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        QCOMPARE(script.presetCategory, presetCategory);
-        QCOMPARE(script.nameReadOnly, rows.size() > 1);
-        QCOMPARE(script.presetName.isEmpty(), rows.size() != 1);
+        QCOMPARE(shownCategory, presetCategory);
+        QCOMPARE(readOnly, rows.size() > 1);
+        QCOMPARE(shownName.isEmpty(), rows.size() != 1);
         QCOMPARE(panel.categoryBox()->currentText(), boxText);
         QCOMPARE(panel.itemList()->filterText(), boxText);
         QCOMPARE(listedNames(panel), names);

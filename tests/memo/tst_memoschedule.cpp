@@ -45,7 +45,6 @@ private Q_SLOTS:
         QTest::newRow("any-time, midnight") << QTime() << 0 << at(2024, 3, 15) << u"0:00:00:01"_s;
         QTest::newRow("any-time, first second")
             << QTime() << 0 << at(2024, 3, 15, 0, 0, 1) << u"Due"_s;
-        QTest::newRow("any-time, late") << QTime() << 0 << at(2024, 3, 15, 23, 59, 59) << u"Due"_s;
         QTest::newRow("any-time, next day") << QTime() << 0 << at(2024, 3, 16) << u"Overdue"_s;
         QTest::newRow("any-time, dismissed") << QTime() << 1 << at(2024, 3, 15, 8) << u"Not Used"_s;
         QTest::newRow("timed, at its moment")
@@ -93,12 +92,11 @@ private Q_SLOTS:
         row("daily, any time uses stored time", 1, {2024, 3, 12, 23}, 1, at(2024, 3, 15, 22),
             {2024, 3, 15});
         row("daily, from year 1", 1, {1, 1, 1, 8}, 0, at(2024, 3, 15, 9), {2024, 3, 16});
-        row("weekly, same weekday", 2, {2005, 3, 1, 8}, 0, at(2005, 3, 1, 9), {2005, 3, 8});
         row("weekly, weeks later", 2, {2005, 3, 1, 8}, 0, at(2005, 4, 20, 9), {2005, 4, 26});
+        row("monthly, into December", 3, {2005, 11, 15, 8}, 0, at(2005, 11, 15, 9), {2005, 12, 15});
         row("monthly, December", 3, {2005, 12, 15, 8}, 0, at(2005, 12, 15, 9), {2006, 1, 15});
         row("monthly, 31st skips February", 3, {2005, 1, 31, 8}, 0, at(2005, 1, 31, 9),
             {2005, 3, 31});
-        row("monthly, 30th skips February", 3, {2005, 1, 30, 8}, 0, at(2005, 2, 2), {2005, 3, 30});
         row("monthly, years behind", 3, {2001, 5, 31, 8}, 0, at(2024, 4, 2), {2024, 5, 31});
         row("yearly, 29 February", 4, {2004, 2, 29, 8}, 0, at(2004, 3, 1), {2008, 2, 29});
         row("yearly, before this year's date", 4, {2001, 6, 1, 8}, 0, at(2024, 3, 15),
@@ -109,10 +107,6 @@ private Q_SLOTS:
         const auto damaged = [&row](const char* name, int rec, L due, int anyTime, QDateTime now) {
             row(name, rec, due, anyTime, now, due.first(3));
         };
-        damaged("month 0", 3, {2005, 0, 1, 8}, 0, at(2006, 1, 1));
-        damaged("month 13", 1, {2005, 13, 1, 8}, 1, at(2006, 1, 1));
-        damaged("day 0", 2, {2005, 3, 0, 8}, 0, at(2006, 1, 1));
-        damaged("day 40", 3, {2005, 3, 40, 8}, 0, at(2006, 1, 1));
         damaged("30 February", 4, {2005, 2, 30, 8}, 0, at(2006, 1, 1));
         damaged("hour 99", 1, {2005, 3, 1, 99}, 1, at(2006, 1, 1));
         damaged("year far out", 1, {2000000000, 3, 1, 8}, 0, at(2006, 1, 1));

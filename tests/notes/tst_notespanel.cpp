@@ -93,7 +93,6 @@ private Q_SLOTS:
         addColumns<int, int, int>({"stored", "iconCount", "shown"});
         QTest::newRow("last") << 59 << 60 << 59;
         QTest::newRow("count") << 60 << 60 << 0;
-        QTest::newRow("far beyond") << 100000 << 60 << 0;
         QTest::newRow("negative") << -1 << 60 << 0;
         QTest::newRow("library not loaded") << 5 << 0 << 5;
     }
@@ -126,7 +125,6 @@ private Q_SLOTS:
         QTest::newRow("one, text")
             << QList<int>{1} << true << u"Add...|Paste|Edit...|Image...|Remove"_s;
         QTest::newRow("two, text") << QList<int>{0, 2} << true << u"Add...|Paste|Remove"_s;
-        QTest::newRow("two, no text") << QList<int>{0, 1} << false << u"Add...|Remove"_s;
     }
     void menuEnabling()
     {

@@ -3,6 +3,7 @@
 #include "NumberFormat.h"
 #include "PurseStatistics.h"
 #include "PurseTotals.h"
+#include "RecordBuilders.h"
 #include "TestRegistry.h"
 
 #include <QTest>
@@ -71,7 +72,6 @@ private Q_SLOTS:
         row("no entries", {}, blank);
         row("selection without rows", {}, blank, {0, 1});
         row("one entry", {on(2005, 1, 1, 12.5)}, u"|12.50||||||"_s);
-        row("same day", {on(2005, 1, 1, 1), on(2005, 1, 1, 2)}, u"|3.00||||||"_s);
         row("d = 1", {on(2005, 1, 1, 10), on(2005, 1, 2, 20)}, u"|30.00||||||"_s);
         row("d = 2", {on(2005, 1, 1, 10), on(2005, 1, 3, 20)}, u"|30.00|2|15.00||||"_s);
         row("d = 7, not more than a week", {on(2005, 1, 1, 70), on(2005, 1, 8, 0)},
@@ -81,13 +81,11 @@ private Q_SLOTS:
             u"|300.00|30|10.00|4.3|70.00||"_s);
         row("d = 31", {on(2005, 1, 1, 100), on(2005, 2, 1, 210)},
             u"|310.00|31|10.00|4.4|70.00|1.0|300.00"_s);
-        row("leap year", {on(2004, 2, 1, 58), on(2004, 3, 1, 0)}, u"|58.00|29|2.00|4.1|14.00||"_s);
         row("over a year, in any row order",
             {on(2006, 1, 1, 365), on(2005, 1, 1, 0), on(2005, 6, 1, 0)},
             u"|365.00|365|1.00|52.1|7.00|12.2|30.00"_s);
         row("negative amounts", {on(2005, 1, 1, -100), on(2005, 1, 31, -200)},
             u"|-300.00|30|-10.00|4.3|-70.00||"_s);
-        row("sum to zero", {on(2005, 1, 1, 5), on(2005, 1, 3, -5)}, u"|0.00|2|0.00||||"_s);
 
         const EntryRows many{on(2005, 1, 1, 1000), on(2005, 1, 5, 10), on(2005, 1, 9, 20),
                              on(2005, 3, 1, 5000)};
@@ -105,12 +103,8 @@ private Q_SLOTS:
 
         PurseCategory category(m_clock);
         std::vector<const PurseEntry*> rows;
-        for (const EntryRow& row : entries) {
-            PurseEntry* e = category.entries.add();
-            setDate(e, row.date.year(), row.date.month(), row.date.day());
-            e->amount = row.amount;
-            rows.push_back(e);
-        }
+        for (const EntryRow& row : entries)
+            rows.push_back(test::addEntry(category, row.date, row.amount));
         const PurseStatistics stats = PurseStatistics::compute(rows, selected);
         QTEST(dvk::cells(stats), "cells");
         QCOMPARE(stats.isBlank(), entries.isEmpty());
@@ -134,12 +128,9 @@ private Q_SLOTS:
         // A damaged file may hold any numbers; a key that names no calendar date leaves the period
         // rows blank, and the total still shows.
         PurseCategory category(m_clock);
-        PurseEntry* a = category.entries.add();
-        setDate(a, 2005, 1, 1);
-        a->amount = 1;
-        PurseEntry* b = category.entries.add();
+        PurseEntry* a = test::addEntry(category, QDate(2005, 1, 1), 1);
+        PurseEntry* b = test::addEntry(category, QDate(2005, 1, 1), 2);
         setDate(b, 2005, 13, 40);
-        b->amount = 2;
         const std::vector<const PurseEntry*> rows{a, b};
         QCOMPARE(cells(PurseStatistics::compute(rows)), u"|3.00||||||"_s);
 
@@ -163,7 +154,6 @@ private Q_SLOTS:
         QTest::newRow("none selected: all rows") << QList<int>{} << u"1012.00"_s;
         QTest::newRow("one selected") << QList<int>{1} << u"999.50"_s;
         QTest::newRow("several selected") << QList<int>{2, 0} << u"12.50"_s;
-        QTest::newRow("all selected") << QList<int>{0, 1, 2} << u"1012.00"_s;
         QTest::newRow("empty category selected") << QList<int>{2} << u"0.00"_s;
         QTest::newRow("strays ignored") << QList<int>{5, -2} << u"1012.00"_s;
     }
@@ -183,14 +173,12 @@ private Q_SLOTS:
         const PurseCategory* rent = add("Rent", {-0.5, 1000});
         const PurseCategory* food = add("Food", {12.5});
         const PurseCategory* empty = add("Empty", {});
-        QCOMPARE(formatAmount(empty->total()), u"0.00"_s);
 
         const QList<const PurseCategory*> rows{food, rent, empty};
         QCOMPARE(formatAmount(dvk::panelTotal(rows, selected)), total);
         // Before the list has a window: every category of the store.
         QCOMPARE(formatAmount(dvk::panelTotal(store)), u"1012.00"_s);
         QCOMPARE(formatAmount(sumOfCategoryTotals(rows)), u"1012.00"_s);
-        QCOMPARE(formatAmount(dvk::panelTotal(RecordList<PurseCategory>(m_clock))), u"0.00"_s);
     }
 
 private:

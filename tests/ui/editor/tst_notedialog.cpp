@@ -5,7 +5,6 @@
 #include "Records.h"
 #include "TestRegistry.h"
 
-#include <QDateEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -24,7 +23,6 @@ private Q_SLOTS:
         QTest::newRow("empty") << QString() << false;
         QTest::newRow("blanks and line breaks") << u"  \n\t \r\n  \n"_s << false;
         QTest::newRow("one character after blank lines") << u"\n\n  x"_s << true;
-        QTest::newRow("text") << u"Buy milk"_s << true;
     }
     void okRule()
     {
@@ -46,10 +44,7 @@ private Q_SLOTS:
         note.text = "x";
         dialog.loadFrom(note);
         QCOMPARE(dialog.date(), clock.today());
-        note.year = 2001;
-        note.month = 2;
-        note.day = 3;
-        note.imageIndex = 7;
+        std::tie(note.year, note.month, note.day, note.imageIndex) = std::tuple(2001, 2, 3, 7);
         note.text = "old";
         dialog.loadFrom(note);
         QCOMPARE(dialog.date(), QDate(2001, 2, 3));
@@ -59,9 +54,7 @@ private Q_SLOTS:
         dialog.setDate(QDate(2010, 12, 31));
         dialog.storeInto(note);
         QCOMPARE(note.text, u"Grüße\u00A0!\n  second\u2028line"_s.toLocal8Bit());
-        QCOMPARE(note.year, 2010);
-        QCOMPARE(note.month, 12);
-        QCOMPARE(note.day, 31);
+        QCOMPARE(QDate(note.year, note.month, note.day), QDate(2010, 12, 31));
         QCOMPARE(note.imageIndex, 7);
     }
 

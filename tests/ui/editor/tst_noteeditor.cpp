@@ -8,13 +8,10 @@
 #include "TestRegistry.h"
 #include "ViewRows.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QMimeData>
 #include <QTest>
-#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 using dvk::test::addColumns;
@@ -64,8 +61,6 @@ private Q_SLOTS:
         const QKeyCombination cut(Qt::ControlModifier, Qt::Key_X);
         const QKeyCombination cutDelete(Qt::ShiftModifier, Qt::Key_Delete);
         const QKeyCombination paste(Qt::ShiftModifier, Qt::Key_Insert);
-        QTest::newRow("copy, nothing selected") << 2 << 2 << copy << u"abcdef"_s << u"keep"_s;
-        QTest::newRow("cut, nothing selected") << 2 << 2 << cut << u"abcdef"_s << u"keep"_s;
         QTest::newRow("Shift+Delete, nothing selected")
             << 2 << 2 << cutDelete << u"abcdef"_s << u"keep"_s;
         QTest::newRow("copy") << 1 << 3 << copy << u"abcdef"_s << u"bc"_s;
@@ -191,9 +186,6 @@ private Q_SLOTS:
         const dvk::NoteEditor later;
         QCOMPARE(later.font().family(), u"DejaVu Serif"_s);
         QCOMPARE(later.font().pointSize(), 17);
-        QVERIFY(!later.font().bold());
-        QVERIFY(!later.font().italic());
-        QVERIFY(!later.font().underline());
     }
 
     void findLinks_data()

@@ -4,6 +4,7 @@
 #include "ArchivesPanel.h"
 #include "CategoryFilterBox.h"
 #include "DataStore.h"
+#include "DataTable.h"
 #include "FindResultModel.h"
 #include "FindWindow.h"
 #include "FormatDate.h"
@@ -19,6 +20,7 @@
 #include "PurseEntryList.h"
 #include "PurseEntryModel.h"
 #include "PursePanel.h"
+#include "RecordBuilders.h"
 #include "SearchRunner.h"
 #include "TestRegistry.h"
 
@@ -28,7 +30,6 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
-#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 using namespace dvk;
@@ -111,40 +112,20 @@ private Q_SLOTS:
     void init()
     {
         m_store = std::make_unique<DataStore>();
-        const auto item = [this](const char* name, const char* category) {
-            ArchiveItem* it = m_store->archiveItems.add();
-            it->name = name;
-            it->category = category;
-            return it;
-        };
-        ArchiveItem* alpha = item("Alpha", "Boats");
-        ArchiveField* mail = alpha->fields.add();
-        mail->name = "Mail";
-        mail->value = "a@example.org";
-        ArchiveField* port = alpha->fields.add();
-        port->name = "Port";
-        port->value = "Harbour Road 1";
-        ArchiveItem* beta = item("Beta", "Cars");
+        test::addItem(*m_store, "Boats", "Alpha",
+                      {{"Mail", "a@example.org"}, {"Port", "Harbour Road 1"}});
+        ArchiveItem* beta = test::addItem(*m_store, "Cars", "Beta");
         beta->notes.add()->text = "Old note";
-        NoteRecord* meet = beta->notes.add();
-        meet->year = 2030;
-        meet->month = 1;
-        meet->day = 2;
-        meet->text = "Meet at the harbour";
-        item("Gamma", "Cars");
-        const auto category =
-            [this](const char* name,
-                   std::initializer_list<std::pair<const char*, double>> entries) {
-                PurseCategory* c = m_store->purseCategories.add();
-                c->name = name;
-                for (const auto& [note, amount] : entries) {
-                    PurseEntry* e = c->entries.add();
-                    e->note = note;
-                    e->amount = amount;
-                }
-            };
-        category("Food", {{"Bread", 2.0}});
-        category("Travel", {{"Taxi", 10.0}, {"Ferry harbour", 12.5}});
+        test::addNote(*beta, 2030, 1, 2, "Meet at the harbour");
+        test::addItem(*m_store, "Cars", "Gamma");
+        const QDate day = QDate::currentDate();
+        PurseCategory* food = m_store->purseCategories.add();
+        food->name = "Food";
+        test::addEntry(*food, day, 2.0, "Bread");
+        PurseCategory* travel = m_store->purseCategories.add();
+        travel->name = "Travel";
+        test::addEntry(*travel, day, 10.0, "Taxi");
+        test::addEntry(*travel, day, 12.5, "Ferry harbour");
         m_store->memos.add()->text = "Call mum";
         m_store->memos.add()->text = "Harbour dues";
         m_store->notes.add()->text = "Shopping";
@@ -184,10 +165,7 @@ private Q_SLOTS:
 
     void enterShowsTheRecord_data()
     {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("panel");
-        QTest::addColumn<QString>("selection");
+        test::addColumns<QString, int, int, QString>({"query", "row", "panel", "selection"});
         QTest::newRow("archive fact") << u"road"_s << 0 << 0 << u"Boats: Alpha / Port"_s;
         QTest::newRow("archive note")
             << u"harbour"_s << 1 << 0 << u"Cars: Beta / Meet at the harbour"_s;
@@ -199,10 +177,8 @@ private Q_SLOTS:
     }
     void enterShowsTheRecord()
     {
-        QFETCH(QString, query);
-        QFETCH(int, row);
-        QFETCH(int, panel);
-        QFETCH(QString, selection);
+        const auto [query, row, panel, selection] =
+            test::fetch<QString, int, int, QString>({"query", "row", "panel", "selection"});
         FindWindow* opened = openAndType(query);
         QVERIFY(opened);
         FindWindow& find = *opened;

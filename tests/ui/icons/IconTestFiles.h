@@ -42,13 +42,18 @@ inline QByteArray bitmap(int size, QColor colour)
     return dib;
 }
 
-inline QByteArray png(int size, QColor colour)
+inline QImage square(int size, QColor colour)
 {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(colour);
+    return image;
+}
+
+inline QByteArray png(int size, QColor colour)
+{
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    square(size, colour).save(&buffer, "PNG");
     return buffer.data();
 }
 

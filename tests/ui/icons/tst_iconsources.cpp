@@ -49,8 +49,6 @@ private Q_SLOTS:
         QTest::newRow("dot only in a folder name") << u"/home/u/icons.ico/star"_s << false;
         QTest::newRow("dot as first character") << u".ico"_s << false;
         QTest::newRow("hidden file named .ico") << u"/home/u/.ico"_s << true;
-        QTest::newRow("exe") << u"/home/u/app.exe"_s << false;
-        QTest::newRow("dll") << u"/home/u/shell.dll"_s << false;
         QTest::newRow("ico inside a longer extension") << u"/home/u/a.icon"_s << false;
     }
     void iconFileExtension()

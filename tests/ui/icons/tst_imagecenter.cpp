@@ -116,7 +116,6 @@ private Q_SLOTS:
         addColumns<int, int, int, int>({"selected", "answer", "count", "selectedAfter"});
         QTest::newRow("middle") << 7 << int(Prompts::Answer::Yes) << 59 << 7;
         QTest::newRow("last") << 59 << int(Prompts::Answer::Yes) << 59 << 58;
-        QTest::newRow("first") << 0 << int(Prompts::Answer::Yes) << 59 << 0;
         QTest::newRow("answered No") << 7 << int(Prompts::Answer::No) << 60 << 7;
     }
     void removeSelectsTheIconInItsPlace()
@@ -179,7 +178,6 @@ private Q_SLOTS:
             << u"STAR.ICO"_s << redIco() << false << true;
         QTest::newRow("program without extension")
             << u"tool"_s << twoGroupProgram() << true << true;
-        QTest::newRow("program file") << u"tool.exe"_s << twoGroupProgram() << true << true;
         QTest::newRow("broken icon file") << u"bad.ico"_s << QByteArray("junk") << false << false;
     }
     void addSelectsTheNewLastIcon()

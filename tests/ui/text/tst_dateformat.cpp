@@ -49,29 +49,16 @@ private Q_SLOTS:
                                   << u"Day 1 of March"_s;
         QTest::newRow("quote in literal") << en << u"'it''s' d"_s << tuesday << 510 << u"it's 1"_s;
         QTest::newRow("empty literals") << en << u"''d''"_s << tuesday << 510 << u"1"_s;
-        QTest::newRow("empty literal between") << en << u"d '' M"_s << tuesday << 510 << u"1  3"_s;
-        QTest::newRow("quote only in literal")
-            << en << u"ddd',' MMM dd ''''yy"_s << QDate(2002, 5, 4) << 510 << u"Sat, May 04 '02"_s;
         QTest::newRow("other script")
             << en << u"yyyy年M月d日"_s << tuesday << 510 << u"2005年3月1日"_s;
         QTest::newRow("early year")
             << en << u"yyyy yy y"_s << QDate(7, 1, 1) << 510 << u"0007 07 7"_s;
-        QTest::newRow("leap day") << en << u"d MMMM"_s << QDate(2004, 2, 29) << 510
-                                  << u"29 February"_s;
-        QTest::newRow("weekday of year 1")
-            << en << u"dddd"_s << QDate(1, 1, 1) << 510 << u"Monday"_s;
-        QTest::newRow("weekday of 1900-02-28")
-            << en << u"dddd"_s << QDate(1900, 2, 28) << 510 << u"Wednesday"_s;
-        QTest::newRow("weekday of 9999-12-31")
-            << en << u"dddd"_s << QDate(9999, 12, 31) << 510 << u"Friday"_s;
         QTest::newRow("month on its own: nominative")
             << u"ru_RU"_s << u"MMMM yyyy"_s << tuesday << 510 << u"март 2005"_s;
         QTest::newRow("month beside a day number: genitive")
             << u"ru_RU"_s << u"d MMMM yyyy"_s << tuesday << 510 << u"1 марта 2005"_s;
         QTest::newRow("quoted d is no day number")
             << u"ru_RU"_s << u"'d' MMMM"_s << tuesday << 510 << u"d март"_s;
-        QTest::newRow("german names") << u"de_DE"_s << u"dddd, d. MMMM yyyy"_s << tuesday << 510
-                                      << u"Dienstag, 1. März 2005"_s;
         QTest::newRow("exactly the length") << en << u"dddd"_s << tuesday << 7 << u"Tuesday"_s;
         QTest::newRow("one too long") << en << u"dddd"_s << tuesday << 6 << QString();
         const QStringList refused{QString(),       u"yyyy-mm-dd"_s, u"hh:mm"_s, u"DD.MM"_s,
@@ -110,25 +97,19 @@ private Q_SLOTS:
         const QString iso = u"yyyy-MM-dd"_s;
         QTest::newRow("nothing stored") << QString() << 2005 << 3 << 1 << 0 << fallback;
         QTest::newRow("used") << u"d.M.yyyy"_s << 2005 << 3 << 1 << 0 << u"1.3.2005"_s;
-        QTest::newRow("empty") << u""_s << 2005 << 3 << 1 << 0 << fallback;
         QTest::newRow("rejected") << u"hh:mm"_s << 2005 << 3 << 1 << 0 << fallback;
         QTest::newRow("81 characters")
             << u"yyyy'"_s + u"-"_s.repeated(75) + u"'"_s << 2005 << 3 << 1 << 0 << fallback;
         QTest::newRow("80 characters") << u"yyyy'"_s + u"-"_s.repeated(74) + u"'"_s << 2005 << 3
                                        << 1 << 0 << u"2005"_s + u"-"_s.repeated(74);
-        QTest::newRow("room to spare") << iso << 2005 << 3 << 1 << 255 << u"2005-03-01"_s;
         QTest::newRow("just fits") << iso << 2005 << 3 << 1 << 11 << u"2005-03-01"_s;
         QTest::newRow("one short") << iso << 2005 << 3 << 1 << 10 << u"2005-03-0"_s;
-        QTest::newRow("year only") << iso << 2005 << 3 << 1 << 5 << u"2005"_s;
         QTest::newRow("nothing") << iso << 2005 << 3 << 1 << 1 << QString();
         QTest::newRow("surrogate pair kept whole") << u"'x😀'"_s << 2005 << 3 << 1 << 3 << u"x"_s;
         QTest::newRow("invalid date cut") << QString() << 2005 << 13 << 1 << 5 << u"2005"_s;
         QTest::newRow("month 13") << QString() << 2005 << 13 << 1 << 0 << u"2005-13-01"_s;
-        QTest::newRow("day 40") << QString() << 2005 << 3 << 40 << 0 << u"2005-03-40"_s;
         QTest::newRow("30 February") << QString() << 2005 << 2 << 30 << 0 << u"2005-02-30"_s;
-        QTest::newRow("all zero") << QString() << 0 << 0 << 0 << 0 << u"0000-00-00"_s;
         QTest::newRow("negative") << QString() << -1 << 1 << -3 << 0 << u"-0001-01--03"_s;
-        QTest::newRow("year 10000") << QString() << 10000 << 1 << 1 << 0 << u"10000-01-01"_s;
         QTest::newRow("extremes") << QString() << INT_MIN << INT_MAX << INT_MIN << 0
                                   << u"-2147483648-2147483647--2147483648"_s;
     }
@@ -169,7 +150,6 @@ private Q_SLOTS:
         addColumns<QString, bool, QString>({"typed", "ok", "sample"});
         QTest::newRow("accepted, blanks trimmed") << u"  dd/MM/yyyy  "_s << true << u"15/03/2024"_s;
         QTest::newRow("rejected letter") << u"dd/mm/yyyy"_s << false << QString();
-        QTest::newRow("open quote") << u"'yyyy"_s << false << QString();
         QTest::newRow("blank") << u"   "_s << false << QString();
     }
     void okAndSample()

@@ -51,7 +51,6 @@ private Q_SLOTS:
         QTest::newRow("mailto") << u"mailto:joe@example.org"_s << LinkKind::Mail;
         QTest::newRow("mailto capitals, no at") << u"MAILTO:joe"_s << LinkKind::Mail;
         QTest::newRow("bare mail") << u"joe@example.org"_s << LinkKind::Mail;
-        QTest::newRow("bare short mail") << u"a@b"_s << LinkKind::Mail;
         QTest::newRow("starts with at") << u"@example.org"_s << LinkKind::None;
         QTest::newRow("mail with blank") << u"joe doe@example.org"_s << LinkKind::None;
         for (const QChar c : u"\\/|<>?*\":"_s)
@@ -62,7 +61,6 @@ private Q_SLOTS:
         QTest::newRow("other scheme with at") << u"ftp:joe@example.org"_s << LinkKind::None;
         QTest::newRow("colon first") << u":http"_s << LinkKind::None;
         QTest::newRow("empty") << QString() << LinkKind::None;
-        QTest::newRow("plain words") << u"call joe"_s << LinkKind::None;
         QTest::newRow("look-alike scheme") << u"\u0130ttp://x"_s << LinkKind::None;
         QTest::newRow("full-width scheme") << u"\uff48ttp://x"_s << LinkKind::None;
     }
@@ -134,16 +132,6 @@ private Q_SLOTS:
         QCOMPARE(opener.opened, opens ? QStringList{u"https://www.example.org/"_s} : QStringList());
     }
 
-    void emptyTargetOpensNothing()
-    {
-        const RecordingOpener opener;
-        m_label->setTarget(QString());
-        QCOMPARE(m_label->cursor().shape(), Qt::ArrowCursor);
-        QTest::mouseClick(m_label, Qt::LeftButton);
-        QTest::keyClick(m_label, Qt::Key_Space);
-        QVERIFY(opener.opened.isEmpty());
-    }
-
     void looksLikeALinkAndOpensByKeyboard()
     {
         QVERIFY(m_label->font().underline());
@@ -158,6 +146,13 @@ private Q_SLOTS:
         const RecordingOpener opener;
         QTest::keyClick(m_label, Qt::Key_Return);
         QCOMPARE(opener.opened, QStringList{u"https://www.example.org/"_s});
+
+        // Without a target the label is no link.
+        m_label->setTarget(QString());
+        QCOMPARE(m_label->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseClick(m_label, Qt::LeftButton);
+        QTest::keyClick(m_label, Qt::Key_Space);
+        QCOMPARE(opener.opened.size(), 1);
     }
 
 private:

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "DataStore.h"
-#include "ViewRows.h"
 
+#include <QDate>
 #include <initializer_list>
 #include <utility>
 
+// Records for panel tests, each added with the fields a test cares about.
 namespace dvk::test {
 
 // Adds an item with facts (name, value pairs) to a store.
@@ -33,6 +34,18 @@ inline NoteRecord* addNote(ArchiveItem& item, int year, int month, int day, cons
     note->text = text;
     note->imageIndex = imageIndex;
     return note;
+}
+
+inline PurseEntry* addEntry(PurseCategory& category, QDate date, double amount,
+                            const char* note = "x")
+{
+    PurseEntry* entry = category.entries.add();
+    entry->year = date.year();
+    entry->month = date.month();
+    entry->day = date.day();
+    entry->amount = amount;
+    entry->note = note;
+    return entry;
 }
 
 } // namespace dvk::test
