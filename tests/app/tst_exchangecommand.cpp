@@ -1,16 +1,12 @@
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "DvkTest.h"
 #include "RunningProgram.h"
 #include "SampleStore.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <csignal>
-
-using namespace dvk;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -98,10 +94,8 @@ private Q_SLOTS:
     // where they are made), and the data file as it was.
     void failures_data()
     {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QByteArray>("fileBytes");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QByteArray>("firstLine");
+        addColumns<QString, QByteArray, int, QByteArray>(
+            {"format", "fileBytes", "exitCode", "firstLine"});
         QTest::newRow("damaged csv")
             << u"csv"_s << QByteArray("Category,Date,Note,Amount\nA,x,,1\n") << 1
             << QByteArray("Line 2 of the CSV file: \"x\" is not a date YYYY-MM-DD.\n");
@@ -112,8 +106,7 @@ private Q_SLOTS:
     }
     void failures()
     {
-        QFETCH(QString, format);
-        QFETCH(QByteArray, fileBytes);
+        const auto [format, fileBytes] = fetch<QString, QByteArray>({"format", "fileBytes"});
         QTemporaryDir dir;
         const QString file = dir.filePath(u"input"_s);
         if (!fileBytes.isEmpty())
@@ -132,10 +125,7 @@ private Q_SLOTS:
     // The password of a protected or sealed file comes as one line of standard input.
     void password_data()
     {
-        QTest::addColumn<bool>("sealed");
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QByteArray>("error");
+        addColumns<bool, QByteArray, int, QByteArray>({"sealed", "input", "exitCode", "error"});
         QTest::newRow("protected") << false << QByteArray("open sesame\n") << 0 << QByteArray();
         QTest::newRow("protected, wrong")
             << false << QByteArray("guess\n") << 1 << QByteArray("Wrong password.\n");
@@ -147,8 +137,7 @@ private Q_SLOTS:
     }
     void password()
     {
-        QFETCH(bool, sealed);
-        QFETCH(QByteArray, input);
+        const auto [sealed, input] = fetch<bool, QByteArray>({"sealed", "input"});
         QTemporaryDir dir;
         const QString out = dir.filePath(u"out.csv"_s);
         QCOMPARE(saveSample("open sesame", sealed).startsWith("DVKSEAL1"), sealed);

@@ -1,17 +1,13 @@
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "DvkTest.h"
 #include "RunningProgram.h"
 #include "SettingsStore.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTest>
 #include <csignal>
-
-using namespace dvk;
 
 namespace {
 
@@ -87,9 +83,7 @@ private Q_SLOTS:
     // gets the data-file error instead, and is kept aside byte for byte.
     void sealedFileAtStart_data()
     {
-        QTest::addColumn<bool>("damaged");
-        QTest::newRow("password first") << false;
-        QTest::newRow("damaged first chunk") << true;
+        test::addSwitchRows("damaged", "password first", "damaged first chunk");
     }
     void sealedFileAtStart()
     {

@@ -1,11 +1,11 @@
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "DvkTest.h"
 #include "FakeNotificationServer.h"
 #include "FakeStatusNotifierWatcher.h"
 #include "PrivateBus.h"
 #include "RunningProgram.h"
 #include "SettingsStore.h"
-#include "TestRegistry.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCall>
@@ -13,9 +13,6 @@
 #include <QScopeGuard>
 #include <csignal>
 #include <memory>
-
-using namespace dvk;
-using namespace Qt::StringLiterals;
 
 // The real dvk on a private session bus, with a notification server or a tray of the test's own.
 class RemindersProgramTest final : public QObject
@@ -84,12 +81,7 @@ private Q_SLOTS:
     // On a real display, --hidden with "Keep running" starts in the tray with no window, until
     // the tray icon is clicked; without a tray the window shows at once. A termination signal
     // saves and ends either way.
-    void hiddenStart_data()
-    {
-        QTest::addColumn<bool>("tray");
-        QTest::newRow("tray") << true;
-        QTest::newRow("no tray") << false;
-    }
+    void hiddenStart_data() { test::addSwitchRows("tray", "no tray", "tray"); }
     void hiddenStart()
     {
         QFETCH(bool, tray);

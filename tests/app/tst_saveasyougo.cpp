@@ -1,19 +1,14 @@
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "DvkTest.h"
 #include "RunningProgram.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
-
-using namespace dvk;
-using namespace Qt::StringLiterals;
 
 namespace {
 

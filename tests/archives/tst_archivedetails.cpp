@@ -1,7 +1,7 @@
 #include "ArchiveFieldDialog.h"
 #include "ArchiveFieldList.h"
 #include "ArchiveFieldModel.h"
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "FakePrompts.h"
 #include "FormatDate.h"
@@ -11,18 +11,12 @@
 #include "OpenLink.h"
 #include "RecordBuilders.h"
 #include "SortedComboBox.h"
-#include "TestRegistry.h"
 #include "ViewRows.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 namespace dvk {
 using test::column;

@@ -1,17 +1,11 @@
 #include "ArchiveFilter.h"
 #include "ArchiveSuggestions.h"
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "ItemNoteRows.h"
 #include "RecordBuilders.h"
-#include "TestRegistry.h"
 
 #include <QScopeGuard>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 namespace dvk {
 namespace {

@@ -4,22 +4,16 @@
 #include "ArchiveItemModel.h"
 #include "ArchivesPanel.h"
 #include "CategoryFilterBox.h"
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "FakePrompts.h"
 #include "ItemNoteList.h"
 #include "RecordBuilders.h"
-#include "TestRegistry.h"
 #include "ViewRows.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 namespace dvk {
 namespace {

@@ -1,15 +1,12 @@
+#include "DvkTest.h"
 #include "NumberFormat.h"
-#include "TestRegistry.h"
 #include "VariantRules.h"
 
 #include <QRandomGenerator>
-#include <QTest>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <limits>
-
-using namespace Qt::StringLiterals;
 
 namespace dvk {
 
@@ -44,8 +41,7 @@ private Q_SLOTS:
 
     void readNumberText_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
+        addColumns<QString, double>({"text", "value"});
         QTest::newRow("digits") << u"12"_s << 12.0;
         QTest::newRow("white space around") << u" \t12.5 \n"_s << 12.5;
         QTest::newRow("plus sign") << u"+3"_s << 3.0;
@@ -60,8 +56,7 @@ private Q_SLOTS:
     }
     void readNumberText()
     {
-        QFETCH(QString, text);
-        QFETCH(double, value);
+        const auto [text, value] = fetch<QString, double>({"text", "value"});
         QCOMPARE(dvk::readNumberText(text), std::optional<double>(value));
     }
 

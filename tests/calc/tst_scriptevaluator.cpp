@@ -1,11 +1,8 @@
+#include "DvkTest.h"
 #include "NumberFormat.h"
 #include "ScriptEvaluator.h"
-#include "TestRegistry.h"
 
 #include <QElapsedTimer>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 
 namespace dvk {
 
@@ -32,8 +29,7 @@ private Q_SLOTS:
 
     void evaluate_data()
     {
-        QTest::addColumn<QString>("expression");
-        QTest::addColumn<QString>("shown");
+        addColumns<QString, QString>({"expression", "shown"});
         QTest::newRow("precedence") << u"2+3*4"_s << u"14.00"_s;
         QTest::newRow("a third") << u"1/3"_s << u"0.33"_s;
         QTest::newRow("shown result again") << u"14.00"_s << u"14.00"_s;
@@ -48,8 +44,7 @@ private Q_SLOTS:
     }
     void evaluate()
     {
-        QFETCH(QString, expression);
-        QFETCH(QString, shown);
+        const auto [expression, shown] = fetch<QString, QString>({"expression", "shown"});
         ScriptEvaluator evaluator;
         QVERIFY(evaluator.start());
         QCOMPARE(TestScriptEvaluator::shown(evaluator, expression), shown);

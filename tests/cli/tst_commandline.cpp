@@ -1,11 +1,8 @@
 #include "CommandLine.h"
-#include "TestRegistry.h"
+#include "DvkTest.h"
 
 #include <QDir>
-#include <QTest>
 
-using namespace dvk;
-using namespace Qt::StringLiterals;
 using Mode = CommandLine::Mode;
 
 Q_DECLARE_METATYPE(dvk::CommandLine::Mode)
@@ -17,11 +14,8 @@ class CommandLineTest final : public QObject
 private Q_SLOTS:
     void modes_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<Mode>("mode");
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("hidden");
+        addColumns<QStringList, Mode, QString, QString, bool>(
+            {"arguments", "mode", "format", "file", "hidden"});
         QTest::newRow("alone") << QStringList{} << Mode::Run << u""_s << u""_s << false;
         QTest::newRow("hidden") << QStringList{u"--hidden"_s} << Mode::Run << u""_s << u""_s
                                 << true;

@@ -1,18 +1,13 @@
 #include "Backup.h"
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "SettingsStore.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
-
-using namespace dvk;
-using namespace Qt::StringLiterals;
 
 class BackupTest final : public QObject
 {
@@ -31,9 +26,7 @@ private Q_SLOTS:
     // Backup saves first, so the copy holds what the user sees now, in the current form.
     void backupCopiesTheFreshlySavedFile_data()
     {
-        QTest::addColumn<bool>("encrypted");
-        QTest::newRow("plain") << false;
-        QTest::newRow("encrypted") << true;
+        test::addSwitchRows("encrypted", "plain", "encrypted");
     }
     void backupCopiesTheFreshlySavedFile()
     {

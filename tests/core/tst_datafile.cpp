@@ -1,23 +1,20 @@
 #include "CipherDevice.h"
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "SealKey.h"
 #include "SettingsStore.h"
 #include "StoreFactory.h"
 #include "StoreFingerprint.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QTest>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
 
-using namespace dvk;
 using dvk::test::FakeClock;
 using dvk::test::plainBytes;
 
@@ -72,8 +69,7 @@ private Q_SLOTS:
 
     void textPrefix_data()
     {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QByteArray>("prefix");
+        addColumns<int, QByteArray>({"length", "prefix"});
         QTest::newRow("0") << 0 << QByteArray::fromHex("00");
         QTest::newRow("254") << 254 << QByteArray::fromHex("fe");
         QTest::newRow("255") << 255 << QByteArray::fromHex("ffff00");
@@ -84,8 +80,7 @@ private Q_SLOTS:
     }
     void textPrefix()
     {
-        QFETCH(int, length);
-        QFETCH(QByteArray, prefix);
+        const auto [length, prefix] = fetch<int, QByteArray>({"length", "prefix"});
         DataStore store(m_clock);
         NoteRecord* note = store.notes.add();
         note->text = QByteArray(length, 'x');
@@ -142,8 +137,7 @@ private Q_SLOTS:
 
     void roundTrip_data()
     {
-        QTest::addColumn<bool>("encrypted");
-        QTest::addColumn<quint32>("seed");
+        addColumns<bool, quint32>({"encrypted", "seed"});
         for (quint32 seed : {1u, 2u, 3u}) {
             QTest::addRow("plain %u", seed) << false << seed;
             QTest::addRow("encrypted %u", seed) << true << seed;
@@ -151,8 +145,7 @@ private Q_SLOTS:
     }
     void roundTrip()
     {
-        QFETCH(bool, encrypted);
-        QFETCH(quint32, seed);
+        const auto [encrypted, seed] = fetch<bool, quint32>({"encrypted", "seed"});
         DataStore store(m_clock);
         test::StoreFactory(seed).fill(store, 40);
         if (!encrypted) // with a password, the encrypted form is the sealed one
@@ -227,8 +220,7 @@ private Q_SLOTS:
     // Hostile or damaged bytes fail cleanly, without allocating what the input cannot hold.
     void hostileInput_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("items");
+        addColumns<QByteArray, int>({"bytes", "items"});
         QTest::newRow("ends in the password block")
             << QByteArray(20, '\0') + QByteArray(47, 'p') << 0;
         QTest::newRow("huge count") << QByteArray::fromHex("00000000 ffffffff") << 0;
@@ -254,16 +246,14 @@ private Q_SLOTS:
 
     void shortAndMissingFiles_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("exists");
+        addColumns<QByteArray, bool>({"content", "exists"});
         QTest::newRow("missing") << QByteArray() << false;
         QTest::newRow("empty") << QByteArray() << true;
         QTest::newRow("three bytes") << QByteArray("\0\0\0", 3) << true;
     }
     void shortAndMissingFiles()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, exists);
+        const auto [content, exists] = fetch<QByteArray, bool>({"content", "exists"});
         if (exists)
             QVERIFY(test::writeFile(m_path, content));
         DataStore store(m_clock);
@@ -275,8 +265,7 @@ private Q_SLOTS:
 
     void saveFollowsEncryptSetting_data()
     {
-        QTest::addColumn<QString>("setting");
-        QTest::addColumn<bool>("encrypted");
+        addColumns<QString, bool>({"setting", "encrypted"});
         QTest::newRow("missing") << QString() << false;
         QTest::newRow("0") << QStringLiteral("0") << false;
         QTest::newRow("1") << QStringLiteral("1") << true;
@@ -285,8 +274,7 @@ private Q_SLOTS:
     }
     void saveFollowsEncryptSetting()
     {
-        QFETCH(QString, setting);
-        QFETCH(bool, encrypted);
+        const auto [setting, encrypted] = fetch<QString, bool>({"setting", "encrypted"});
         if (!setting.isNull())
             QVERIFY(SettingsStore().writeText(SettingsStore::EncryptDVKFile, setting));
         DataStore store(m_clock);
@@ -301,9 +289,7 @@ private Q_SLOTS:
     // A save that cannot be completed leaves the previous file exactly as it was.
     void failedSaveKeepsOldFile_data()
     {
-        QTest::addColumn<bool>("readOnlyFolder");
-        QTest::newRow("disk full") << false;
-        QTest::newRow("read-only folder") << true;
+        test::addSwitchRows("readOnlyFolder", "disk full", "read-only folder");
     }
     void failedSaveKeepsOldFile()
     {

@@ -1,10 +1,6 @@
 #include "DataStore.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
-#include "TestRegistry.h"
-
-#include <QTest>
-
-using namespace dvk;
 
 class DataStoreTest final : public QObject
 {
@@ -17,8 +13,10 @@ private Q_SLOTS:
     {
         DataStore store(m_clock);
         const MemoRecord* memo = store.memos.add();
-        QCOMPARE(std::tie(memo->dueYear, memo->dueMonth, memo->dueDay), std::make_tuple(2024, 2, 29));
-        QCOMPARE(std::tie(memo->createdYear, memo->createdMonth, memo->createdDay), std::make_tuple(2024, 2, 29));
+        QCOMPARE(std::tie(memo->dueYear, memo->dueMonth, memo->dueDay),
+                 std::make_tuple(2024, 2, 29));
+        QCOMPARE(std::tie(memo->createdYear, memo->createdMonth, memo->createdDay),
+                 std::make_tuple(2024, 2, 29));
         QCOMPARE(std::tie(memo->dueHour, memo->dueMinute, memo->dueSecond, memo->anyTime),
                  std::make_tuple(1, 0, 0, 1));
         const PurseEntry* entry = store.purseCategories.add()->entries.add();
@@ -46,16 +44,14 @@ private Q_SLOTS:
 
     void total_data()
     {
-        QTest::addColumn<QList<double>>("amounts");
-        QTest::addColumn<double>("total");
+        addColumns<QList<double>, double>({"amounts", "total"});
         QTest::newRow("none") << QList<double>{} << 0.0;
         QTest::newRow("tenths") << QList<double>{0.1, 0.2, 0.3} << 0.6;
         QTest::newRow("signs") << QList<double>{12.5, -2.5, 1e9} << 1e9 + 10;
     }
     void total()
     {
-        QFETCH(QList<double>, amounts);
-        QFETCH(double, total);
+        const auto [amounts, total] = fetch<QList<double>, double>({"amounts", "total"});
         DataStore store(m_clock);
         PurseCategory* category = store.purseCategories.add();
         for (double a : amounts)
@@ -75,8 +71,10 @@ private Q_SLOTS:
         QVERIFY(!store.checkPassword("secret") && !store.checkPassword(""));
         QCOMPARE(store.passwordBlock[32], quint8(0));
         const QByteArray hex(reinterpret_cast<const char*>(store.passwordBlock.data()), 32);
-        QCOMPARE(hex, QByteArray("cef748b9c74b854a49ba638b838da817")); // MD5 of " secret", lowercase hex
-        QVERIFY(std::all_of(store.passwordBlock.begin() + 33, store.passwordBlock.end(), [](quint8 b) { return b == 0; }));
+        QCOMPARE(hex,
+                 QByteArray("cef748b9c74b854a49ba638b838da817")); // MD5 of " secret", lowercase hex
+        QVERIFY(std::all_of(store.passwordBlock.begin() + 33, store.passwordBlock.end(),
+                            [](quint8 b) { return b == 0; }));
         store.setPassword({});
         QVERIFY(!store.hasPassword());
     }

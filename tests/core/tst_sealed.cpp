@@ -1,6 +1,7 @@
 #include "CipherDevice.h"
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "FakeStartupSteps.h"
 #include "SealedFile.h"
@@ -9,17 +10,13 @@
 #include "SingleInstance.h"
 #include "Startup.h"
 #include "StoreFactory.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QtEndian>
 #include <sodium.h>
 
-using namespace dvk;
 using test::plainBytes;
 
 namespace {
@@ -118,9 +115,7 @@ private Q_SLOTS:
 
     void startupAsksBeforeLoading_data()
     {
-        QTest::addColumn<QList<QByteArray>>("passwords");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<bool>("olderForm");
+        addColumns<QList<QByteArray>, int, bool>({"passwords", "outcome", "olderForm"});
         QTest::newRow("older encrypted form")
             << QList<QByteArray>{"s3cret!"} << int(Startup::Outcome::SavedAndEnded) << true;
         QTest::newRow("older form, wrong")
@@ -134,9 +129,8 @@ private Q_SLOTS:
     }
     void startupAsksBeforeLoading()
     {
-        QFETCH(QList<QByteArray>, passwords);
-        QFETCH(int, outcome);
-        QFETCH(bool, olderForm);
+        const auto [passwords, outcome, olderForm] =
+            fetch<QList<QByteArray>, int, bool>({"passwords", "outcome", "olderForm"});
         SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1);
         DataStore original(m_clock);
         original.notes.add()->text = "behind the seal";
@@ -215,8 +209,7 @@ private Q_SLOTS:
 
     void headerLimits_data()
     {
-        QTest::addColumn<QByteArray>("limits");
-        QTest::addColumn<bool>("accepted");
+        addColumns<QByteArray, bool>({"limits", "accepted"});
         QTest::newRow("lowest") << QByteArray::fromHex("0100000000200000") << true;
         QTest::newRow("highest") << QByteArray::fromHex("0a00000000001000") << true;
         QTest::newRow("ops 0") << QByteArray::fromHex("0000000000000100") << false;
@@ -226,8 +219,7 @@ private Q_SLOTS:
     }
     void headerLimits()
     {
-        QFETCH(QByteArray, limits);
-        QFETCH(bool, accepted);
+        const auto [limits, accepted] = fetch<QByteArray, bool>({"limits", "accepted"});
         const QByteArray header = "DVKSEAL1" + limits + QByteArray(40, '\0');
         QTEST(SealedHeader::parse(header).has_value(), "accepted");
         QVERIFY(test::writeFile(DataPaths::dataFilePath(),

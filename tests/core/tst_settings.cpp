@@ -1,15 +1,10 @@
 #include "DataPaths.h"
+#include "DvkTest.h"
 #include "SettingsStore.h"
-#include "TestRegistry.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-
-using namespace dvk;
 
 class SettingsStoreTest final : public QObject
 {
@@ -52,9 +47,7 @@ private Q_SLOTS:
     // Texts read back up to the reader's limit; binary values keep their exact length.
     void lengths_data()
     {
-        QTest::addColumn<bool>("binary");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<bool>("readable");
+        addColumns<bool, int, bool>({"binary", "length", "readable"});
         QTest::newRow("text 80") << false << 80 << true;
         QTest::newRow("text 81") << false << 81 << false;
         QTest::newRow("empty text") << false << 0 << true;
@@ -63,8 +56,7 @@ private Q_SLOTS:
     }
     void lengths()
     {
-        QFETCH(bool, binary);
-        QFETCH(int, length);
+        const auto [binary, length] = fetch<bool, int>({"binary", "length"});
         const SettingsStore s;
         if (!binary) {
             QVERIFY(s.writeText(SettingsStore::DateFormat, QString(length, u'd')));
@@ -83,8 +75,7 @@ private Q_SLOTS:
     // restore lies beside the data file.
     void chosenDataFolder_data()
     {
-        QTest::addColumn<QVariant>("setting");
-        QTest::addColumn<QString>("forThisRun");
+        addColumns<QVariant, QString>({"setting", "forThisRun"});
         QTest::addColumn<QString>("folder"); // below the temporary home; empty = default
         const QString home = QDir::homePath();
         QTest::newRow("no setting") << QVariant() << QString() << QString();
@@ -99,9 +90,8 @@ private Q_SLOTS:
     }
     void chosenDataFolder()
     {
-        QFETCH(QVariant, setting);
-        QFETCH(QString, forThisRun);
-        QFETCH(QString, folder);
+        const auto [setting, forThisRun, folder] =
+            fetch<QVariant, QString, QString>({"setting", "forThisRun", "folder"});
         const SettingsStore settings;
         if (setting.isValid())
             QVERIFY(setting.typeId() == QMetaType::Int

@@ -1,21 +1,17 @@
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "FakeStartupSteps.h"
 #include "SingleInstance.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-using namespace dvk;
-using namespace Qt::StringLiterals;
 using test::FakeStartupSteps;
 using Outcome = Startup::Outcome;
 
@@ -107,12 +103,7 @@ private Q_SLOTS:
 
     // A staged restore is swapped in before loading; one that is no data file is set aside and
     // the data is loaded as it was.
-    void stagedRestoreAtStart_data()
-    {
-        QTest::addColumn<bool>("backup");
-        QTest::newRow("a backup") << true;
-        QTest::newRow("no data file") << false;
-    }
+    void stagedRestoreAtStart_data() { test::addSwitchRows("backup", "no data file", "a backup"); }
     void stagedRestoreAtStart()
     {
         QFETCH(bool, backup);
@@ -137,11 +128,8 @@ private Q_SLOTS:
     // be kept, the file is saved over only if the user says so.
     void damagedFile_data()
     {
-        QTest::addColumn<bool>("continueOnError");
-        QTest::addColumn<bool>("noCopy");
-        QTest::addColumn<bool>("overwrite");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QStringList>("calls");
+        addColumns<bool, bool, bool, int, QStringList>(
+            {"continueOnError", "noCopy", "overwrite", "outcome", "calls"});
         const QStringList ran{u"icons"_s, u"main"_s, u"save icons"_s};
         QTest::newRow("exit") << false << false << false << int(Outcome::ExitedAfterDataFileError)
                               << QStringList{u"error"_s};
@@ -155,10 +143,8 @@ private Q_SLOTS:
     }
     void damagedFile()
     {
-        QFETCH(bool, continueOnError);
-        QFETCH(bool, noCopy);
-        QFETCH(bool, overwrite);
-        QFETCH(int, outcome);
+        const auto [continueOnError, noCopy, overwrite, outcome] =
+            fetch<bool, bool, bool, int>({"continueOnError", "noCopy", "overwrite", "outcome"});
         const QString path = DataPaths::dataFilePath();
         const QByteArray good = writeDataFile("first note", "pw");
         const QByteArray damaged = good.left(good.size() - 10);

@@ -1,12 +1,7 @@
-#include "TestData.h"
-#include "TestRegistry.h"
+#include "DvkTest.h"
 #include "ZipCipher.h"
 
-#include <QTest>
 #include <QtEndian>
-
-using namespace dvk;
-using namespace Qt::StringLiterals;
 
 // Checks the cipher against an archive made by Info-ZIP's `zip -0 -P "Secret pass"`: decrypting
 // its entry (12-byte header, then the stored data) must give the original text, the header's

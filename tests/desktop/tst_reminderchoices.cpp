@@ -1,8 +1,8 @@
 #include "AutostartEntry.h"
+#include "DvkTest.h"
 #include "ReminderSettings.h"
 #include "RemindersDialog.h"
 #include "SettingsStore.h"
-#include "TestRegistry.h"
 #include "TrayIcon.h"
 
 #include <QApplication>
@@ -12,10 +12,6 @@
 #include <QMenu>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QTest>
-
-using namespace dvk;
-using namespace Qt::StringLiterals;
 
 // The reminder choices: their settings, the login entry, the dialog and the tray's texts.
 class TestReminderChoices final : public QObject
@@ -27,8 +23,7 @@ private Q_SLOTS:
     // Stored values as "name=value,...", read back as notifications, keep running, minutes.
     void settings_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("read");
+        addColumns<QString, QString>({"stored", "read"});
         QTest::newRow("nothing stored") << u""_s << u"1 0 10"_s;
         QTest::newRow("all set") << u"Notifications=0,KeepRunning=1,SnoozeMinutes=25"_s
                                  << u"0 1 25"_s;
@@ -56,8 +51,7 @@ private Q_SLOTS:
     // Exec quotes the program as desktop entries require.
     void execLine_data()
     {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("exec");
+        addColumns<QString, QString>({"program", "exec"});
         QTest::newRow("plain") << u"/usr/bin/dvk"_s << u"\"/usr/bin/dvk\" --hidden"_s;
         QTest::newRow("quote and dollar")
             << u"/o\"p$t/dvk"_s << u"\"/o\\\\\"p\\\\$t/dvk\" --hidden"_s;
@@ -90,16 +84,13 @@ private Q_SLOTS:
 
     void dialog_data()
     {
-        QTest::addColumn<bool>("tray");
-        QTest::addColumn<int>("typed");
-        QTest::addColumn<int>("minutes");
+        addColumns<bool, int, int>({"tray", "typed", "minutes"});
         QTest::newRow("tray, 25") << true << 25 << 25;
         QTest::newRow("no tray, 2000") << false << 2000 << 1440;
     }
     void dialog()
     {
-        QFETCH(bool, tray);
-        QFETCH(int, typed);
+        const auto [tray, typed] = fetch<bool, int>({"tray", "typed"});
         ReminderSettings start;
         start.keepRunning = true;
         RemindersDialog dialog(start, true, tray);
@@ -135,8 +126,7 @@ private Q_SLOTS:
 
     void trayToolTip_data()
     {
-        QTest::addColumn<int>("due");
-        QTest::addColumn<QString>("tip");
+        addColumns<int, QString>({"due", "tip"});
         QTest::newRow("none") << 0 << u"DVK"_s;
         QTest::newRow("one") << 1 << u"DVK \u2014 1 reminder due"_s;
         QTest::newRow("two") << 2 << u"DVK \u2014 2 reminders due"_s;

@@ -1,17 +1,13 @@
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "FakeNotificationServer.h"
 #include "NotificationService.h"
 #include "PrivateBus.h"
 #include "ReminderList.h"
 #include "ReminderNotifier.h"
-#include "TestRegistry.h"
 
-#include <QTest>
 #include <deque>
 #include <memory>
-
-using namespace dvk;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -103,10 +99,7 @@ private Q_SLOTS:
     // more than three at once make three and a count of the rest.
     void notifiesWhenAlertingStarts_data()
     {
-        QTest::addColumn<QStringList>("checks");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<QStringList>("sent");
-        QTest::addColumn<int>("closes");
+        addColumns<QStringList, bool, QStringList, int>({"checks", "enabled", "sent", "closes"});
         QTest::newRow("keeps alerting")
             << QStringList{u"0"_s, u"0"_s, u"0"_s} << true << QStringList{u"m0"_s} << 0;
         QTest::newRow("a second one joins") << QStringList{u"0"_s, u"0,1"_s, u"0,1"_s} << true
@@ -124,8 +117,7 @@ private Q_SLOTS:
     }
     void notifiesWhenAlertingStarts()
     {
-        QFETCH(QStringList, checks);
-        QFETCH(bool, enabled);
+        const auto [checks, enabled] = fetch<QStringList, bool>({"checks", "enabled"});
         m_notifier->setNotificationsEnabled(enabled);
         for (const QString& check : checks) {
             m_notifier->alertsChecked(pick(*m_list, check));
@@ -162,10 +154,7 @@ private Q_SLOTS:
     // The actions reach the memo list; a removed memo is left alone.
     void actions_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("removed");
-        QTest::addColumn<QString>("asked");
-        QTest::addColumn<int>("closes");
+        addColumns<QString, bool, QString, int>({"action", "removed", "asked", "closes"});
         QTest::newRow("open") << u"default"_s << false << u"open m3"_s << 0;
         QTest::newRow("dismiss") << u"dismiss"_s << false << u"dismiss m3"_s << 1;
         QTest::newRow("snooze") << u"snooze"_s << false << u"silence m3"_s << 1;
@@ -175,8 +164,7 @@ private Q_SLOTS:
     }
     void actions()
     {
-        QFETCH(QString, action);
-        QFETCH(bool, removed);
+        const auto [action, removed] = fetch<QString, bool>({"action", "removed"});
         m_notifier->alertsChecked(pick(*m_list, u"3"_s));
         settle();
         if (removed)
@@ -192,10 +180,7 @@ private Q_SLOTS:
     // an edited memo is no longer snoozed.
     void snooze_data()
     {
-        QTest::addColumn<int>("minutes");
-        QTest::addColumn<int>("waited");
-        QTest::addColumn<bool>("edited");
-        QTest::addColumn<bool>("snoozed");
+        addColumns<int, int, bool, bool>({"minutes", "waited", "edited", "snoozed"});
         QTest::newRow("default, 9:59 later") << 0 << 599 << false << true;
         QTest::newRow("default, 10:00 later") << 0 << 600 << false << false;
         QTest::newRow("90 minutes, an hour later") << 90 << 3600 << false << true;
@@ -203,10 +188,8 @@ private Q_SLOTS:
     }
     void snooze()
     {
-        QFETCH(int, minutes);
-        QFETCH(int, waited);
-        QFETCH(bool, edited);
-        QFETCH(bool, snoozed);
+        const auto [minutes, waited, edited, snoozed] =
+            fetch<int, int, bool, bool>({"minutes", "waited", "edited", "snoozed"});
         if (minutes != 0)
             m_notifier->setSnoozeMinutes(minutes);
         MemoRecord& memo = m_list->memos[0];

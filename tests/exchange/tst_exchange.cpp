@@ -1,21 +1,17 @@
+#include "DvkTest.h"
 #include "Exchange.h"
 #include "FakeClock.h"
 #include "SampleStore.h"
 #include "StoredFields.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTest>
 #include <cmath>
 #include <cstring>
 #include <ctime>
 #include <libical/ical.h>
 
-using namespace dvk;
-using namespace Qt::StringLiterals;
 using Format = Exchange::Format;
 
 Q_DECLARE_METATYPE(dvk::Exchange::Format)
@@ -52,9 +48,7 @@ private Q_SLOTS:
 
     void storedNumbers_data()
     {
-        QTest::addColumn<bool>("isDate");
-        QTest::addColumn<QList<int>>("numbers");
-        QTest::addColumn<QString>("text");
+        addColumns<bool, QList<int>, QString>({"isDate", "numbers", "text"});
         QTest::newRow("date") << true << QList{2024, 3, 5} << u"2024-03-05"_s;
         QTest::newRow("damaged date") << true << QList{2005, 13, 40} << u"2005-13-40"_s;
         QTest::newRow("negative") << true << QList{-5, 0, -7} << u"-0005-00--07"_s;
@@ -70,9 +64,8 @@ private Q_SLOTS:
     }
     void storedNumbers()
     {
-        QFETCH(bool, isDate);
-        QFETCH(QList<int>, numbers);
-        QFETCH(QString, text);
+        const auto [isDate, numbers, text] =
+            fetch<bool, QList<int>, QString>({"isDate", "numbers", "text"});
         const auto back = isDate ? StoredFields::parseDate(text) : StoredFields::parseTime(text);
         QCOMPARE(back.has_value(), !numbers.isEmpty());
         if (!back)
@@ -84,8 +77,7 @@ private Q_SLOTS:
 
     void amounts_data()
     {
-        QTest::addColumn<double>("amount");
-        QTest::addColumn<QString>("text");
+        addColumns<double, QString>({"amount", "text"});
         QTest::newRow("12.5") << 12.5 << u"12.5"_s;
         QTest::newRow("0.1") << 0.1 << u"0.1"_s;
         QTest::newRow("whole") << -3.0 << u"-3"_s;
@@ -103,8 +95,7 @@ private Q_SLOTS:
 
     void amounts()
     {
-        QFETCH(double, amount);
-        QFETCH(QString, text);
+        const auto [amount, text] = fetch<double, QString>({"amount", "text"});
         const std::optional<double> back = StoredFields::parseAmount(text);
         if (QByteArrayView(QTest::currentDataTag()).startsWith("refused")) {
             QVERIFY(!back);
@@ -119,9 +110,7 @@ private Q_SLOTS:
     // Export, import into an empty store, export again: the same document.
     void roundTrip_data()
     {
-        QTest::addColumn<Format>("format");
-        QTest::addColumn<int>("memos");
-        QTest::addColumn<int>("categories");
+        addColumns<Format, int, int>({"format", "memos", "categories"});
         QTest::addColumn<QByteArray>("memoText"); // the first memo's text, unless null
         QTest::addColumn<int>("memoYear");        // its created and due year, unless 0
         QTest::newRow("json") << Format::Json << 2 << 2 << QByteArray() << 0;
@@ -231,9 +220,7 @@ private Q_SLOTS:
 
     void badInputChangesNothing_data()
     {
-        QTest::addColumn<Format>("format");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("message");
+        addColumns<Format, QByteArray, QString>({"format", "bytes", "message"});
         // an export with empty lists, the one named replaced by `added`
         const auto replacing = [](const char* list, const QByteArray& added) {
             QByteArray lists;
@@ -314,9 +301,8 @@ private Q_SLOTS:
 
     void badInputChangesNothing()
     {
-        QFETCH(Format, format);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, message);
+        const auto [format, bytes, message] =
+            fetch<Format, QByteArray, QString>({"format", "bytes", "message"});
         DataStore store(m_clock);
         test::fillSample(store);
         const QByteArray before = snapshot(store);
@@ -365,12 +351,9 @@ private Q_SLOTS:
     // A file of another program: zones, UTC, to-dos and rules DVK can only simplify.
     void icsFromOtherPrograms_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("due");
+        addColumns<int, QByteArray, QString>({"index", "text", "due"});
         QTest::addColumn<QString>("time"); // empty for an any-time memo
-        QTest::addColumn<int>("recurrence");
-        QTest::addColumn<int>("dismissed");
+        addColumns<int, int>({"recurrence", "dismissed"});
         QTest::newRow("Berlin, weekly on its day")
             << 0 << QByteArray("Team meeting") << u"2024-01-15"_s << u"17:00:00"_s << 2 << 0;
         QTest::newRow("UTC, next day here")

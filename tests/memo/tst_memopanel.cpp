@@ -1,10 +1,9 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "FakePrompts.h"
 #include "MemoPanel.h"
 #include "MemoPropertyDialog.h"
 #include "SettingsStore.h"
-#include "TestRegistry.h"
 #include "ViewRows.h"
 
 #include <QAbstractButton>
@@ -14,11 +13,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 namespace dvk {
 namespace {

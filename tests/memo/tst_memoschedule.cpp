@@ -1,14 +1,7 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "MemoSchedule.h"
-#include "TestRegistry.h"
 #include "TonePlayer.h"
-
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 namespace dvk {
 namespace {

@@ -1,13 +1,6 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "PurseAmount.h"
 #include "PurseColumnWidths.h"
-#include "TestRegistry.h"
-
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 namespace dvk {
 

@@ -1,4 +1,4 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "FakePrompts.h"
 #include "PurseCategoryDialog.h"
@@ -8,16 +8,10 @@
 #include "PurseRecordDialog.h"
 #include "PurseStatsList.h"
 #include "RecordBuilders.h"
-#include "TestRegistry.h"
 #include "ViewRows.h"
 
 #include <QApplication>
 #include <QMenu>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 namespace dvk {
 namespace {

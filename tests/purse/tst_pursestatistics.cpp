@@ -1,17 +1,11 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "NumberFormat.h"
 #include "PurseStatistics.h"
 #include "PurseTotals.h"
 #include "RecordBuilders.h"
-#include "TestRegistry.h"
 
-#include <QTest>
 #include <vector>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 namespace dvk {
 

@@ -1,17 +1,11 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "PurseTotalBox.h"
-#include "TestRegistry.h"
 
 #include <QDialog>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QVBoxLayout>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 namespace dvk {
 

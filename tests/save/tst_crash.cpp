@@ -1,16 +1,13 @@
 #include "CrashStores.h"
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "DvkTest.h"
 #include "StoreFingerprint.h"
-#include "TestRegistry.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QTest>
 #include <csignal>
-
-using namespace dvk;
 
 // A writer killed at any moment of its save loop leaves a data file that reads completely and
 // is one of the two stores it saves, never a mix, never a part.

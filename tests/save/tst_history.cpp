@@ -1,17 +1,12 @@
 #include "ConflictGuard.h"
 #include "DataFile.h"
 #include "DataPaths.h"
+#include "DvkTest.h"
 #include "HistoryKeeper.h"
 #include "SaveFixture.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
-#include <QTest>
 #include <filesystem>
 #include <utime.h>
-
-using namespace dvk;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -69,8 +64,7 @@ private Q_SLOTS:
     }
     void keptCopies()
     {
-        QFETCH(QList<int>, hoursAgo);
-        QFETCH(QList<int>, kept);
+        const auto [hoursAgo, kept] = fetch<QList<int>, QList<int>>({"hoursAgo", "kept"});
         QCOMPARE(hoursOf(HistoryKeeper::keptAt(copiesAt(hoursAgo), Now)), kept);
     }
 
@@ -109,8 +103,7 @@ private Q_SLOTS:
     }
     void outsideChange()
     {
-        QFETCH(QByteArray, outside);
-        QFETCH(bool, conflict);
+        const auto [outside, conflict] = fetch<QByteArray, bool>({"outside", "conflict"});
         const QString path = DataPaths::dataFilePath();
         QVERIFY(test::writeFile(path, "ABCDEFGH"));
         struct utimbuf old

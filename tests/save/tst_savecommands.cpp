@@ -3,6 +3,7 @@
 #include "ArchiveItemDialog.h"
 #include "ArchiveItemList.h"
 #include "ArchivesPanel.h"
+#include "DvkTest.h"
 #include "FakePrompts.h"
 #include "ItemNoteList.h"
 #include "MemoPanel.h"
@@ -18,7 +19,6 @@
 #include "SaveFixture.h"
 #include "SettingsStore.h"
 #include "SortedComboBox.h"
-#include "TestRegistry.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -29,11 +29,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTableView>
-#include <QTest>
 #include <functional>
-
-using namespace dvk;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -102,6 +98,8 @@ struct Panels
             if (!ok)
                 return false;
             dialog.setText(u"dentist"_s);
+            // Tomorrow, "any time of the day", is in the future at every hour of today.
+            dialog.setDate(QDate::currentDate().addDays(1));
             dialog.refreshOkButton();
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
             return dialog.result() == QDialog::Accepted;

@@ -1,13 +1,9 @@
 #include "DataStore.h"
+#include "DvkTest.h"
 #include "SearchRunner.h"
 #include "Searcher.h"
-#include "TestRegistry.h"
 
 #include <QSignalSpy>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using namespace dvk;
 
 namespace {
 
@@ -30,9 +26,7 @@ class TestSearchMatching final : public QObject
 private Q_SLOTS:
     void noteText_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<bool>("found");
+        addColumns<QString, QString, bool>({"text", "query", "found"});
         QTest::newRow("case") << u"Garden Party"_s << u"gARDEN"_s << true;
         QTest::newRow("ä in the text") << u"Äpfel kaufen"_s << u"apfel"_s << true;
         QTest::newRow("ä in the query") << u"Apfel kaufen"_s << u"äpfel"_s << true;
@@ -48,9 +42,7 @@ private Q_SLOTS:
     }
     void noteText()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, query);
-        QFETCH(bool, found);
+        const auto [text, query, found] = fetch<QString, QString, bool>({"text", "query", "found"});
         DataStore store;
         store.notes.add()->text = text.toLocal8Bit();
         QCOMPARE(findIn(store, query).has_value(), found);
@@ -58,9 +50,7 @@ private Q_SLOTS:
 
     void amounts_data()
     {
-        QTest::addColumn<double>("amount");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<bool>("found");
+        addColumns<double, QString, bool>({"amount", "query", "found"});
         QTest::newRow("12.5 finds 12.50") << 12.5 << u"12.5"_s << true;
         QTest::newRow("12.50 finds 12.50") << 12.5 << u"12.50"_s << true;
         QTest::newRow("decimal comma") << 12.5 << u"12,5"_s << true;
@@ -74,9 +64,8 @@ private Q_SLOTS:
     }
     void amounts()
     {
-        QFETCH(double, amount);
-        QFETCH(QString, query);
-        QFETCH(bool, found);
+        const auto [amount, query, found] =
+            fetch<double, QString, bool>({"amount", "query", "found"});
         DataStore store;
         PurseCategory* category = store.purseCategories.add();
         category->name = "Food";
@@ -90,10 +79,7 @@ private Q_SLOTS:
     // count decoded characters, also after letters the fold changes.
     void snippets_data()
     {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("lead");
-        QTest::addColumn<int>("tail");
+        addColumns<QString, QString, QString, int>({"before", "query", "lead", "tail"});
         const QString pairs = u"z"_s + u"😀"_s.repeated(49) + u"z"_s;
         QTest::newRow("ASCII") << QString(100, u'x') << u"café"_s << QString(29, u'x') << 54;
         QTest::newRow("after umlauts")
@@ -104,10 +90,8 @@ private Q_SLOTS:
     }
     void snippets()
     {
-        QFETCH(QString, before);
-        QFETCH(QString, query);
-        QFETCH(QString, lead);
-        QFETCH(int, tail);
+        const auto [before, query, lead, tail] =
+            fetch<QString, QString, QString, int>({"before", "query", "lead", "tail"});
         DataStore store;
         store.notes.add()->text = (before + u" Café\r\n"_s + QString(100, u'y')).toLocal8Bit();
         const std::optional<SearchHit> hit = findIn(store, query);

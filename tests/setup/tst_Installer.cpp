@@ -1,20 +1,16 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "InstallPaths.h"
 #include "Installer.h"
 #include "ProgramShortcut.h"
 #include "SetupTestData.h"
-#include "TestRegistry.h"
 
 #include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
 #include <sys/resource.h>
 
 Q_DECLARE_METATYPE(dvk::Installer::Result)
-
-using namespace Qt::StringLiterals;
 
 namespace dvk::test {
 

@@ -1,19 +1,15 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakeSetupPrompts.h"
 #include "InstallPaths.h"
 #include "Installer.h"
 #include "SetupDialog.h"
 #include "SetupTestData.h"
-#include "TestRegistry.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 
 namespace dvk::test {
 
@@ -50,12 +46,7 @@ private Q_SLOTS:
         m_prompts = FakeSetupPrompts();
     }
 
-    void initialState_data()
-    {
-        QTest::addColumn<bool>("installed");
-        QTest::newRow("not installed") << false;
-        QTest::newRow("installed") << true;
-    }
+    void initialState_data() { test::addSwitchRows("installed", "not installed", "installed"); }
     void initialState()
     {
         QFETCH(bool, installed);

@@ -41,4 +41,12 @@ std::tuple<T...> fetch(const std::array<const char*, sizeof...(T)>& names)
     return detail::fetch<T...>(names, std::index_sequence_for<T...>());
 }
 
+// A table of one bool column: a row named `off` holding false, then one named `on` holding true.
+inline void addSwitchRows(const char* column, const char* off, const char* on)
+{
+    QTest::addColumn<bool>(column);
+    QTest::newRow(off) << false;
+    QTest::newRow(on) << true;
+}
+
 } // namespace dvk::test

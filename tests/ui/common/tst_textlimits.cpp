@@ -1,17 +1,10 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "LimitedTextEdit.h"
-#include "TestRegistry.h"
 #include "TextLimits.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QTest>
-
-using namespace dvk;
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 // Typing limits hold for what the user types and pastes, never for what the program shows.
 class TextLimitsTest final : public QObject

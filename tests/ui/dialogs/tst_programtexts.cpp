@@ -1,19 +1,13 @@
 #include "DataFileErrorDialog.h"
 #include "DataStore.h"
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "PasswordDialog.h"
 #include "SecurityDialog.h"
-#include "TestRegistry.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTest>
 #include <memory>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 namespace {
 

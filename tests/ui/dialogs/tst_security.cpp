@@ -1,24 +1,18 @@
 #include "DataFile.h"
 #include "DataPaths.h"
 #include "DataStore.h"
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakePrompts.h"
 #include "PasswordDialog.h"
 #include "SealedFile.h"
 #include "SecurityChoices.h"
 #include "SecurityDialog.h"
 #include "SettingsStore.h"
-#include "TestRegistry.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 using Answer = dvk::Prompts::Answer;
 Q_DECLARE_METATYPE(QList<Answer>)

@@ -1,16 +1,10 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "NoteDialog.h"
 #include "NoteEditor.h"
 #include "Records.h"
-#include "TestRegistry.h"
 
 #include <QPushButton>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 class TestNoteDialog final : public QObject
 {

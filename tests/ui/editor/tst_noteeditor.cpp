@@ -1,21 +1,15 @@
 #include "CharFormatRecord.h"
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakePrompts.h"
 #include "NoteEditor.h"
 #include "NoteLinks.h"
 #include "OpenLink.h"
 #include "SettingsStore.h"
-#include "TestRegistry.h"
 #include "ViewRows.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 class TestNoteEditor final : public QObject
 {
@@ -24,12 +18,7 @@ class TestNoteEditor final : public QObject
 private Q_SLOTS:
     void init() { dvk::SettingsStore().remove(dvk::SettingsStore::RichEditDefaultFont); }
 
-    void formattedPasteBecomesPlain_data()
-    {
-        QTest::addColumn<bool>("byKeyboard");
-        QTest::newRow("menu") << false;
-        QTest::newRow("Ctrl+V") << true;
-    }
+    void formattedPasteBecomesPlain_data() { test::addSwitchRows("byKeyboard", "menu", "Ctrl+V"); }
     void formattedPasteBecomesPlain()
     {
         QFETCH(bool, byKeyboard);

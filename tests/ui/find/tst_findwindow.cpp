@@ -4,7 +4,7 @@
 #include "ArchivesPanel.h"
 #include "CategoryFilterBox.h"
 #include "DataStore.h"
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FindResultModel.h"
 #include "FindWindow.h"
 #include "FormatDate.h"
@@ -22,17 +22,12 @@
 #include "PursePanel.h"
 #include "RecordBuilders.h"
 #include "SearchRunner.h"
-#include "TestRegistry.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using namespace dvk;
 
 namespace {
 

@@ -1,19 +1,15 @@
+#include "DvkTest.h"
 #include "IconLibrary.h"
 #include "IconListFile.h"
 #include "IconTestFiles.h"
 #include "ProgramIcons.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QtEndian>
 
-using namespace Qt::StringLiterals;
-using namespace dvk;
 namespace files = dvk::test::IconFiles;
 using files::square;
 

@@ -1,18 +1,11 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "IconDecoder.h"
 #include "IconSources.h"
 #include "IconTestFiles.h"
 #include "PeIconReader.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QTemporaryDir>
-#include <QTest>
 
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
-using namespace dvk;
 namespace files = dvk::test::IconFiles;
 
 namespace {
@@ -57,12 +50,7 @@ private Q_SLOTS:
         QTEST(IconSources::isIconFile(path), "iconFile");
     }
 
-    void programIconGroups_data()
-    {
-        QTest::addColumn<bool>("pe32Plus");
-        QTest::newRow("PE32") << false;
-        QTest::newRow("PE32+") << true;
-    }
+    void programIconGroups_data() { test::addSwitchRows("pe32Plus", "PE32", "PE32+"); }
     void programIconGroups()
     {
         QFETCH(bool, pe32Plus);

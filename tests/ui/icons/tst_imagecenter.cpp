@@ -1,4 +1,4 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "ExtractIconDialog.h"
 #include "FakePrompts.h"
 #include "IconGridModel.h"
@@ -6,18 +6,11 @@
 #include "IconLibrary.h"
 #include "IconTestFiles.h"
 #include "ImageCenterDialog.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
-using namespace dvk;
 namespace files = dvk::test::IconFiles;
 
 namespace {

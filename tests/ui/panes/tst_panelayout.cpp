@@ -1,12 +1,7 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "PaneLayout.h"
-#include "TestRegistry.h"
-
-#include <QTest>
 
 namespace dvk {
-using test::addColumns;
-using test::fetch;
 namespace {
 
 // Template-sized panes of the Archives and Purse panels at 1.5 × 1.625 pixels per unit.

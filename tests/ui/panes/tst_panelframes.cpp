@@ -1,18 +1,14 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "PursePanelFrame.h"
-#include "TestRegistry.h"
 
 #include <QDialog>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QTest>
 #include <QVBoxLayout>
 
 namespace dvk {
-using test::addColumns;
-using test::fetch;
 
 class TestPanelFrames final : public QObject
 {

@@ -1,19 +1,13 @@
-#include "DataTable.h"
 #include "DateFormatDialog.h"
 #include "DatePicture.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "FormatDate.h"
 #include "SettingsStore.h"
-#include "TestRegistry.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <climits>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 namespace {
 

@@ -1,18 +1,12 @@
 #include "AboutDialog.h"
 #include "ClassifyLink.h"
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "LinkLabel.h"
 #include "OpenLink.h"
-#include "TestRegistry.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 Q_DECLARE_METATYPE(dvk::LinkKind)
 

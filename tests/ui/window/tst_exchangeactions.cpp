@@ -1,19 +1,13 @@
 #include "DataStore.h"
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakePrompts.h"
 #include "MainWindow.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QTest>
 
-using namespace Qt::StringLiterals;
 using dvk::Prompts;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 // The Tools menu's "Export..." and "Import...": what the user picks, what the user is told, and
 // panels that show the imported records.

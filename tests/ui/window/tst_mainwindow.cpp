@@ -2,15 +2,13 @@
 #include "DataFileErrorDialog.h"
 #include "DataPaths.h"
 #include "DataStore.h"
-#include "DataTable.h"
 #include "DateFormatDialog.h"
+#include "DvkTest.h"
 #include "FakePrompts.h"
 #include "HistoryDialog.h"
 #include "HistoryKeeper.h"
 #include "MainWindow.h"
 #include "NavigationBar.h"
-#include "TestData.h"
-#include "TestRegistry.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,16 +17,12 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
-using namespace Qt::StringLiterals;
 using dvk::MainWindow;
 using dvk::NavigationBar;
 using dvk::Prompts;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 class MainWindowTest final : public QObject
 {

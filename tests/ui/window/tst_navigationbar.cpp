@@ -1,15 +1,10 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "NavigationBar.h"
-#include "TestRegistry.h"
 
 #include <QAccessible>
 #include <QSignalSpy>
-#include <QTest>
 
-using namespace Qt::StringLiterals;
 using dvk::NavigationBar;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 class NavigationBarTest final : public QObject
 {
