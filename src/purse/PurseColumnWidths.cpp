@@ -3,6 +3,13 @@
 #include <algorithm>
 
 namespace dvk {
+namespace {
+
+// The widest lists, in designed pixels, whose columns are divided in proportion.
+constexpr int CategoryLimit = 160;
+constexpr int EntryLimit = 300;
+
+} // namespace
 
 std::array<int, 2> PurseColumnWidths::categoryList(int w, const DialogUnits& units)
 {

@@ -13,9 +13,6 @@ namespace dvk {
 class PurseColumnWidths final
 {
 public:
-    static constexpr int CategoryLimit = 160;
-    static constexpr int EntryLimit = 300;
-
     // "Category" and "Total".
     static std::array<int, 2> categoryList(int w, const DialogUnits& units);
     // "Date", "Note" and "Amount"; the statistics list's label, count and amount columns too.

@@ -13,6 +13,8 @@ constexpr qsizetype SectionHeaderSize = 40;
 constexpr qsizetype GroupHeaderSize = 6;
 constexpr qsizetype GroupEntrySize = 14;
 constexpr quint32 LanguagesLooked = 8;
+constexpr qsizetype MaximumGroups = 4096;
+constexpr qsizetype MaximumImagesPerGroup = 64;
 
 struct Section
 {

@@ -15,9 +15,6 @@ namespace dvk {
 class PeIconReader final
 {
 public:
-    static constexpr qsizetype MaximumGroups = 4096;
-    static constexpr qsizetype MaximumImagesPerGroup = 64;
-
     // Parses `file`; the entries handed out later refer to these bytes without copying them.
     explicit PeIconReader(QByteArray file);
 

@@ -6,6 +6,9 @@
 namespace dvk {
 namespace {
 
+// The smallest distance a bar keeps from the panel's edges, and the left column's clamp.
+constexpr int MinDistance = 16;
+
 // A rectangle from its left, top, right and bottom edges, the right and bottom ones exclusive;
 // never of negative size.
 QRect edges(int left, int top, int right, int bottom)

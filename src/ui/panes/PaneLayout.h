@@ -13,8 +13,6 @@ class PaneLayout final
 {
 public:
     static constexpr int BarWidth = 2;
-    // The smallest distance a bar keeps from the panel's edges, and the left column's clamp.
-    static constexpr int MinDistance = 16;
 
     // The Archives panel: the category box above the item list on the left, the field list
     // above the note list on the right.
