@@ -14,9 +14,7 @@ namespace {
 
 void writeNote(DataWriter& w, const NoteRecord& n, bool itemLayout)
 {
-    w.u32(n.year);
-    w.u32(n.month);
-    w.u32(n.day);
+    w.u32s({n.year, n.month, n.day});
     if (itemLayout) {
         w.u32(n.imageIndex);
         w.text(n.text);
@@ -28,9 +26,7 @@ void writeNote(DataWriter& w, const NoteRecord& n, bool itemLayout)
 
 void readNote(DataReader& r, NoteRecord& n, bool itemLayout)
 {
-    n.year = r.i32();
-    n.month = r.i32();
-    n.day = r.i32();
+    r.i32s({&n.year, &n.month, &n.day});
     if (itemLayout) {
         n.imageIndex = r.i32();
         n.text = r.text();
@@ -42,26 +38,19 @@ void readNote(DataReader& r, NoteRecord& n, bool itemLayout)
 
 void writeItem(DataWriter& w, const ArchiveItem& item)
 {
-    w.u32(item.createdYear);
-    w.u32(item.createdMonth);
-    w.u32(item.createdDay);
+    w.u32s({item.createdYear, item.createdMonth, item.createdDay});
     w.text(item.name);
     w.text(item.category);
-    w.u32(quint32(item.fields.count()));
-    for (const ArchiveField* f : item.fields) {
-        w.text(f->name);
-        w.text(f->value);
-    }
-    w.u32(quint32(item.notes.count()));
-    for (const NoteRecord* n : item.notes)
-        writeNote(w, *n, true);
+    w.list(item.fields, [](DataWriter& w, const ArchiveField& f) {
+        w.text(f.name);
+        w.text(f.value);
+    });
+    w.list(item.notes, [](DataWriter& w, const NoteRecord& n) { writeNote(w, n, true); });
 }
 
 void readItem(DataReader& r, ArchiveItem& item)
 {
-    item.createdYear = r.i32();
-    item.createdMonth = r.i32();
-    item.createdDay = r.i32();
+    r.i32s({&item.createdYear, &item.createdMonth, &item.createdDay});
     item.name = r.text();
     item.category = r.text();
     r.list(item.fields, [](DataReader& r, ArchiveField& f) {
@@ -74,23 +63,18 @@ void readItem(DataReader& r, ArchiveItem& item)
 void writeCategory(DataWriter& w, const PurseCategory& c)
 {
     w.text(c.name);
-    w.u32(quint32(c.entries.count()));
-    for (const PurseEntry* e : c.entries) {
-        w.u32(e->year);
-        w.u32(e->month);
-        w.u32(e->day);
-        w.text(e->note);
-        w.f64(e->amount);
-    }
+    w.list(c.entries, [](DataWriter& w, const PurseEntry& e) {
+        w.u32s({e.year, e.month, e.day});
+        w.text(e.note);
+        w.f64(e.amount);
+    });
 }
 
 void readCategory(DataReader& r, PurseCategory& c)
 {
     c.name = r.text();
     r.list(c.entries, [](DataReader& r, PurseEntry& e) {
-        e.year = r.i32();
-        e.month = r.i32();
-        e.day = r.i32();
+        r.i32s({&e.year, &e.month, &e.day});
         e.note = r.text();
         e.amount = r.f64();
     });
@@ -98,32 +82,18 @@ void readCategory(DataReader& r, PurseCategory& c)
 
 void writeMemo(DataWriter& w, const MemoRecord& m)
 {
-    w.u32(m.createdYear);
-    w.u32(m.createdMonth);
-    w.u32(m.createdDay);
+    w.u32s({m.createdYear, m.createdMonth, m.createdDay});
     w.text(m.text);
-    for (const qint32 v : {m.imageIndex, m.dueYear, m.dueMonth, m.dueDay, m.dueHour, m.dueMinute,
-                           m.dueSecond, m.anyTime, m.dismissed, m.beep, m.recurrence})
-        w.u32(v);
+    w.u32s({m.imageIndex, m.dueYear, m.dueMonth, m.dueDay, m.dueHour, m.dueMinute, m.dueSecond,
+            m.anyTime, m.dismissed, m.beep, m.recurrence});
 }
 
 void readMemo(DataReader& r, MemoRecord& m)
 {
-    m.createdYear = r.i32();
-    m.createdMonth = r.i32();
-    m.createdDay = r.i32();
+    r.i32s({&m.createdYear, &m.createdMonth, &m.createdDay});
     m.text = r.text();
-    for (qint32* v : {&m.imageIndex, &m.dueYear, &m.dueMonth, &m.dueDay, &m.dueHour, &m.dueMinute,
-                      &m.dueSecond, &m.anyTime, &m.dismissed, &m.beep, &m.recurrence})
-        *v = r.i32();
-}
-
-template <class T, class WriteOne>
-void writeList(DataWriter& w, const RecordList<T>& list, WriteOne writeOne)
-{
-    w.u32(quint32(list.count()));
-    for (const T* record : list)
-        writeOne(w, *record);
+    r.i32s({&m.imageIndex, &m.dueYear, &m.dueMonth, &m.dueDay, &m.dueHour, &m.dueMinute,
+            &m.dueSecond, &m.anyTime, &m.dismissed, &m.beep, &m.recurrence});
 }
 
 DataStore::PasswordBlock cipheredBlock(const DataStore::PasswordBlock& block, const QByteArray& key,
@@ -145,10 +115,10 @@ FileResult DataFile::write(const DataStore& store, QIODevice& device)
     DataWriter w(device);
     try {
         w.u32(0);
-        writeList(w, store.archiveItems, writeItem);
-        writeList(w, store.purseCategories, writeCategory);
-        writeList(w, store.memos, writeMemo);
-        writeList(w, store.notes,
+        w.list(store.archiveItems, writeItem);
+        w.list(store.purseCategories, writeCategory);
+        w.list(store.memos, writeMemo);
+        w.list(store.notes,
                   [](DataWriter& w, const NoteRecord& n) { writeNote(w, n, false); });
         const auto block = cipheredBlock(store.passwordBlock, store.countsText(), true);
         w.raw(reinterpret_cast<const char*>(block.data()), qsizetype(block.size()));

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+#include <initializer_list>
 
 namespace dvk {
 
@@ -24,11 +25,24 @@ public:
 
     void u32(quint32 value);
     void u32(qint32 value) { u32(quint32(value)); }
+    void u32s(std::initializer_list<qint32> values)
+    {
+        for (const qint32 value : values)
+            u32(value);
+    }
     void f64(double value);
     // A length prefix (1, 3 or 7 bytes) and the bytes, without terminator.
     void text(const QByteArray& bytes);
     void raw(const char* data, qsizetype size);
     void flush();
+
+    // A u32 count and the records, each written by `writeOne`.
+    template <class T, class WriteOne> void list(const RecordList<T>& records, WriteOne writeOne)
+    {
+        u32(quint32(records.count()));
+        for (const T* record : records)
+            writeOne(*this, *record);
+    }
 
 private:
     static constexpr qsizetype BufferSize = 4096;
@@ -48,6 +62,11 @@ public:
 
     quint32 u32();
     qint32 i32() { return qint32(u32()); }
+    void i32s(std::initializer_list<qint32*> targets)
+    {
+        for (qint32* target : targets)
+            *target = i32();
+    }
     double f64();
     // Also reads the UTF-16 form (prefix FF FE FF, then a length in 16-bit units) and converts it
     // to the locale's 8-bit encoding.
