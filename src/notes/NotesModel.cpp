@@ -4,8 +4,6 @@
 #include "IconLibrary.h"
 #include "NoteTitle.h"
 
-#include <algorithm>
-
 namespace dvk {
 namespace {
 
@@ -15,7 +13,7 @@ constexpr qsizetype TipCapacity = 255;
 } // namespace
 
 NotesModel::NotesModel(const IconLibrary* icons, QObject* parent)
-    : QAbstractListModel(parent)
+    : RecordTableModel(parent)
     , m_icons(icons)
 {
     if (m_icons)
@@ -23,19 +21,19 @@ NotesModel::NotesModel(const IconLibrary* icons, QObject* parent)
     reloadIcons();
 }
 
-int NotesModel::rowCount(const QModelIndex& parent) const
+int NotesModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_notes.size());
+    return parent.isValid() ? 0 : 1;
 }
 
 QVariant NotesModel::data(const QModelIndex& index, int role) const
 {
-    const NoteRecord* note = noteAt(index.row());
+    const NoteRecord* note = recordAt(index.row());
     if (!note || index.column() != 0)
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return m_titles[index.row()];
+        return NoteTitle::of(note->text);
     case Qt::DecorationRole:
         if (note->imageIndex >= 0 && size_t(note->imageIndex) < m_pixmaps.size())
             return m_pixmaps[size_t(note->imageIndex)];
@@ -47,70 +45,10 @@ QVariant NotesModel::data(const QModelIndex& index, int role) const
     }
 }
 
-void NotesModel::setNotes(const std::vector<NoteRecord*>& notes)
-{
-    beginResetModel();
-    m_notes = notes;
-    m_titles.clear();
-    m_titles.reserve(qsizetype(notes.size()));
-    for (const NoteRecord* note : notes)
-        m_titles.append(NoteTitle::of(note->text));
-    endResetModel();
-}
-
-int NotesModel::append(NoteRecord* note)
-{
-    const int row = int(m_notes.size());
-    beginInsertRows({}, row, row);
-    m_notes.push_back(note);
-    m_titles.append(NoteTitle::of(note->text));
-    endInsertRows();
-    return row;
-}
-
-void NotesModel::removeNotes(const QSet<const NoteRecord*>& notes)
-{
-    // Runs of neighbouring rows go out together, from the end so rows before stay valid.
-    int row = int(m_notes.size()) - 1;
-    while (row >= 0) {
-        if (!notes.contains(m_notes[size_t(row)])) {
-            --row;
-            continue;
-        }
-        const int last = row;
-        while (row > 0 && notes.contains(m_notes[size_t(row - 1)]))
-            --row;
-        beginRemoveRows({}, row, last);
-        m_notes.erase(m_notes.begin() + row, m_notes.begin() + last + 1);
-        m_titles.remove(row, last - row + 1);
-        endRemoveRows();
-        --row;
-    }
-}
-
-NoteRecord* NotesModel::noteAt(int row) const
-{
-    return row >= 0 && size_t(row) < m_notes.size() ? m_notes[size_t(row)] : nullptr;
-}
-
-int NotesModel::rowOf(const NoteRecord* note) const
-{
-    const auto it = std::find(m_notes.begin(), m_notes.end(), note);
-    return it == m_notes.end() ? -1 : int(it - m_notes.begin());
-}
-
 QString NotesModel::titleAt(int row) const
 {
-    return m_titles.value(row);
-}
-
-void NotesModel::noteChanged(int row)
-{
-    if (!noteAt(row))
-        return;
-    m_titles[row] = NoteTitle::of(m_notes[size_t(row)]->text);
-    const QModelIndex changed = index(row);
-    Q_EMIT dataChanged(changed, changed);
+    const NoteRecord* note = recordAt(row);
+    return note ? NoteTitle::of(note->text) : QString();
 }
 
 void NotesModel::reloadIcons()
@@ -122,8 +60,8 @@ void NotesModel::reloadIcons()
         for (const QImage& image : images)
             m_pixmaps.push_back(QPixmap::fromImage(image));
     }
-    if (!m_notes.empty())
-        Q_EMIT dataChanged(index(0), index(int(m_notes.size()) - 1), {Qt::DecorationRole});
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::DecorationRole});
 }
 
 } // namespace dvk

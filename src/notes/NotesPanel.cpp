@@ -9,7 +9,6 @@
 #include "NotesModel.h"
 #include "Prompts.h"
 #include "RemoveRecords.h"
-#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -71,7 +70,7 @@ NotesPanel::NotesPanel(RecordList<NoteRecord>& notes, const Clock& clock, QWidge
     rows.reserve(size_t(m_notes.count()));
     for (NoteRecord* note : m_notes)
         rows.push_back(note);
-    m_model->setNotes(rows);
+    m_model->setRecords(std::move(rows));
 
     connectListCommands(m_view, this, &NotesPanel::makeContextMenu, &NotesPanel::edit);
 }
@@ -111,7 +110,7 @@ QList<int> NotesPanel::selectedRows() const
 
 void NotesPanel::selectOnly(int row)
 {
-    const QModelIndex index = m_model->index(row);
+    const QModelIndex index = m_model->index(row, 0);
     m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     m_view->scrollTo(index);
 }
@@ -159,7 +158,7 @@ void NotesPanel::paste()
 void NotesPanel::edit()
 {
     const QList<int> rows = selectedRows();
-    NoteRecord* note = rows.isEmpty() ? nullptr : m_model->noteAt(rows.first());
+    NoteRecord* note = rows.isEmpty() ? nullptr : m_model->recordAt(rows.first());
     if (!note)
         return;
     NoteDialog dialog(m_clock, this);
@@ -167,34 +166,27 @@ void NotesPanel::edit()
     if (!m_runDialog(dialog))
         return;
     dialog.storeInto(*note);
-    m_model->noteChanged(rows.first());
+    m_model->rowChanged(rows.first());
 }
 
 void NotesPanel::chooseImage()
 {
     const QList<int> rows = selectedRows();
-    const NoteRecord* first = rows.isEmpty() ? nullptr : m_model->noteAt(rows.first());
+    const NoteRecord* first = rows.isEmpty() ? nullptr : m_model->recordAt(rows.first());
     if (!first)
         return;
     const std::optional<int> chosen = m_chooseIcon(this, first->imageIndex);
     if (!chosen)
         return;
     for (const int row : rows) {
-        m_model->noteAt(row)->imageIndex = *chosen;
-        m_model->noteChanged(row);
+        m_model->recordAt(row)->imageIndex = *chosen;
+        m_model->rowChanged(row);
     }
 }
 
 void NotesPanel::remove()
 {
-    const QList<int> rows = selectedRows();
-    if (rows.isEmpty())
-        return;
-    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems))
-        return;
-    removeRecordsAt(
-        rows, [this](int row) { return m_model->noteAt(row); },
-        [this](const auto& doomed) { m_model->removeNotes(doomed); }, m_notes);
+    removeRowsAfterAsking(this, selectedRows(), *m_model, m_notes);
 }
 
 std::unique_ptr<QMenu> NotesPanel::makeContextMenu()

@@ -1,4 +1,4 @@
-#include "DataTable.h"
+#include "DvkTest.h"
 #include "FakeClock.h"
 #include "FakePrompts.h"
 #include "FormatDate.h"
@@ -7,18 +7,12 @@
 #include "NoteTitle.h"
 #include "NotesModel.h"
 #include "NotesPanel.h"
-#include "TestRegistry.h"
 #include "ViewRows.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListView>
 #include <QMimeData>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-using dvk::test::addColumns;
-using dvk::test::fetch;
 
 Q_DECLARE_METATYPE(dvk::Prompts::Answer)
 
@@ -114,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(dvk::test::column(*panel->model(), 0),
                  (QStringList{u"first"_s, u"second"_s, u"third"_s}));
         const QDate today = m_clock.today();
-        QCOMPARE(panel->model()->data(panel->model()->index(0), Qt::ToolTipRole).toString(),
+        QCOMPARE(panel->model()->data(panel->model()->index(0, 0), Qt::ToolTipRole).toString(),
                  dvk::FormatDate(today.year(), today.month(), today.day(), 255));
     }
 
@@ -173,7 +167,7 @@ private Q_SLOTS:
         panel->edit();
         QCOMPARE(texts(), (QByteArrayList{"a", "new note", "c"}));
         QCOMPARE(panel->model()->titleAt(1), u"new note"_s);
-        QCOMPARE(panel->model()->noteAt(1), m_notes->at(1));
+        QCOMPARE(panel->model()->recordAt(1), m_notes->at(1));
         QCOMPARE(m_notes->at(1)->year, 2020);
         // Add appends and selects the new note alone.
         panel->add();

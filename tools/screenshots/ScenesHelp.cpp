@@ -380,7 +380,7 @@ DVK_SCENE({u"help-notes-pasted"_s, [] { return windowWith(dvk::NavigationBar::No
                QGuiApplication::clipboard()->setText(PastedText);
                auto* panel = panelOf<dvk::NotesPanel>(window, dvk::NavigationBar::Notes);
                panel->paste();
-               const QModelIndex last = panel->model()->index(panel->model()->rowCount() - 1);
+               const QModelIndex last = panel->model()->index(panel->model()->rowCount() - 1, 0);
                panel->listView()->selectionModel()->select(last, QItemSelectionModel::Select);
            }});
 

@@ -69,7 +69,7 @@ DVK_SCENE({u"notes-panel"_s,
                dvk::IconLibrary::instance().load();
                auto panel = std::make_unique<dvk::NotesPanel>(sampleNotes(), dvk::Clock::system());
                panel->resize(480, 300);
-               panel->listView()->selectionModel()->select(panel->model()->index(2),
+               panel->listView()->selectionModel()->select(panel->model()->index(2, 0),
                                                            QItemSelectionModel::Select);
                return std::unique_ptr<QWidget>(std::move(panel));
            },
