@@ -5,9 +5,7 @@
 #include "ArchiveSuggestions.h"
 #include "DataStore.h"
 #include "MenuCommands.h"
-#include "Prompts.h"
 #include "RemoveRecords.h"
-#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -149,15 +147,8 @@ void ArchiveItemList::edit()
 
 void ArchiveItemList::remove()
 {
-    const QList<int> rows = selectedRowNumbers();
-    if (rows.isEmpty())
-        return;
-    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems))
-        return;
-    removeRecordsAt(
-        rows, [this](int row) { return m_model->recordAt(row); },
-        [this](const auto& doomed) { m_model->removeRecords(doomed); }, m_store.archiveItems);
-    Q_EMIT itemsRemoved();
+    if (removeRowsAfterAsking(this, selectedRowNumbers(), *m_model, m_store.archiveItems))
+        Q_EMIT itemsRemoved();
     recomputeColumns();
     restartSettleTimer();
 }

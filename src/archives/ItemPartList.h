@@ -3,7 +3,6 @@
 #include "ArchiveListView.h"
 #include "RecordList.h"
 #include "RemoveRecords.h"
-#include "SharedTexts.h"
 
 namespace dvk {
 
@@ -37,14 +36,8 @@ protected:
     bool removeSelected(Model& model, RecordList<T> ArchiveItem::*part)
     {
         ArchiveItem* item = validItem();
-        const QList<int> rows = selectedRowNumbers();
-        if (!item || rows.isEmpty() || !confirmRemoval(this, SharedTexts::RemoveSelectedItems) ||
-            !validItem())
-            return false;
-        removeRecordsAt(
-            rows, [&model](int row) { return model.recordAt(row); },
-            [&model](const auto& doomed) { model.removeRecords(doomed); }, item->*part);
-        return true;
+        return item && removeRowsAfterAsking(this, selectedRowNumbers(), model, item->*part,
+                                             [this] { return validItem() != nullptr; });
     }
 
 private:

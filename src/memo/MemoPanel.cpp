@@ -6,9 +6,7 @@
 #include "MemoPropertyDialog.h"
 #include "MenuCommands.h"
 #include "PanelTemplate.h"
-#include "Prompts.h"
 #include "RemoveRecords.h"
-#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -254,17 +252,10 @@ void MemoPanel::chooseImage()
 
 void MemoPanel::remove()
 {
-    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return;
-    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems))
-        return;
-    QList<int> rowNumbers;
-    for (const QModelIndex& index : rows)
-        rowNumbers << index.row();
-    removeRecordsAt(
-        rowNumbers, [this](int row) { return m_model->recordAt(row); },
-        [this](const auto& doomed) { m_model->removeRecords(doomed); }, m_memos);
+    QList<int> rows;
+    for (const QModelIndex& index : m_view->selectionModel()->selectedRows())
+        rows << index.row();
+    removeRowsAfterAsking(this, rows, *m_model, m_memos);
 }
 
 void MemoPanel::checkAlerts()

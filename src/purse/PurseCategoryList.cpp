@@ -1,13 +1,11 @@
 #include "PurseCategoryList.h"
 
 #include "MenuCommands.h"
-#include "Prompts.h"
 #include "PurseCategoryDialog.h"
 #include "PurseColumnWidths.h"
 #include "PurseEntryList.h"
 #include "PurseTotalBox.h"
 #include "RemoveRecords.h"
-#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -102,17 +100,14 @@ void PurseCategoryList::edit()
 
 void PurseCategoryList::remove()
 {
-    const QList<int> rows = selectedRowNumbers();
-    if (rows.isEmpty())
-        return;
-    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems))
-        return;
     // The entry list lets go of its category before any category is destroyed.
-    if (m_entries)
-        m_entries->showCategory(nullptr);
-    removeRecordsAt(
-        rows, [this](int row) { return m_model->recordAt(row); },
-        [this](const auto& doomed) { m_model->removeRecords(doomed); }, m_categories);
+    const auto releaseEntries = [this] {
+        if (m_entries)
+            m_entries->showCategory(nullptr);
+        return true;
+    };
+    if (!removeRowsAfterAsking(this, selectedRowNumbers(), *m_model, m_categories, releaseEntries))
+        return;
     applyColumnWidths();
     startSettle();
     Q_EMIT purseCategoriesChanged();

@@ -1,13 +1,11 @@
 #include "PurseEntryList.h"
 
 #include "MenuCommands.h"
-#include "Prompts.h"
 #include "PurseColumnWidths.h"
 #include "PurseRecordDialog.h"
 #include "PurseStatistics.h"
 #include "PurseStatsList.h"
 #include "RemoveRecords.h"
-#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -103,16 +101,9 @@ void PurseEntryList::edit()
 
 void PurseEntryList::remove()
 {
-    if (!m_category)
+    if (!m_category ||
+        !removeRowsAfterAsking(this, selectedRowNumbers(), *m_model, m_category->entries))
         return;
-    const QList<int> rows = selectedRowNumbers();
-    if (rows.isEmpty())
-        return;
-    if (!confirmRemoval(this, SharedTexts::RemoveSelectedItems))
-        return;
-    removeRecordsAt(
-        rows, [this](int row) { return m_model->recordAt(row); },
-        [this](const auto& doomed) { m_model->removeRecords(doomed); }, m_category->entries);
     applyColumnWidths();
     startSettle();
     Q_EMIT purseEntriesChanged();

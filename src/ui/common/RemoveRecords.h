@@ -2,6 +2,7 @@
 
 #include "Prompts.h"
 #include "RecordList.h"
+#include "SharedTexts.h"
 
 #include <QApplication>
 #include <QList>
@@ -10,30 +11,37 @@
 
 namespace dvk {
 
-// Removing selected rows works the same in every list: the user is asked first, then the records
-// leave the view's model before they are destroyed in the list that owns them, so no view ever
-// paints a destroyed record.
-
-// Asks `question` (Yes/No); true for Yes.
-inline bool confirmRemoval(QWidget* parent, const QString& question)
+// Removing selected rows works the same in every list: the user is asked "Remove selected
+// Items?" first, then, under the wait cursor, the records at `rows` leave `model` before they
+// are destroyed in `owner`, the list that holds them, so no view ever paints a destroyed record.
+// `proceed` runs after a Yes and may still call the removal off by returning false. True when
+// the records were removed.
+template <class Model, class T, class Proceed>
+bool removeRowsAfterAsking(QWidget* parent, const QList<int>& rows, Model& model,
+                           RecordList<T>& owner, Proceed proceed)
 {
-    return Prompts::current().message(parent, question, Prompts::Buttons::YesNo,
-                                      Prompts::Icon::Question) == Prompts::Answer::Yes;
-}
-
-// Under the wait cursor: takes the records shown at `rows` (found with `recordAt`) out of the
-// view with `dropFromView`, then destroys them in `owner`.
-template <class T, class RecordAt, class DropFromView>
-void removeRecordsAt(const QList<int>& rows, RecordAt recordAt, DropFromView dropFromView,
-                     RecordList<T>& owner)
-{
+    if (rows.isEmpty())
+        return false;
+    if (Prompts::current().message(parent, SharedTexts::RemoveSelectedItems,
+                                   Prompts::Buttons::YesNo,
+                                   Prompts::Icon::Question) != Prompts::Answer::Yes ||
+        !proceed())
+        return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     QSet<const T*> doomed;
     for (const int row : rows)
-        doomed.insert(recordAt(row));
-    dropFromView(doomed);
+        doomed.insert(model.recordAt(row));
+    model.removeRecords(doomed);
     owner.removeAll(doomed);
+    return true;
+}
+
+template <class Model, class T>
+bool removeRowsAfterAsking(QWidget* parent, const QList<int>& rows, Model& model,
+                           RecordList<T>& owner)
+{
+    return removeRowsAfterAsking(parent, rows, model, owner, [] { return true; });
 }
 
 } // namespace dvk
