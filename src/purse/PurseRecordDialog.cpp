@@ -1,5 +1,6 @@
 #include "PurseRecordDialog.h"
 
+#include "DatePicker.h"
 #include "NumberFormat.h"
 #include "PurseAmount.h"
 #include "TextLimits.h"
@@ -8,34 +9,18 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
 namespace dvk {
-namespace {
-
-// The locale's short date with the year always in four digits, so that no century is guessed.
-QString shortDatePicture()
-{
-    QString picture = QLocale::system().dateFormat(QLocale::ShortFormat);
-    if (!picture.contains(u"yyyy"_s))
-        picture.replace(u"yy"_s, u"yyyy"_s);
-    return picture;
-}
-
-} // namespace
 
 PurseRecordDialog::PurseRecordDialog(const Clock& clock, QWidget* parent)
     : PropertyDialog(u"Purse Record Property"_s, parent)
-    , m_date(new QDateEdit)
+    , m_date(makeDatePicker(clock.today()))
     , m_note(new QLineEdit)
     , m_amount(new QLineEdit)
 {
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(shortDatePicture());
     m_date->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
-    m_date->setDate(clock.today());
     m_note->setMaxLength(MaxNoteLength);
     m_amount->setMaxLength(MaxAmountLength);
 

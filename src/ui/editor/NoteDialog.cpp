@@ -1,6 +1,7 @@
 #include "NoteDialog.h"
 
 #include "Clock.h"
+#include "DatePicker.h"
 #include "DialogUnits.h"
 #include "NoteEditor.h"
 #include "Records.h"
@@ -8,7 +9,6 @@
 
 #include <QDateEdit>
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,18 +18,7 @@ namespace dvk {
 namespace {
 
 // The size the dialog opens at, in dialog units.
-constexpr int TemplateWidth = 280;
-constexpr int TemplateHeight = 180;
-
-// The locale's short date with a four-digit year: a two-digit year would confine the picker to
-// one century.
-QString shortDateFormat()
-{
-    QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(u"yyyy"_s))
-        format.replace(u"yy"_s, u"yyyy"_s);
-    return format;
-}
+constexpr QSize TemplateSize(280, 180);
 
 } // namespace
 
@@ -39,7 +28,7 @@ NoteDialog::NoteDialog(QWidget* parent)
 
 NoteDialog::NoteDialog(const Clock& clock, QWidget* parent)
     : QDialog(parent)
-    , m_date(new QDateEdit)
+    , m_date(makeDatePicker(clock.today()))
     , m_editor(new NoteEditor)
     , m_ok(new QPushButton(u"OK"_s))
     , m_cancel(new QPushButton(u"Cancel"_s))
@@ -48,9 +37,6 @@ NoteDialog::NoteDialog(const Clock& clock, QWidget* parent)
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
 
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(shortDateFormat());
-    m_date->setDate(clock.today());
     m_ok->setDefault(true);
     m_editor->setTabChangesFocus(false);
 
@@ -67,7 +53,7 @@ NoteDialog::NoteDialog(const Clock& clock, QWidget* parent)
     layout->addLayout(buttons);
 
     const DialogUnits units(font());
-    resize(units.toPixels(TemplateWidth, TemplateHeight));
+    resize(units.toPixels(TemplateSize.width(), TemplateSize.height()));
 
     connect(m_editor, &QPlainTextEdit::textChanged, this, &NoteDialog::postRefreshOkButton);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
