@@ -9,6 +9,7 @@
 #include "ArchivesPanel.h"
 #include "CategoryFilterBox.h"
 #include "DataStore.h"
+#include "EmbeddedMenu.h"
 #include "IconLibrary.h"
 #include "ItemNoteList.h"
 #include "SceneRegistry.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 
 using namespace Qt::StringLiterals;
+using dvk::shots::embedMenu;
 
 namespace {
 
@@ -98,16 +100,6 @@ dvk::ArchivesPanel* showFirstItem(QWidget* widget)
     items->selectRow(items->itemModel()->rowOf(sampleStore().archiveItems.at(0)));
     panel->showSettledItem();
     return panel;
-}
-
-// Draws a context menu inside the panel so that one picture shows both.
-void embedMenu(QWidget* panel, std::unique_ptr<QMenu> menu, const QPoint& at)
-{
-    QMenu* shown = menu.release();
-    shown->setParent(panel, Qt::Widget);
-    shown->move(at);
-    shown->resize(shown->sizeHint());
-    shown->show();
 }
 
 DVK_SCENE({u"archives-panel"_s, &makePanel, [](QWidget* widget) {

@@ -7,6 +7,7 @@
 #include "ArchivesPanel.h"
 #include "CategoryFilterBox.h"
 #include "DataStore.h"
+#include "EmbeddedMenu.h"
 #include "IconLibrary.h"
 #include "ItemNoteList.h"
 #include "MainWindow.h"
@@ -33,6 +34,7 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+using dvk::shots::embedMenu;
 
 namespace {
 
@@ -220,12 +222,7 @@ template <typename Panel> Panel* panelOf(QWidget* window, int entry)
 void showMenuIn(QWidget* window, QAbstractScrollArea* list, std::unique_ptr<QMenu> menu,
                 const QPoint& at)
 {
-    QMenu* shown = menu.release();
-    shown->setParent(window, Qt::Widget);
-    shown->move(list->viewport()->mapTo(window, at));
-    shown->resize(shown->sizeHint());
-    shown->show();
-    shown->raise();
+    embedMenu(window, std::move(menu), list->viewport()->mapTo(window, at));
 }
 
 // Chooses the category "Bank" and the item "City Savings Bank" in the Archives panel.

@@ -1,4 +1,5 @@
 // Pictures of the Memo panel with reminders in every state, its context menu and Memo Property.
+#include "EmbeddedMenu.h"
 #include "IconLibrary.h"
 #include "MemoPanel.h"
 #include "MemoPropertyDialog.h"
@@ -8,6 +9,7 @@
 #include <QTableView>
 
 using namespace Qt::StringLiterals;
+using dvk::shots::embedMenu;
 
 namespace {
 
@@ -83,11 +85,7 @@ DVK_SCENE({u"memo-context-menu"_s,
            [] {
                auto panel = makePanel();
                panel->view()->selectRow(1);
-               QMenu* menu = panel->makeContextMenu().release();
-               menu->setParent(panel.get(), Qt::Widget);
-               menu->move(120, 60);
-               menu->resize(menu->sizeHint());
-               menu->show();
+               embedMenu(panel.get(), panel->makeContextMenu(), QPoint(120, 60));
                return std::unique_ptr<QWidget>(std::move(panel));
            },
            nullptr});

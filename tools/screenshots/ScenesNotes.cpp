@@ -1,5 +1,6 @@
 // Pictures of the Notes panel with a dozen notes, "DVK Note" normal and maximised, and the note
 // editor's context menu.
+#include "EmbeddedMenu.h"
 #include "IconLibrary.h"
 #include "NoteDialog.h"
 #include "NoteEditor.h"
@@ -11,6 +12,7 @@
 #include <QMenu>
 
 using namespace Qt::StringLiterals;
+using dvk::shots::embedMenu;
 
 namespace {
 
@@ -90,11 +92,7 @@ DVK_SCENE({u"note-editor-context-menu"_s,
                cursor.setPosition(0);
                cursor.setPosition(13, QTextCursor::KeepAnchor);
                dialog->editor()->setTextCursor(cursor);
-               QMenu* menu = dialog->editor()->makeContextMenu().release();
-               menu->setParent(dialog.get(), Qt::Widget);
-               menu->move(140, 70);
-               menu->resize(menu->sizeHint());
-               menu->show();
+               embedMenu(dialog.get(), dialog->editor()->makeContextMenu(), QPoint(140, 70));
                return std::unique_ptr<QWidget>(std::move(dialog));
            },
            nullptr});
