@@ -1,7 +1,6 @@
 #pragma once
 
-#include "FourPaneFrame.h"
-#include "PaneLayout.h"
+#include "PaneFrame.h"
 
 namespace dvk {
 
@@ -9,24 +8,11 @@ namespace dvk {
 // list above the note list on the right, a vertical bar between the columns and a horizontal bar
 // between the two right lists. The panel's own lists are handed in. Panes start where the panel
 // was designed to have them.
-class ArchivesPanelFrame : public FourPaneFrame
+class ArchivesPanelFrame : public PaneFrame<PaneLayout::Archives>
 {
-    Q_OBJECT
-
 public:
     ArchivesPanelFrame(QWidget* categoryBox, QWidget* itemList, QWidget* fieldList,
                        QWidget* noteList, QWidget* parent = nullptr);
-
-    PaneLayout::Archives panes() const;
-
-protected:
-    void layoutPanes() override;
-    QRect barRect(Bar bar) const override;
-    std::pair<int, int> dragRange(Bar bar) const override;
-    void dropBar(Bar bar, const QPoint& pos) override;
-
-private:
-    void applyPanes(const PaneLayout::Archives& panes);
 };
 
 } // namespace dvk
