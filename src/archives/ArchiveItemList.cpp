@@ -23,11 +23,6 @@ ArchiveItemList::ArchiveItemList(DataStore& store, QWidget* parent)
     , m_runDialog([](ArchiveItemDialog& dialog) { return dialog.exec() == QDialog::Accepted; })
 {
     setModel(m_model);
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(SettleMilliseconds);
-    connect(&m_settle, &QTimer::timeout, this, &ArchiveItemList::itemSettled);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &ArchiveItemList::restartSettleTimer);
     recomputeColumns();
 }
 
@@ -59,7 +54,7 @@ bool ArchiveItemList::selectItem(const ArchiveItem* item)
         return false;
     selectOnlyRow(row);
     scrollTo(m_model->index(row, 0));
-    m_settle.stop();
+    stopSettle();
     return true;
 }
 
@@ -73,11 +68,6 @@ int ArchiveItemList::offer(ArchiveItem* item)
 void ArchiveItemList::recomputeColumns()
 {
     setColumnWidth(0, viewport()->width());
-}
-
-void ArchiveItemList::restartSettleTimer()
-{
-    m_settle.start();
 }
 
 void ArchiveItemList::switchFilterTo(const QByteArray& category)
@@ -109,7 +99,7 @@ void ArchiveItemList::add()
     recomputeColumns();
     m_model->sortByName();
     scrollTo(m_model->index(m_model->rowOf(item), 0));
-    restartSettleTimer();
+    startSettle();
 }
 
 void ArchiveItemList::edit()
@@ -150,7 +140,7 @@ void ArchiveItemList::remove()
     if (removeRowsAfterAsking(this, selectedRowNumbers(), *m_model, m_store.archiveItems))
         Q_EMIT itemsRemoved();
     recomputeColumns();
-    restartSettleTimer();
+    startSettle();
 }
 
 std::unique_ptr<QMenu> ArchiveItemList::makeContextMenu()

@@ -3,7 +3,6 @@
 #include "ArchiveFilter.h"
 #include "ArchiveListView.h"
 
-#include <QTimer>
 #include <functional>
 
 namespace dvk {
@@ -22,8 +21,6 @@ class ArchiveItemList final : public ArchiveListView
     Q_OBJECT
 
 public:
-    static constexpr int SettleMilliseconds = 50;
-
     // Runs a dialog modally; true when it ended with OK.
     using DialogRunner = std::function<bool(ArchiveItemDialog&)>;
 
@@ -32,7 +29,6 @@ public:
 
     ArchiveItemModel* itemModel() const { return m_model; }
     const QString& filterText() const { return m_filter.text(); }
-    bool isSettling() const { return m_settle.isActive(); }
     // The item of the first selected row, or none.
     ArchiveItem* firstSelectedItem() const;
     void setDialogRunner(DialogRunner runner);
@@ -63,16 +59,15 @@ Q_SIGNALS:
 
 protected:
     void editCommand() override { edit(); }
+    void settled() override { Q_EMIT itemSettled(); }
 
 private:
-    void restartSettleTimer();
     void switchFilterTo(const QByteArray& category);
     QStringList allCategories() const;
 
     DataStore& m_store;
     ArchiveItemModel* m_model;
     ArchiveFilter m_filter;
-    QTimer m_settle;
     DialogRunner m_runDialog;
 };
 

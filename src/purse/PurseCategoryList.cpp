@@ -28,11 +28,6 @@ PurseCategoryList::PurseCategoryList(RecordList<PurseCategory>& categories, QWid
     m_model->setRecords(std::move(rows));
     m_model->sortByName();
 
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(SettleMilliseconds);
-    connect(&m_settle, &QTimer::timeout, this, &PurseCategoryList::settle);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &PurseCategoryList::startSettle);
     connectListCommands(this, this, &PurseCategoryList::makeContextMenu, &PurseCategoryList::edit);
     applyColumnWidths();
 }
@@ -58,9 +53,8 @@ void PurseCategoryList::redrawFirstSelectedRow()
     m_model->rowChanged(firstSelectedRow());
 }
 
-void PurseCategoryList::settle()
+void PurseCategoryList::settled()
 {
-    m_settle.stop();
     if (m_entries)
         m_entries->showCategory(m_model->recordAt(firstSelectedRow()));
     if (m_totalBox)
@@ -128,11 +122,6 @@ QList<int> PurseCategoryList::columnWidths(int width) const
 {
     const auto widths = PurseColumnWidths::categoryList(width, DialogUnits(font()));
     return {widths.begin(), widths.end()};
-}
-
-void PurseCategoryList::startSettle()
-{
-    m_settle.start();
 }
 
 } // namespace dvk

@@ -4,7 +4,6 @@
 #include "PurseListView.h"
 #include "RecordList.h"
 
-#include <QTimer>
 #include <memory>
 #include <span>
 
@@ -24,8 +23,6 @@ class PurseCategoryList final : public PurseListView
     Q_OBJECT
 
 public:
-    static constexpr int SettleMilliseconds = 50;
-
     explicit PurseCategoryList(RecordList<PurseCategory>& categories, QWidget* parent = nullptr);
 
     void setEntryList(PurseEntryList* entries);
@@ -33,7 +30,6 @@ public:
     PurseCategoryModel* categoryModel() const { return m_model; }
     // The categories in row order.
     std::span<const PurseCategory* const> rows() const;
-    bool isSettling() const { return m_settle.isActive(); }
     // Redraws the first selected row, so that its total is computed again.
     void redrawFirstSelectedRow();
     // The context menu, its entries enabled for the current selection.
@@ -43,8 +39,6 @@ public Q_SLOTS:
     void add();
     void edit();
     void remove();
-    // Ends the settling at once: shows the first selected category and the panel total.
-    void settle();
 
 Q_SIGNALS:
     // Categories were added, renamed or removed: the panel total needs recomputing.
@@ -52,15 +46,14 @@ Q_SIGNALS:
 
 protected:
     QList<int> columnWidths(int width) const override;
+    // Shows the first selected category and the panel total.
+    void settled() override;
 
 private:
-    void startSettle();
-
     RecordList<PurseCategory>& m_categories;
     PurseCategoryModel* m_model;
     PurseEntryList* m_entries = nullptr;
     PurseTotalBox* m_totalBox = nullptr;
-    QTimer m_settle;
 };
 
 } // namespace dvk

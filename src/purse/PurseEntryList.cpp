@@ -21,11 +21,6 @@ PurseEntryList::PurseEntryList(const Clock& clock, QWidget* parent)
     , m_model(new PurseEntryModel(this))
 {
     setModel(m_model);
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(SettleMilliseconds);
-    connect(&m_settle, &QTimer::timeout, this, &PurseEntryList::refreshStatistics);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &PurseEntryList::startSettle);
     connectListCommands(this, this, &PurseEntryList::makeContextMenu, &PurseEntryList::edit);
     applyColumnWidths();
 }
@@ -37,7 +32,7 @@ void PurseEntryList::setStatsList(PurseStatsList* stats)
 
 void PurseEntryList::showCategory(PurseCategory* category)
 {
-    m_settle.stop();
+    stopSettle();
     m_category = category;
     if (m_stats)
         m_stats->clearStatistics();
@@ -57,7 +52,7 @@ void PurseEntryList::showCategory(PurseCategory* category)
 
 void PurseEntryList::refreshStatistics()
 {
-    m_settle.stop();
+    stopSettle();
     if (!m_stats)
         return;
     const std::vector<PurseEntry*>& rows = m_model->records();
@@ -135,11 +130,6 @@ QList<int> PurseEntryList::columnWidths(int width) const
 {
     const auto widths = PurseColumnWidths::entryList(width, DialogUnits(font()));
     return {widths.begin(), widths.end()};
-}
-
-void PurseEntryList::startSettle()
-{
-    m_settle.start();
 }
 
 void PurseEntryList::sortByDate()

@@ -3,7 +3,6 @@
 #include "PurseEntryModel.h"
 #include "PurseListView.h"
 
-#include <QTimer>
 #include <memory>
 
 class QMenu;
@@ -22,8 +21,6 @@ class PurseEntryList final : public PurseListView
     Q_OBJECT
 
 public:
-    static constexpr int SettleMilliseconds = 50;
-
     explicit PurseEntryList(const Clock& clock, QWidget* parent = nullptr);
 
     void setStatsList(PurseStatsList* stats);
@@ -33,7 +30,6 @@ public:
     PurseCategory* category() const { return m_category; }
     bool isOldestFirst() const { return m_oldestFirst; }
     PurseEntryModel* entryModel() const { return m_model; }
-    bool isSettling() const { return m_settle.isActive(); }
     // The context menu, its entries enabled for the current category and selection.
     std::unique_ptr<QMenu> makeContextMenu();
 
@@ -51,9 +47,9 @@ Q_SIGNALS:
 
 protected:
     QList<int> columnWidths(int width) const override;
+    void settled() override { refreshStatistics(); }
 
 private:
-    void startSettle();
     void sortByDate();
 
     const Clock& m_clock;
@@ -61,7 +57,6 @@ private:
     PurseStatsList* m_stats = nullptr;
     PurseCategory* m_category = nullptr;
     bool m_oldestFirst = true;
-    QTimer m_settle;
 };
 
 } // namespace dvk

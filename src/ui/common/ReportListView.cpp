@@ -24,6 +24,22 @@ ReportListView::ReportListView(QWidget* parent)
     // A narrow list may leave a column only a pixel wide.
     horizontalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(SettleMilliseconds);
+    connect(&m_settle, &QTimer::timeout, this, &ReportListView::settle);
+}
+
+void ReportListView::setModel(QAbstractItemModel* model)
+{
+    QTableView::setModel(model);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ReportListView::startSettle);
+}
+
+void ReportListView::settle()
+{
+    m_settle.stop();
+    settled();
 }
 
 QList<int> ReportListView::selectedRowNumbers() const
