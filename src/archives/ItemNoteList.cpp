@@ -3,7 +3,6 @@
 #include "ArchiveItemList.h"
 #include "DataStore.h"
 #include "IconLibrary.h"
-#include "ImageCenterDialog.h"
 #include "ItemNoteModel.h"
 #include "MenuCommands.h"
 #include "NoteDialog.h"
@@ -22,14 +21,6 @@ namespace {
 
 constexpr int DateColumnWidth = 120;
 constexpr int NarrowWidth = 220;
-
-std::optional<int> runImageCenter(QWidget* parent, int current)
-{
-    ImageCenterDialog dialog(current, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.chosenIndex();
-}
 
 // Runs "DVK Note" preset with a date (kept at today when it does not exist) and a text.
 ItemNoteList::NoteEditor noteDialogRunner(const Clock& clock)
@@ -70,7 +61,7 @@ ItemNoteList::ItemNoteList(DataStore& store, const IconLibrary& icons, QWidget* 
     : ItemPartList(store, parent)
     , m_model(new ItemNoteModel(icons, this))
     , m_editNote(noteDialogRunner(store.clock()))
-    , m_chooseIcon(&runImageCenter)
+    , m_chooseIcon(&chooseInImageCenter)
 {
     setModel(m_model);
     // Unlike the other lists of the panel the notes are drawn without grid lines.
@@ -144,17 +135,9 @@ void ItemNoteList::reverseOrder()
 
 void ItemNoteList::chooseImage()
 {
-    const NoteRecord* first = validItem() ? m_model->recordAt(firstSelectedRow()) : nullptr;
-    if (!first)
-        return;
-    const std::optional<int> chosen = m_chooseIcon(this, first->imageIndex);
-    if (!chosen || !validItem())
-        return;
-    const QList<int> rows = selectedRowNumbers();
-    for (const int row : rows) {
-        m_model->recordAt(row)->imageIndex = *chosen;
-        m_model->rowChanged(row);
-    }
+    if (validItem())
+        setIconOfRows(this, m_chooseIcon, *m_model, selectedRowNumbers(),
+                      [this] { return validItem() != nullptr; });
 }
 
 void ItemNoteList::add()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogUnits.h"
+#include "IconChoice.h"
 #include "ItemPartList.h"
 
 #include <QDate>
@@ -34,8 +35,6 @@ public:
     // Runs the note dialog preset with a date and text; nullopt when cancelled.
     using NoteEditor =
         std::function<std::optional<NoteInput>(QWidget* parent, const NoteInput& preset)>;
-    // Lets the user pick an icon, starting from `current`; nullopt when cancelled.
-    using IconChooser = std::function<std::optional<int>(QWidget* parent, int current)>;
 
     explicit ItemNoteList(DataStore& store, QWidget* parent = nullptr);
     ItemNoteList(DataStore& store, const IconLibrary& icons, QWidget* parent = nullptr);

@@ -2,7 +2,6 @@
 
 #include "FormatDate.h"
 #include "IconLibrary.h"
-#include "ImageCenterDialog.h"
 #include "MemoPropertyDialog.h"
 #include "MenuCommands.h"
 #include "PanelTemplate.h"
@@ -40,12 +39,7 @@ MemoPanel::MemoPanel(RecordList<MemoRecord>& memos, const Clock& clock, QWidget*
     , m_model(new MemoListModel(m_schedule, &IconLibrary::instance(), this))
     , m_view(new QTableView(this))
     , m_runDialog([](MemoPropertyDialog& dialog) { return dialog.exec() == QDialog::Accepted; })
-    , m_chooseIcon([](QWidget* parent, int current) -> std::optional<int> {
-        ImageCenterDialog dialog(current, parent);
-        if (dialog.exec() != QDialog::Accepted)
-            return std::nullopt;
-        return dialog.chosenIndex();
-    })
+    , m_chooseIcon(&chooseInImageCenter)
 {
     m_view->setModel(m_model);
     m_view->setShowGrid(true);
@@ -181,15 +175,19 @@ bool MemoPanel::eventFilter(QObject* watched, QEvent* event)
     return PanelWidget::eventFilter(watched, event);
 }
 
+QList<int> MemoPanel::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : m_view->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 int MemoPanel::firstSelectedRow() const
 {
-    int first = -1;
-    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
-    for (const QModelIndex& index : rows) {
-        if (first < 0 || index.row() < first)
-            first = index.row();
-    }
-    return first;
+    const QList<int> rows = selectedRows();
+    return rows.isEmpty() ? -1 : rows.first();
 }
 
 void MemoPanel::selectOnly(const MemoRecord* memo)
@@ -237,25 +235,12 @@ void MemoPanel::edit()
 
 void MemoPanel::chooseImage()
 {
-    const MemoRecord* first = m_model->recordAt(firstSelectedRow());
-    if (!first)
-        return;
-    const std::optional<int> chosen = m_chooseIcon(this, first->imageIndex);
-    if (!chosen)
-        return;
-    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
-    for (const QModelIndex& index : rows) {
-        m_model->recordAt(index.row())->imageIndex = *chosen;
-        m_model->rowChanged(index.row());
-    }
+    setIconOfRows(this, m_chooseIcon, *m_model, selectedRows());
 }
 
 void MemoPanel::remove()
 {
-    QList<int> rows;
-    for (const QModelIndex& index : m_view->selectionModel()->selectedRows())
-        rows << index.row();
-    removeRowsAfterAsking(this, rows, *m_model, m_memos);
+    removeRowsAfterAsking(this, selectedRows(), *m_model, m_memos);
 }
 
 void MemoPanel::checkAlerts()

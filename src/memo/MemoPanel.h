@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogUnits.h"
+#include "IconChoice.h"
 #include "MemoListModel.h"
 #include "MemoSchedule.h"
 #include "PanelWidget.h"
@@ -35,8 +36,6 @@ public:
 
     // Runs a property dialog modally; true when it ended with OK.
     using DialogRunner = std::function<bool(MemoPropertyDialog&)>;
-    // Lets the user pick an icon, starting from `current`; nullopt when cancelled.
-    using IconChooser = std::function<std::optional<int>(QWidget* parent, int current)>;
     // Memos for which it is true are left out of the alert check for now (a snoozed reminder).
     using SilenceFilter = std::function<bool(const MemoRecord&)>;
 
@@ -87,6 +86,8 @@ protected:
 
 private:
     void beepTick();
+    // The selected rows in ascending order, and the first of them (-1 without one).
+    QList<int> selectedRows() const;
     int firstSelectedRow() const;
     void selectOnly(const MemoRecord* memo);
     void applyColumnWidths();

@@ -2,7 +2,6 @@
 
 #include "DialogUnits.h"
 #include "IconLibrary.h"
-#include "ImageCenterDialog.h"
 #include "MenuCommands.h"
 #include "NoteDialog.h"
 #include "NoteEditor.h"
@@ -37,12 +36,7 @@ NotesPanel::NotesPanel(RecordList<NoteRecord>& notes, const Clock& clock, QWidge
     , m_view(static_cast<QListView*>(view()))
     , m_model(new NotesModel(&IconLibrary::instance(), this))
     , m_runDialog([](NoteDialog& dialog) { return dialog.exec() == QDialog::Accepted; })
-    , m_chooseIcon([](QWidget* parent, int current) -> std::optional<int> {
-        ImageCenterDialog dialog(current, parent);
-        if (dialog.exec() != QDialog::Accepted)
-            return std::nullopt;
-        return dialog.chosenIndex();
-    })
+    , m_chooseIcon(&chooseInImageCenter)
 {
     m_view->setViewMode(QListView::IconMode);
     m_view->setMovement(QListView::Static);
@@ -171,17 +165,7 @@ void NotesPanel::edit()
 
 void NotesPanel::chooseImage()
 {
-    const QList<int> rows = selectedRows();
-    const NoteRecord* first = rows.isEmpty() ? nullptr : m_model->recordAt(rows.first());
-    if (!first)
-        return;
-    const std::optional<int> chosen = m_chooseIcon(this, first->imageIndex);
-    if (!chosen)
-        return;
-    for (const int row : rows) {
-        m_model->recordAt(row)->imageIndex = *chosen;
-        m_model->rowChanged(row);
-    }
+    setIconOfRows(this, m_chooseIcon, *m_model, selectedRows());
 }
 
 void NotesPanel::remove()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IconChoice.h"
 #include "NotesPanelFrame.h"
 #include "Records.h"
 
@@ -29,8 +30,6 @@ public:
 
     // Runs a note dialog modally; true when it ended with OK.
     using DialogRunner = std::function<bool(NoteDialog&)>;
-    // Lets the user pick an icon, starting from `current`; nullopt when cancelled.
-    using IconChooser = std::function<std::optional<int>(QWidget* parent, int current)>;
 
     // Shows `notes`; an icon index beyond the program's icon library is set to 0 first (in the
     // note itself).
