@@ -8,12 +8,6 @@ namespace dvk {
 const QString SealedReader::DamagedMessage =
     QStringLiteral("The data file is damaged: its sealed content does not authenticate.");
 
-SealedReader::SealedReader(QIODevice* inner, const SealKey& key)
-    : SealedStream(inner, key)
-{}
-
-SealedReader::~SealedReader() = default;
-
 bool SealedReader::open(OpenMode mode)
 {
     if (mode != ReadOnly || !m_inner->isReadable() || !SealKey::cryptoAvailable()) {

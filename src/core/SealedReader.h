@@ -16,8 +16,9 @@ class SealedReader final : public SealedStream
     Q_OBJECT
 public:
     // `inner` must be open for reading at the start of the file; neither it nor `key` is owned.
-    SealedReader(QIODevice* inner, const SealKey& key);
-    ~SealedReader() override;
+    SealedReader(QIODevice* inner, const SealKey& key)
+        : SealedStream(inner, key)
+    {}
 
     bool open(OpenMode mode) override;
     qint64 size() const override

@@ -5,12 +5,6 @@
 
 namespace dvk {
 
-SealedWriter::SealedWriter(QIODevice* inner, const SealKey& key)
-    : SealedStream(inner, key)
-{}
-
-SealedWriter::~SealedWriter() = default;
-
 bool SealedWriter::open(OpenMode mode)
 {
     if (mode != WriteOnly || !m_inner->isWritable() || !SealKey::cryptoAvailable()) {

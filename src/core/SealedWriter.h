@@ -14,8 +14,9 @@ class SealedWriter final : public SealedStream
     Q_OBJECT
 public:
     // `inner` must be open for writing; neither it nor `key` is owned.
-    SealedWriter(QIODevice* inner, const SealKey& key);
-    ~SealedWriter() override;
+    SealedWriter(QIODevice* inner, const SealKey& key)
+        : SealedStream(inner, key)
+    {}
 
     bool open(OpenMode mode) override;
     bool finish();
