@@ -20,6 +20,23 @@ QByteArray firstBytes(const QString& path, qsizetype count)
     return file.open(QIODevice::ReadOnly) ? file.read(count) : QByteArray();
 }
 
+// Reads or writes the plain form with `body` through a sealing layer over `device`; a layer
+// that cannot open, or whose finish() fails after a good body, makes the result a failure.
+template <class Layer, class Body>
+FileResult throughLayer(QIODevice& device, const SealKey* key, QIODevice::OpenMode mode,
+                        const QString& missingKey, Body body)
+{
+    if (!key)
+        return {false, missingKey, {}};
+    Layer layer(&device, *key);
+    if (!layer.open(mode))
+        return {false, layer.errorString(), {}};
+    FileResult result = body(layer);
+    if (result.ok && !layer.finish())
+        result = {false, layer.errorString(), {}};
+    return result;
+}
+
 } // namespace
 
 SealedFile::Kind SealedFile::kindOf(const QString& path)
@@ -59,32 +76,18 @@ std::unique_ptr<SealKey> SealedFile::unlock(const QString& path, QByteArray& pas
 
 FileResult SealedFile::read(DataStore& store, QIODevice& device, const SealKey* key)
 {
-    if (!key)
-        return {false,
-                QStringLiteral("The sealed data file is damaged, or its password was not given."),
-                {}};
-    SealedReader reader(&device, *key);
-    if (!reader.open(QIODevice::ReadOnly))
-        return {false, reader.errorString(), {}};
-    FileResult result = DataFile::read(store, reader);
-    if (result.ok && !reader.finish())
-        result = {false, reader.errorString(), {}};
-    return result;
+    return throughLayer<SealedReader>(
+        device, key, QIODevice::ReadOnly,
+        QStringLiteral("The sealed data file is damaged, or its password was not given."),
+        [&store](QIODevice& plain) { return DataFile::read(store, plain); });
 }
 
 FileResult SealedFile::write(const DataStore& store, QIODevice& device, const SealKey* key)
 {
-    if (!key)
-        return {false,
-                QStringLiteral("The data file cannot be sealed: the password's key is missing."),
-                {}};
-    SealedWriter writer(&device, *key);
-    if (!writer.open(QIODevice::WriteOnly))
-        return {false, writer.errorString(), {}};
-    FileResult result = DataFile::write(store, writer);
-    if (result.ok && !writer.finish())
-        result = {false, writer.errorString(), {}};
-    return result;
+    return throughLayer<SealedWriter>(
+        device, key, QIODevice::WriteOnly,
+        QStringLiteral("The data file cannot be sealed: the password's key is missing."),
+        [&store](QIODevice& plain) { return DataFile::write(store, plain); });
 }
 
 } // namespace dvk
