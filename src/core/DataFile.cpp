@@ -118,8 +118,7 @@ FileResult DataFile::write(const DataStore& store, QIODevice& device)
         w.list(store.archiveItems, writeItem);
         w.list(store.purseCategories, writeCategory);
         w.list(store.memos, writeMemo);
-        w.list(store.notes,
-                  [](DataWriter& w, const NoteRecord& n) { writeNote(w, n, false); });
+        w.list(store.notes, [](DataWriter& w, const NoteRecord& n) { writeNote(w, n, false); });
         const auto block = cipheredBlock(store.passwordBlock, store.countsText(), true);
         w.raw(reinterpret_cast<const char*>(block.data()), qsizetype(block.size()));
         w.flush();

@@ -25,7 +25,6 @@ public:
     void setDialogRunner(DialogRunner runner);
 
 protected:
-
     // The widths of the columns for a client `width` pixels wide.
     virtual QList<int> columnWidths(int width) const = 0;
     bool runDialog(QDialog& dialog) const;

@@ -2,7 +2,6 @@
 
 #include <QMenu>
 #include <QPoint>
-
 #include <memory>
 
 namespace dvk::shots {
