@@ -33,12 +33,8 @@ inline QByteArray bitmap(int size, QColor colour)
     put16(dib, 12, 1);
     put16(dib, 14, 32);
     put32(dib, 20, quint32(size * size * 4));
-    for (int p = 0; p < size * size; ++p) {
-        dib[40 + p * 4] = char(colour.blue());
-        dib[40 + p * 4 + 1] = char(colour.green());
-        dib[40 + p * 4 + 2] = char(colour.red());
-        dib[40 + p * 4 + 3] = char(255);
-    }
+    for (int p = 0; p < size * size; ++p)
+        put32(dib, 40 + p * 4, colour.rgb() | 0xff000000u); // blue, green, red, alpha
     return dib;
 }
 

@@ -15,10 +15,17 @@ using files::square;
 
 namespace {
 
-// A built-in icon as the library holds it.
-QImage builtIn(int index, int size)
+// Every icon of one size: the library's, or (without a library) the built-in ones as it holds
+// them.
+QList<QImage> icons(int size, const IconLibrary* library = nullptr)
 {
-    return ProgramIcons::builtIn(index, size).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QList<QImage> all;
+    for (int i = 0; i < (library ? library->count() : 60); ++i)
+        all << (!library ? ProgramIcons::builtIn(i, size).convertToFormat(
+                               QImage::Format_ARGB32_Premultiplied)
+                : size == 32 ? library->largeIcon(i)
+                             : library->smallIcon(i));
+    return all;
 }
 
 QByteArray listBytes(const QList<QImage>& icons, int size)
@@ -37,7 +44,12 @@ QString writeIco(const QTemporaryDir& folder, QColor colour)
     return path;
 }
 
+// Damages the saved lists (small, large file); false when the damage could not be done.
+using Damage = std::function<bool(const QString&, const QString&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Damage)
 
 class IconLibraryTest final : public QObject
 {
@@ -50,13 +62,9 @@ private Q_SLOTS:
         IconLibrary library(folder.path());
         QCOMPARE(library.count(), 0);
         library.load();
-        QCOMPARE(library.count(), 60);
-        for (int i = 0; i < 60; ++i) {
-            QCOMPARE(library.largeIcon(i), builtIn(i, 32));
-            QCOMPARE(library.smallIcon(i), builtIn(i, 16));
-        }
-        QVERIFY(library.largeIcon(60).isNull());
-        QVERIFY(library.smallIcon(-1).isNull());
+        QCOMPARE(icons(32, &library), icons(32));
+        QCOMPARE(icons(16, &library), icons(16));
+        QVERIFY(library.largeIcon(60).isNull() && library.smallIcon(-1).isNull());
 
         QVERIFY(library.addIconFile(writeIco(folder, Qt::red)));
         QVERIFY(library.remove(3));
@@ -64,26 +72,30 @@ private Q_SLOTS:
         IconLibrary again(folder.path());
         again.load();
         QCOMPARE(again.count(), 60);
-        for (int i = 0; i < 60; ++i) {
-            QCOMPARE(again.largeIcon(i), library.largeIcon(i));
-            QCOMPARE(again.smallIcon(i), library.smallIcon(i));
-        }
+        QCOMPARE(icons(32, &again), icons(32, &library));
+        QCOMPARE(icons(16, &again), icons(16, &library));
         QCOMPARE(again.largeIcon(59).pixelColor(5, 5), QColor(Qt::red));
     }
 
     void unequalOrDamagedFilesReset_data()
     {
-        QTest::addColumn<QString>("damage");
-        QTest::newRow("DVK.SIL deleted") << u"delete small"_s;
-        QTest::newRow("DVK.LIL deleted") << u"delete large"_s;
-        QTest::newRow("DVK.SIL of another length") << u"shorter small"_s;
-        QTest::newRow("DVK.SIL empty list") << u"empty lists"_s;
-        QTest::newRow("DVK.LIL truncated") << u"truncate large"_s;
-        QTest::newRow("DVK.SIL holds large icons") << u"swap"_s;
+        QTest::addColumn<Damage>("damage");
+        const auto small16 = listBytes({square(16, Qt::blue)}, 16);
+        QTest::newRow("DVK.SIL deleted") << Damage([](auto& s, auto&) { return QFile::remove(s); });
+        QTest::newRow("DVK.LIL deleted") << Damage([](auto&, auto& l) { return QFile::remove(l); });
+        QTest::newRow("DVK.SIL of another length")
+            << Damage([small16](auto& s, auto&) { return test::writeFile(s, small16); });
+        QTest::newRow("DVK.SIL empty list") << Damage([](auto& s, auto& l) {
+            return test::writeFile(s, listBytes({}, 16)) && test::writeFile(l, listBytes({}, 32));
+        });
+        QTest::newRow("DVK.LIL truncated")
+            << Damage([](auto&, auto& l) { return QFile::resize(l, QFileInfo(l).size() - 1); });
+        QTest::newRow("DVK.SIL holds large icons")
+            << Damage([](auto& s, auto& l) { return QFile::remove(s) && QFile::copy(l, s); });
     }
     void unequalOrDamagedFilesReset()
     {
-        QFETCH(QString, damage);
+        QFETCH(Damage, damage);
         QTemporaryDir folder;
         {
             IconLibrary library(folder.path());
@@ -91,27 +103,11 @@ private Q_SLOTS:
             QVERIFY(library.addIconFile(writeIco(folder, Qt::red)));
             QVERIFY(library.save());
         }
-        const QString large = folder.filePath(u"DVK.LIL"_s);
-        const QString small = folder.filePath(u"DVK.SIL"_s);
-        if (damage == u"delete small"_s) {
-            QVERIFY(QFile::remove(small));
-        } else if (damage == u"delete large"_s) {
-            QVERIFY(QFile::remove(large));
-        } else if (damage == u"shorter small"_s) {
-            QVERIFY(test::writeFile(small, listBytes({square(16, Qt::blue)}, 16)));
-        } else if (damage == u"empty lists"_s) {
-            QVERIFY(test::writeFile(small, listBytes({}, 16)));
-            QVERIFY(test::writeFile(large, listBytes({}, 32)));
-        } else if (damage == u"truncate large"_s) {
-            QVERIFY(QFile::resize(large, QFileInfo(large).size() - 1));
-        } else if (damage == u"swap"_s) {
-            QVERIFY(QFile::remove(small));
-            QVERIFY(QFile::copy(large, small));
-        }
+        QVERIFY(damage(folder.filePath(u"DVK.SIL"_s), folder.filePath(u"DVK.LIL"_s)));
         IconLibrary library(folder.path());
         library.load();
         QCOMPARE(library.count(), 60);
-        QCOMPARE(library.largeIcon(59), builtIn(59, 32));
+        QCOMPARE(library.largeIcon(59), icons(32).last());
     }
 
     void containerRoundTrip()
@@ -120,9 +116,7 @@ private Q_SLOTS:
                                   square(16, Qt::transparent)};
         const QByteArray bytes = listBytes(icons, 16);
         QVERIFY(bytes.startsWith("DVKICONS\x01\x00\x10\x00\x03\x00\x00\x00"));
-        const auto read = IconListFile::read(bytes, 16);
-        QVERIFY(read);
-        QCOMPARE(*read, icons);
+        QCOMPARE(IconListFile::read(bytes, 16), std::optional(icons));
         QVERIFY(!IconListFile::read(bytes, 32));
         QCOMPARE(IconListFile::read(listBytes({}, 32), 32)->size(), 0);
     }
@@ -146,9 +140,7 @@ private Q_SLOTS:
         QTest::newRow("trailing byte") << valid + "x";
         QTest::newRow("image of 16 pixels")
             << listBytes({square(32, Qt::red), square(16, Qt::blue)}, 16).replace(10, 1, "\x20");
-        QByteArray notPng = valid;
-        notPng[16 + 4 + 1] = 'Q';
-        QTest::newRow("image not a PNG") << notPng;
+        QTest::newRow("image not a PNG") << QByteArray(valid).replace(16 + 4 + 1, 1, "Q");
     }
     void damagedContainer()
     {
@@ -162,8 +154,7 @@ private Q_SLOTS:
         IconLibrary library(folder.path());
         QVERIFY(!library.remove(0)); // not loaded
         library.load();
-        QVERIFY(!library.remove(60));
-        QVERIFY(!library.remove(-1));
+        QVERIFY(!library.remove(60) && !library.remove(-1));
         const QImage third = library.largeIcon(3);
         QVERIFY(library.remove(2));
         QCOMPARE(library.largeIcon(2), third);
@@ -206,12 +197,10 @@ private Q_SLOTS:
         library.load();
         QVERIFY(QDir(folder.path()).mkdir(u"DVK.LIL"_s)); // a folder cannot be replaced by a file
         QVERIFY(!library.save());
-        const auto small = [&] {
-            QFile file(library.smallFilePath());
-            return file.open(QIODevice::ReadOnly) ? IconListFile::read(file, 16) : std::nullopt;
-        }();
-        QVERIFY(small);
-        QCOMPARE(small->size(), 60);
+        QCOMPARE(IconListFile::read(test::readFile(library.smallFilePath()), 16)
+                     .value_or(QList<QImage>())
+                     .size(),
+                 60);
     }
 };
 

@@ -25,6 +25,15 @@ QColor centre(const QImage& image)
     return image.pixelColor(image.width() / 2, image.height() / 2);
 }
 
+// An icon as "large colour size, small colour size", or "none".
+QString shown(const std::optional<IconSources::IconPair>& icon)
+{
+    const auto one = [](const QImage& image) {
+        return u"%1 %2"_s.arg(centre(image).name()).arg(image.width());
+    };
+    return icon ? one(icon->large) + u", "_s + one(icon->small) : u"none"_s;
+}
+
 } // namespace
 
 class IconSourcesTest final : public QObject
@@ -60,20 +69,13 @@ private Q_SLOTS:
         QCOMPARE(reader.group(1).size(), 3);
 
         const QList<QImage> icons = IconSources::moduleIcons(file);
+        QCOMPARE((QList<QColor>{centre(icons.value(0)), centre(icons.value(1))}),
+                 (QList<QColor>{Qt::red, Qt::blue}));
         QCOMPARE(icons.size(), 2);
-        QCOMPARE(centre(icons[0]), QColor(Qt::red));
-        QCOMPARE(centre(icons[1]), QColor(Qt::blue));
-
-        const auto first = IconSources::moduleIcon(file, 0);
-        QVERIFY(first);
-        QCOMPARE(first->small.size(), QSize(16, 16));
-        QCOMPARE(centre(first->small), QColor(Qt::green));
-        const auto second = IconSources::moduleIcon(file, 1);
-        QVERIFY(second);
-        QCOMPARE(centre(second->large), QColor(Qt::blue));
-        QCOMPARE(centre(second->small), QColor(Qt::yellow));
-        QVERIFY(!IconSources::moduleIcon(file, 2));
-        QVERIFY(!IconSources::moduleIcon(file, -1));
+        QCOMPARE(shown(IconSources::moduleIcon(file, 0)), u"#ff0000 32, #00ff00 16"_s);
+        QCOMPARE(shown(IconSources::moduleIcon(file, 1)), u"#0000ff 32, #ffff00 16"_s);
+        QCOMPARE(shown(IconSources::moduleIcon(file, 2)) + shown(IconSources::moduleIcon(file, -1)),
+                 u"nonenone"_s);
     }
 
     void damagedProgram_data()
@@ -131,41 +133,35 @@ private Q_SLOTS:
         const PeIconReader reader(file);
         QCOMPARE(reader.groupCount(), 2);
         QCOMPARE(reader.group(0).size(), 1);
-        QCOMPARE(centre(IconSources::moduleIcon(file, 0)->large), QColor(Qt::green));
+        QCOMPARE(shown(IconSources::moduleIcon(file, 0)), u"#00ff00 32, #00ff00 16"_s);
     }
 
     void bestImage_data()
     {
-        addColumns<QByteArray, QColor, QColor>({"ico", "large", "small"});
+        addColumns<QByteArray, QString>({"ico", "shown"});
         QTest::newRow("exact sizes") << files::ico({{48, files::png(48, Qt::magenta)},
                                                     {16, files::bitmap(16, Qt::green)},
                                                     {32, files::bitmap(32, Qt::red)}})
-                                     << QColor(Qt::red) << QColor(Qt::green);
+                                     << u"#ff0000 32, #00ff00 16"_s;
         QTest::newRow("only larger: the smallest larger one")
             << files::ico({{128, files::png(128, Qt::cyan)}, {48, files::png(48, Qt::magenta)}})
-            << QColor(Qt::magenta) << QColor(Qt::magenta);
+            << u"#ff00ff 32, #ff00ff 16"_s;
         QTest::newRow("only smaller: the largest")
             << files::ico({{8, files::png(8, Qt::cyan)}, {24, files::png(24, Qt::blue)}})
-            << QColor(Qt::blue) << QColor(Qt::blue);
+            << u"#0000ff 32, #0000ff 16"_s;
         QTest::newRow("broken exact image passed over")
             << files::ico({{32, QByteArray(60, 'x')},
                            {48, files::png(48, Qt::magenta)},
                            {16, files::png(16, Qt::green)}})
-            << QColor(Qt::magenta) << QColor(Qt::green);
+            << u"#ff00ff 32, #00ff00 16"_s;
     }
     void bestImage()
     {
-        const auto [ico, large, small] =
-            fetch<QByteArray, QColor, QColor>({"ico", "large", "small"});
+        QFETCH(QByteArray, ico);
         QTemporaryDir folder;
         const QString path = folder.filePath(u"icon.ico"_s);
         QVERIFY(test::writeFile(path, ico));
-        const auto icon = IconSources::iconFile(path);
-        QVERIFY(icon);
-        QCOMPARE(icon->large.size(), QSize(32, 32));
-        QCOMPARE(icon->small.size(), QSize(16, 16));
-        QCOMPARE(centre(icon->large), large);
-        QCOMPARE(centre(icon->small), small);
+        QTEST(shown(IconSources::iconFile(path)), "shown");
     }
 
     void icoImagesAreOfferedOneByOne()
@@ -176,25 +172,21 @@ private Q_SLOTS:
         const QList<QImage> icons = IconSources::moduleIcons(ico);
         QCOMPARE(icons.size(), 2); // the list stops at the image that does not decode
         QCOMPARE(centre(icons[1]), QColor(Qt::blue));
-        QCOMPARE(centre(IconSources::moduleIcon(ico, 1)->small), QColor(Qt::blue));
+        QCOMPARE(shown(IconSources::moduleIcon(ico, 1)), u"#0000ff 32, #0000ff 16"_s);
     }
 
     void lyingIcoDirectory_data()
     {
         QTest::addColumn<QByteArray>("ico");
-        QByteArray valid = files::ico({{32, files::bitmap(32, Qt::red)}});
-        QByteArray countLies = valid;
-        files::put16(countLies, 4, 500);
-        QByteArray offsetLies = valid;
-        files::put32(offsetLies, 6 + 12, 0xfffffff0);
-        QByteArray lengthLies = valid;
-        files::put32(lengthLies, 6 + 8, 0x7fffffff);
-        QByteArray bitmapLies = valid;
-        files::put32(bitmapLies, 22 + 4, 0x7fffffff);
-        QTest::newRow("count beyond the directory") << countLies;
-        QTest::newRow("offset beyond the end") << offsetLies;
-        QTest::newRow("length beyond the end") << lengthLies;
-        QTest::newRow("bitmap width of 2^31") << bitmapLies;
+        const auto lie = [](qsizetype at, int width, quint32 value) {
+            QByteArray ico = files::ico({{32, files::bitmap(32, Qt::red)}});
+            width == 2 ? files::put16(ico, at, quint16(value)) : files::put32(ico, at, value);
+            return ico;
+        };
+        QTest::newRow("count beyond the directory") << lie(4, 2, 500);
+        QTest::newRow("offset beyond the end") << lie(6 + 12, 4, 0xfffffff0);
+        QTest::newRow("length beyond the end") << lie(6 + 8, 4, 0x7fffffff);
+        QTest::newRow("bitmap width of 2^31") << lie(22 + 4, 4, 0x7fffffff);
         QTest::newRow("cursor, not icon") << QByteArray::fromHex("000002000100");
         QTest::newRow("empty") << QByteArray();
     }
