@@ -4,6 +4,7 @@
 #include "FakeClock.h"
 #include "ItemNoteRows.h"
 #include "RecordBuilders.h"
+#include "SortedComboBox.h"
 
 #include <QScopeGuard>
 
@@ -111,6 +112,12 @@ private Q_SLOTS:
         QCOMPARE(ArchiveSuggestions::fieldNames(store.archiveItems, "bank"),
                  (QStringList{u"Branch"_s}));
         QVERIFY(ArchiveSuggestions::fieldNames(store.archiveItems, "Travel").isEmpty());
+
+        // A new entry of the drop-down box goes after those that compare equal to it.
+        SortedComboBox box(80);
+        box.setTexts({u"bank"_s, u"a"_s, u"c"_s});
+        QCOMPARE(box.addSorted(u"BANK"_s), 2);
+        QCOMPARE(box.texts(), (QStringList{u"a"_s, u"bank"_s, u"BANK"_s, u"c"_s}));
     }
 
     void summary_data()
