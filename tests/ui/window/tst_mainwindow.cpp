@@ -10,10 +10,12 @@
 #include "MainWindow.h"
 #include "NavigationBar.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -208,48 +210,106 @@ private Q_SLOTS:
         window.toolsMenu()->close();
     }
 
-    void backupAndRestoreMessages_data()
+    // The file commands of the Tools menu: what the user picks, what the user is told, and memo
+    // panels made again to show imported records.
+    void fileCommands_data()
     {
-        // file: relative to a temporary folder; empty = cancelled
-        addColumns<QString, QString, QString, int>({"command", "file", "message", "icon"});
-        const int info = int(Prompts::Icon::Information);
-        const int none = int(Prompts::Icon::None);
-        QTest::newRow("backup cancelled") << u"&Backup..."_s << QString() << QString() << none;
-        QTest::newRow("backup done") << u"&Backup..."_s << u"copy.bak"_s << u"Done."_s << info;
-        QTest::newRow("backup into a missing folder")
-            << u"&Backup..."_s << u"missing/copy.bak"_s << u"Backup failed."_s << none;
-        QTest::newRow("restore cancelled") << u"&Restore..."_s << QString() << QString() << none;
-        QTest::newRow("restore staged")
-            << u"&Restore..."_s << u"old.bak"_s << u"Restored.\nYou need to restart DVK."_s << info;
-        QTest::newRow("restore of a text file")
-            << u"&Restore..."_s << u"notes.bak"_s << u"Restore failed."_s << none;
+        // file: in a temporary folder holding old.bak (a data file) and notes.bak (a text);
+        // empty = cancelled. memos: in the store afterwards, one to begin with.
+        addColumns<QString, QString, QByteArray, QString, int, int>(
+            {"command", "file", "content", "message", "icon", "memos"});
+        const auto row = [](const char* name, const QString& command, const QString& file,
+                            const QString& message, Prompts::Icon icon,
+                            const QByteArray& content = {}, int memos = 1) {
+            QTest::newRow(name) << command << file << content << message << int(icon) << memos;
+        };
+        const auto info = Prompts::Icon::Information;
+        const auto warning = Prompts::Icon::Warning;
+        const auto none = Prompts::Icon::None;
+        const QString exportAll = u"Export..."_s, import = u"Import..."_s;
+        row("export cancelled", exportAll, QString(), QString(), none);
+        row("export json", exportAll, u"all.json"_s, u"Done."_s, info);
+        row("export markdown", exportAll, u"notes.md"_s, u"Done."_s, info);
+        row("export, unknown suffix", exportAll, u"all.txt"_s,
+            u"DVK exports .json, .csv (Purse), .ics (Memo) and .md (Notes and Archives) files."_s,
+            warning);
+        // A message ending in a blank is the beginning of the message shown.
+        row("export into a missing folder", exportAll, u"missing/all.csv"_s, u"Cannot write "_s,
+            warning);
+        row("import cancelled", import, QString(), QString(), none);
+        row("import ics, simplified", import, u"cal.ics"_s,
+            u"Done.\n1 repetition DVK cannot follow was imported as no repetition."_s, info,
+            "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nSUMMARY:a\r\n"
+            "DTSTART;VALUE=DATE:20240105\r\nRRULE:FREQ=WEEKLY;INTERVAL=2\r\n"
+            "END:VEVENT\r\nEND:VCALENDAR\r\n",
+            2);
+        row("import bad csv", import, u"purse.csv"_s,
+            u"Line 2 of the CSV file: \"1\" is not a date YYYY-MM-DD."_s, warning,
+            "Category,Date,Note,Amount\nA,1,,1\n");
+        row("import markdown", import, u"notes.md"_s,
+            u"DVK imports .json, .csv (Purse) and .ics (Memo) files."_s, warning, "# Notes\n");
+        row("backup cancelled", u"&Backup..."_s, QString(), QString(), none);
+        row("backup done", u"&Backup..."_s, u"copy.bak"_s, u"Done."_s, info);
+        row("backup into a missing folder", u"&Backup..."_s, u"missing/copy.bak"_s,
+            u"Backup failed."_s, none);
+        row("restore cancelled", u"&Restore..."_s, QString(), QString(), none);
+        row("restore staged", u"&Restore..."_s, u"old.bak"_s,
+            u"Restored.\nYou need to restart DVK."_s, info);
+        row("restore of a text file", u"&Restore..."_s, u"notes.bak"_s, u"Restore failed."_s, none);
     }
-    void backupAndRestoreMessages()
+    void fileCommands()
     {
-        const auto [command, name, message] =
-            fetch<QString, QString, QString>({"command", "file", "message"});
+        const auto [command, file, content, message] =
+            fetch<QString, QString, QByteArray, QString>({"command", "file", "content", "message"});
         QTemporaryDir folder;
+        const QString path = file.isEmpty() ? QString() : folder.filePath(file);
+        if (!content.isEmpty())
+            QVERIFY(dvk::test::writeFile(path, content));
+        dvk::DataStore store;
+        store.memos.add()->text = "already there";
+        store.notes.add()->text = "kept note";
         const QString old = folder.filePath(u"old.bak"_s);
-        QVERIFY(dvk::DataFile::saveFile(*m_store, old, false).ok);
+        QVERIFY(dvk::DataFile::saveFile(store, old, false).ok);
         QVERIFY(dvk::test::writeFile(folder.filePath(u"notes.bak"_s), "not a data file"));
         const QString staging = dvk::DataPaths::stagingFilePath();
         QFile::remove(staging);
-        const QString file = name.isEmpty() ? QString() : folder.filePath(name);
-
+        const auto removeStaging = qScopeGuard([&staging] { QFile::remove(staging); });
+        // Each memo panel shows the count its store had when it was made.
+        int panelsMade = 0;
+        MainWindow window(store, [&](int index, QWidget* parent) -> QWidget* {
+            auto* panel = new QWidget(parent);
+            if (index == 2) {
+                panel->setProperty("memos", int(store.memos.count()));
+                ++panelsMade;
+            }
+            return panel;
+        });
         dvk::test::FakePrompts prompts;
-        prompts.fileNames << file;
-        toolsAction(*m_window, command)->trigger();
+        prompts.fileNames << path;
+        toolsAction(window, command)->trigger();
 
-        QCOMPARE(prompts.filters, QStringList{u"Backup Files (*.bak)"_s});
-        QCOMPARE(prompts.suffixes, QStringList{u"bak"_s});
-        QCOMPARE(prompts.messages, message.isEmpty() ? QStringList() : QStringList{message});
-        if (!message.isEmpty())
+        const bool backup = command.startsWith(u'&'); // Backup or Restore
+        QCOMPARE(prompts.suffixes, QStringList{backup ? u"bak"_s : u"json"_s});
+        const QString exchange =
+            u"JSON Files (*.json);;CSV Files (*.csv);;iCalendar Files (*.ics)"_s;
+        QCOMPARE(prompts.filters, QStringList{backup ? u"Backup Files (*.bak)"_s
+                                              : command == u"Import..."_s
+                                                  ? exchange
+                                                  : exchange + u";;Markdown Files (*.md)"_s});
+        QCOMPARE(prompts.messages.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QVERIFY2(message.endsWith(u' ') ? prompts.messages.first().startsWith(message)
+                                            : prompts.messages.first() == message,
+                     qPrintable(prompts.messages.first()));
             QTEST(int(prompts.icons.first()), "icon");
+        }
+        QTEST(int(store.memos.count()), "memos");
+        QCOMPARE(window.panel(2)->property("memos").toInt(), int(store.memos.count()));
+        QCOMPARE(panelsMade, store.memos.count() > 1 ? 2 : 1);
         if (message == u"Done."_s)
-            QVERIFY(QFile::exists(file));
-        if (message.startsWith(u"Restored."_s))
-            QCOMPARE(dvk::test::readFile(staging), dvk::test::readFile(old));
-        QFile::remove(staging);
+            QVERIFY(backup ? QFile::exists(path) : dvk::test::readFile(path).contains("kept note"));
+        QCOMPARE(dvk::test::readFile(staging),
+                 message.startsWith(u"Restored."_s) ? dvk::test::readFile(old) : QByteArray());
     }
 
     void commandsRunTheirDialogs_data()
@@ -345,5 +405,176 @@ private Q_SLOTS:
     }
 };
 
+class NavigationBarTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A bar of the main window's usual width, tall enough for all four entries.
+    static std::unique_ptr<NavigationBar> makeBar()
+    {
+        auto bar = std::make_unique<NavigationBar>();
+        bar->resize(95, 300);
+        bar->show();
+        return bar;
+    }
+    static QColor pixelInside(NavigationBar& bar, int index)
+    {
+        // Away from the frame, the icon and the name.
+        const QRect entry = bar.entryRect(index);
+        return bar.grab().toImage().pixelColor(entry.left() + 4, entry.top() + 4);
+    }
+
+private Q_SLOTS:
+    void entryRect_data()
+    {
+        addColumns<int, int, QRect>({"width", "index", "expected"});
+        QTest::newRow("95 fourth") << 95 << 3 << QRect(1, 199, 93, 65);
+        QTest::newRow("rounds up at half") << 7 << 1 << QRect(1, 6, 5, 4);
+        QTest::newRow("rounds down below half") << 60 << 1 << QRect(1, 43, 58, 41);
+        QTest::newRow("no inner width") << 2 << 3 << QRect(1, 4, 0, 0);
+        QTest::newRow("index before first") << 95 << -1 << QRect();
+        QTest::newRow("index after last") << 95 << 4 << QRect();
+    }
+    void entryRect()
+    {
+        const auto [width, index] = fetch<int, int>({"width", "index"});
+        QTEST(NavigationBar::entryRect(QRect(0, 0, width, 400), index), "expected");
+    }
+
+    void hitTest_data()
+    {
+        addColumns<QPoint, int>({"point", "expected"});
+        QTest::newRow("top-left corner is inside") << QPoint(1, 1) << 0;
+        QTest::newRow("gap between entries") << QPoint(10, 66) << -1;
+        QTest::newRow("last row of notes") << QPoint(47, 263) << 3;
+    }
+    void hitTest()
+    {
+        QFETCH(QPoint, point);
+        QTEST(NavigationBar::hitTest(QRect(0, 0, 95, 300), point), "expected");
+    }
+
+    // A click at `point` (when no keys are given) or the keys, in order.
+    void selection_data()
+    {
+        addColumns<QPoint, QList<int>, int, int>({"point", "keys", "selected", "signals"});
+        const QList<int> none;
+        QTest::newRow("another entry") << QPoint(47, 100) << none << 1 << 1;
+        QTest::newRow("the selected entry") << QPoint(47, 30) << none << 0 << 0;
+        QTest::newRow("the gap between entries") << QPoint(47, 66) << none << 0 << 0;
+        QTest::newRow("down twice, enter")
+            << QPoint() << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << 2 << 1;
+        QTest::newRow("arrows alone select nothing")
+            << QPoint() << QList<int>{Qt::Key_Down, Qt::Key_Down} << 0 << 0;
+        QTest::newRow("up stops at the first")
+            << QPoint() << QList<int>{Qt::Key_Up, Qt::Key_Space} << 0 << 0;
+        QTest::newRow("end, enter") << QPoint() << QList<int>{Qt::Key_End, Qt::Key_Enter} << 3 << 1;
+        QTest::newRow("down stops at the last")
+            << QPoint() << QList<int>{Qt::Key_End, Qt::Key_Down, Qt::Key_Space} << 3 << 1;
+    }
+    void selection()
+    {
+        const auto [point, keys, selected, signals] =
+            fetch<QPoint, QList<int>, int, int>({"point", "keys", "selected", "signals"});
+        auto bar = makeBar();
+        QSignalSpy spy(bar.get(), &NavigationBar::selectionChanged);
+        if (keys.isEmpty())
+            QTest::mouseClick(bar.get(), Qt::LeftButton, {}, point);
+        for (const int key : keys)
+            QTest::keyClick(bar.get(), Qt::Key(key));
+        QCOMPARE(bar->selected(), selected);
+        QCOMPARE(spy.count(), signals);
+        if (signals)
+            QCOMPARE(spy.first().first().toInt(), selected);
+    }
+
+    void selectedNameIsYellow()
+    {
+        auto bar = makeBar();
+        QTest::mouseClick(bar.get(), Qt::LeftButton, {}, QPoint(47, 100));
+        const QImage image = bar->grab().toImage();
+        auto hasColour = [&image](const QRect& r, const QColor& colour) {
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    if (image.pixelColor(x, y) == colour)
+                        return true;
+            return false;
+        };
+        QVERIFY(hasColour(bar->entryRect(1), QColor(255, 255, 0)));
+        QVERIFY(!hasColour(bar->entryRect(0), QColor(255, 255, 0)));
+        QVERIFY(hasColour(bar->entryRect(0), QColor(255, 255, 255)));
+    }
+
+    void hoverFrameFollowsTheMouse()
+    {
+        auto bar = makeBar();
+        QTest::mouseMove(bar.get(), QPoint(47, 150));
+        QTRY_COMPARE(bar->hot(), 2);
+        const QRect memo = bar->entryRect(2);
+        QVERIFY(bar->grab().toImage().pixelColor(memo.topLeft()) != QColor(128, 128, 128));
+        QTest::mouseMove(bar.get(), QPoint(47, 280));
+        QTRY_COMPARE(bar->hot(), -1);
+        QTest::mouseMove(bar.get(), QPoint(47, 150));
+        QTRY_COMPARE(bar->hot(), 2);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(bar.get(), &leave);
+        QCOMPARE(bar->hot(), -1);
+        QCOMPARE(bar->grab().toImage().pixelColor(memo.topLeft()), QColor(128, 128, 128));
+    }
+
+    void blinkStartsAndStopsWhenMemoIsSelected()
+    {
+        auto bar = makeBar();
+        bar->memoAlert();
+        QVERIFY(bar->isBlinking());
+        QVERIFY(!bar->isEntryFilled(NavigationBar::Memo));
+        QTRY_VERIFY_WITH_TIMEOUT(bar->isEntryFilled(NavigationBar::Memo), 2000);
+        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), QColor(0, 0, 128));
+        QTRY_VERIFY_WITH_TIMEOUT(!bar->isEntryFilled(NavigationBar::Memo), 2000);
+        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), QColor(128, 128, 128));
+
+        // Another alert starts the count again.
+        QTRY_VERIFY_WITH_TIMEOUT(bar->isEntryFilled(NavigationBar::Memo), 2000);
+        bar->memoAlert();
+        QVERIFY(bar->isBlinking());
+        QVERIFY(!bar->isEntryFilled(NavigationBar::Memo));
+        QTRY_VERIFY_WITH_TIMEOUT(bar->isEntryFilled(NavigationBar::Memo), 2000);
+        QTest::mouseClick(bar.get(), Qt::LeftButton, {}, bar->entryRect(2).center());
+        QCOMPARE(bar->selected(), int(NavigationBar::Memo));
+        QVERIFY(!bar->isEntryFilled(NavigationBar::Memo));
+        QCOMPARE(pixelInside(*bar, NavigationBar::Memo), QColor(128, 128, 128));
+        QTRY_VERIFY_WITH_TIMEOUT(!bar->isBlinking(), 2000);
+        // An alert while Memo is selected does nothing.
+        bar->memoAlert();
+        QVERIFY(!bar->isBlinking());
+        QVERIFY(!bar->isEntryFilled(NavigationBar::Memo));
+    }
+
+    void accessibleEntries()
+    {
+        auto bar = makeBar();
+        bar->selectEntry(NavigationBar::Purse);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(bar.get());
+        QVERIFY(iface);
+        QCOMPARE(iface->childCount(), NavigationBar::EntryCount);
+        const QStringList names{u"Archives"_s, u"Purse"_s, u"Memo"_s, u"Notes"_s};
+        for (int i = 0; i < NavigationBar::EntryCount; ++i) {
+            QAccessibleInterface* entry = iface->child(i);
+            QVERIFY(entry);
+            QCOMPARE(entry->text(QAccessible::Name), names[i]);
+            QCOMPARE(entry->role(), QAccessible::PageTab);
+            QCOMPARE(bool(entry->state().selected), i == NavigationBar::Purse);
+            QCOMPARE(iface->indexOfChild(entry), i);
+        }
+        const QPoint notes = bar->mapToGlobal(bar->entryRect(3).center());
+        QCOMPARE(iface->childAt(notes.x(), notes.y()), iface->child(3));
+        iface->child(3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(bar->selected(), int(NavigationBar::Notes));
+    }
+};
+
 DVK_TEST(MainWindowTest);
+DVK_TEST(NavigationBarTest);
+
 #include "tst_mainwindow.moc"
