@@ -577,4 +577,4 @@ private Q_SLOTS:
 DVK_TEST(MainWindowTest);
 DVK_TEST(NavigationBarTest);
 
-#include "tst_mainwindow.moc"
+#include "tst_window.moc"
