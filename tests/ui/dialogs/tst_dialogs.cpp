@@ -19,7 +19,7 @@
 #include <QSignalSpy>
 #include <memory>
 
-using Answer = dvk::Prompts::Answer;
+using Answer = Prompts::Answer;
 Q_DECLARE_METATYPE(QList<Answer>)
 
 class TestSecurity final : public QObject
@@ -27,7 +27,7 @@ class TestSecurity final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { dvk::SettingsStore().remove(dvk::SettingsStore::EncryptDVKFile); }
+    void init() { SettingsStore().remove(SettingsStore::EncryptDVKFile); }
 
     void okRule_data()
     {
@@ -55,14 +55,14 @@ private Q_SLOTS:
         const auto [enable, newPassword, repeatPassword, hasPassword] =
             fetch<bool, QString, QString, bool>(
                 {"enable", "newPassword", "repeatPassword", "hasPassword"});
-        const dvk::SecurityChoices choices{enable, newPassword, repeatPassword, false};
+        const SecurityChoices choices{enable, newPassword, repeatPassword, false};
         QTEST(choices.acceptable(hasPassword), "ok");
 
         // The dialog's OK button follows the same rule as its controls change.
-        dvk::DataStore store;
+        DataStore store;
         if (hasPassword)
             store.setPassword("secret1");
-        dvk::SecurityDialog dialog(store);
+        SecurityDialog dialog(store);
         QCOMPARE(dialog.focusWidget(), dialog.newPasswordEdit());
         QCOMPARE(dialog.newPasswordEdit()->maxLength(), 128);
         QVERIFY(dialog.okButton()->isEnabled());
@@ -86,12 +86,11 @@ private Q_SLOTS:
         const auto [hasPassword, encryptValue] =
             fetch<bool, QString>({"hasPassword", "encryptValue"});
         if (!encryptValue.isEmpty())
-            QVERIFY(
-                dvk::SettingsStore().writeText(dvk::SettingsStore::EncryptDVKFile, encryptValue));
-        dvk::DataStore store;
+            QVERIFY(SettingsStore().writeText(SettingsStore::EncryptDVKFile, encryptValue));
+        DataStore store;
         if (hasPassword)
             store.setPassword("secret1");
-        const dvk::SecurityDialog dialog(store);
+        const SecurityDialog dialog(store);
         QCOMPARE(dialog.enableBox()->isChecked(), hasPassword);
         QTEST(dialog.encryptBox()->isChecked(), "encrypt");
         QVERIFY(dialog.newPasswordEdit()->text().isEmpty());
@@ -122,9 +121,9 @@ private Q_SLOTS:
         const auto [before, enable, typed, encrypt, ok, after] =
             fetch<QByteArray, bool, QString, bool, bool, QByteArray>(
                 {"before", "enable", "typed", "encrypt", "ok", "after"});
-        dvk::DataStore store;
+        DataStore store;
         store.setPassword(before);
-        dvk::SecurityDialog dialog(store);
+        SecurityDialog dialog(store);
         dialog.enableBox()->setChecked(enable);
         dialog.encryptBox()->setChecked(encrypt);
         dialog.newPasswordEdit()->setText(typed);
@@ -139,7 +138,7 @@ private Q_SLOTS:
         }
         if (after.startsWith(' '))
             QVERIFY(!store.checkPassword(after.trimmed()));
-        QCOMPARE(dvk::SettingsStore().readNumber(dvk::SettingsStore::EncryptDVKFile),
+        QCOMPARE(SettingsStore().readNumber(SettingsStore::EncryptDVKFile),
                  ok ? std::optional<quint32>(encrypt ? 1 : 0) : std::nullopt);
     }
 };
@@ -182,17 +181,17 @@ private Q_SLOTS:
         const auto [typed, answers, messages, sealed] =
             fetch<QStringList, QList<Answer>, QStringList, bool>(
                 {"typed", "answers", "messages", "sealed"});
-        dvk::test::FakePrompts prompts;
+        test::FakePrompts prompts;
         prompts.answers = answers;
-        dvk::DataStore store;
+        DataStore store;
         store.setPassword("secret1");
-        const QString path = dvk::DataPaths::dataFilePath();
-        QVERIFY(!sealed || dvk::DataFile::saveFile(store, path, true).ok);
+        const QString path = DataPaths::dataFilePath();
+        QVERIFY(!sealed || DataFile::saveFile(store, path, true).ok);
         // A sealed file's password is checked by its first chunk, as start-up does.
-        dvk::PasswordDialog dialog = sealed ? dvk::PasswordDialog([&path](QByteArray& typed) {
-            return dvk::SealedFile::unlock(path, typed) != nullptr;
+        PasswordDialog dialog = sealed ? PasswordDialog([&path](QByteArray& typed) {
+            return SealedFile::unlock(path, typed) != nullptr;
         })
-                                            : dvk::PasswordDialog(store);
+                                       : PasswordDialog(store);
         QCOMPARE(dialog.passwordEdit()->maxLength(), 512);
         QCOMPARE(dialog.focusWidget(), dialog.passwordEdit());
         QSignalSpy finished(&dialog, &QDialog::finished);
@@ -212,8 +211,8 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages, messages);
         QCOMPARE(prompts.unscripted, 0);
         if (messages.size() == 2) {
-            QCOMPARE(prompts.icons, (QList<dvk::Prompts::Icon>{dvk::Prompts::Icon::Information,
-                                                               dvk::Prompts::Icon::Warning}));
+            QCOMPARE(prompts.icons,
+                     (QList<Prompts::Icon>{Prompts::Icon::Information, Prompts::Icon::Warning}));
         }
     }
 };
@@ -234,13 +233,13 @@ QStringList shownTexts(const QWidget& window)
     return texts;
 }
 
-std::unique_ptr<QWidget> makeWindow(const QString& name, dvk::DataStore& store)
+std::unique_ptr<QWidget> makeWindow(const QString& name, DataStore& store)
 {
     if (name == u"error"_s)
-        return std::make_unique<dvk::DataFileErrorDialog>();
+        return std::make_unique<DataFileErrorDialog>();
     if (name == u"password"_s)
-        return std::make_unique<dvk::PasswordDialog>(store);
-    return std::make_unique<dvk::SecurityDialog>(store);
+        return std::make_unique<PasswordDialog>(store);
+    return std::make_unique<SecurityDialog>(store);
 }
 
 } // namespace
@@ -288,7 +287,7 @@ private Q_SLOTS:
     void shown()
     {
         const auto [window, text] = fetch<QString, QString>({"window", "text"});
-        dvk::DataStore store;
+        DataStore store;
         const std::unique_ptr<QWidget> shown = makeWindow(window, store);
         const QStringList texts = shownTexts(*shown);
         QVERIFY2(texts.contains(text), qPrintable(texts.join(u" | "_s)));

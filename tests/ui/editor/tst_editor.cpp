@@ -20,7 +20,7 @@ class TestNoteEditor final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { dvk::SettingsStore().remove(dvk::SettingsStore::RichEditDefaultFont); }
+    void init() { SettingsStore().remove(SettingsStore::RichEditDefaultFont); }
 
     void formattedPasteBecomesPlain_data() { test::addSwitchRows("byKeyboard", "menu", "Ctrl+V"); }
     void formattedPasteBecomesPlain()
@@ -30,7 +30,7 @@ private Q_SLOTS:
         data->setHtml(u"<b>bold</b> <i>and</i> <span style='font-size:40pt'>big</span>"_s);
         data->setText(u"bold and big"_s);
         QGuiApplication::clipboard()->setMimeData(data.release());
-        dvk::NoteEditor editor;
+        NoteEditor editor;
         if (byKeyboard)
             QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
         else
@@ -68,13 +68,13 @@ private Q_SLOTS:
             fetch<int, int, QKeyCombination, QString, QString>(
                 {"selectionStart", "selectionEnd", "keys", "text", "clipboard"});
         QGuiApplication::clipboard()->setText(u"keep"_s);
-        dvk::NoteEditor editor;
+        NoteEditor editor;
         editor.setNoteText(u"abcdef"_s);
         QTextCursor cursor(editor.document());
         cursor.setPosition(selectionStart);
         cursor.setPosition(selectionEnd, QTextCursor::KeepAnchor);
         editor.setTextCursor(cursor);
-        QCOMPARE(dvk::test::enabledEntries(*editor.makeContextMenu()),
+        QCOMPARE(test::enabledEntries(*editor.makeContextMenu()),
                  selectionStart != selectionEnd ? u"Undo|Cut|Copy|Paste|Delete|Select All|Font..."_s
                                                 : u"Undo|Paste|Delete|Select All|Font..."_s);
         QTest::keyClick(&editor, keys.key(), keys.keyboardModifiers());
@@ -84,7 +84,7 @@ private Q_SLOTS:
 
     void undoByCtrlBackspace()
     {
-        dvk::NoteEditor editor;
+        NoteEditor editor;
         QTest::keyClicks(&editor, u"one"_s);
         QTest::keyClick(&editor, Qt::Key_Backspace, Qt::ControlModifier);
         QCOMPARE(editor.toPlainText(), QString());
@@ -95,8 +95,8 @@ private Q_SLOTS:
         auto data = std::make_unique<QMimeData>();
         data->setData(u"image/png"_s, "\x89PNG");
         QGuiApplication::clipboard()->setMimeData(data.release());
-        dvk::NoteEditor editor;
-        QCOMPARE(dvk::test::enabledEntries(*editor.makeContextMenu()),
+        NoteEditor editor;
+        QCOMPARE(test::enabledEntries(*editor.makeContextMenu()),
                  u"Undo|Delete|Select All|Font..."_s);
         editor.pasteClipboard();
         QCOMPARE(editor.toPlainText(), QString());
@@ -104,10 +104,10 @@ private Q_SLOTS:
 
     void pasteBeyondLimitIsRefused()
     {
-        dvk::test::FakePrompts prompts;
+        test::FakePrompts prompts;
         const QString clip(2 * 1024 * 1024 - 2, u'x');
         QGuiApplication::clipboard()->setText(clip);
-        dvk::NoteEditor editor;
+        NoteEditor editor;
         editor.setNoteText(u"abc"_s);
         editor.pasteClipboard();
         QCOMPARE(editor.toPlainText(), u"abc"_s);
@@ -137,17 +137,17 @@ private Q_SLOTS:
     {
         const auto [length, heightTwips, size] =
             fetch<int, int, int>({"length", "heightTwips", "size"});
-        dvk::CharFormatRecord record;
-        record.mask = dvk::CharFormatRecord::MaskSize | dvk::CharFormatRecord::MaskFace |
-                      dvk::CharFormatRecord::MaskBold | dvk::CharFormatRecord::MaskItalic;
+        CharFormatRecord record;
+        record.mask = CharFormatRecord::MaskSize | CharFormatRecord::MaskFace |
+                      CharFormatRecord::MaskBold | CharFormatRecord::MaskItalic;
         record.effects = 3;
         record.heightTwips = heightTwips;
         record.faceName = "DVK Test Face";
         QByteArray bytes = record.toBytes();
         bytes.resize(length);
-        dvk::SettingsStore().writeBytes(dvk::SettingsStore::RichEditDefaultFont, bytes);
-        const dvk::NoteEditor plain(nullptr, QString());
-        const dvk::NoteEditor editor;
+        SettingsStore().writeBytes(SettingsStore::RichEditDefaultFont, bytes);
+        const NoteEditor plain(nullptr, QString());
+        const NoteEditor editor;
         QCOMPARE(editor.font().pointSizeF(), size ? size : plain.font().pointSizeF());
         QCOMPARE(editor.font().family(), length == 60 ? u"DVK Test Face"_s : plain.font().family());
         QVERIFY(!editor.font().bold() && !editor.font().italic());
@@ -155,28 +155,27 @@ private Q_SLOTS:
 
     void fontChoiceKeepsSizeAndFaceOnly()
     {
-        dvk::test::FakePrompts prompts;
+        test::FakePrompts prompts;
         QFont chosen(u"DejaVu Serif"_s, 17);
         chosen.setBold(true);
         chosen.setItalic(true);
         chosen.setUnderline(true);
         prompts.fonts << chosen;
         {
-            dvk::NoteEditor editor;
+            NoteEditor editor;
             editor.setNoteText(u"abc"_s);
             editor.chooseFont();
             QCOMPARE(editor.font().pointSize(), 17);
             QVERIFY(!editor.font().bold());
         }
-        const QByteArray stored = dvk::SettingsStore()
-                                      .readBytes(dvk::SettingsStore::RichEditDefaultFont)
-                                      .value_or(QByteArray());
+        const QByteArray stored =
+            SettingsStore().readBytes(SettingsStore::RichEditDefaultFont).value_or(QByteArray());
         QCOMPARE(stored.size(), 60);
         QCOMPARE(stored.left(4), QByteArray("\x3c\0\0\0", 4));
         QCOMPARE(stored.mid(12, 4), QByteArray("\x54\x01\0\0", 4)); // 340 twips
         QCOMPARE(stored.mid(26, 13), QByteArray("DejaVu Serif\0", 13));
         QCOMPARE(stored.mid(8, 4), QByteArray(4, '\0')); // no effects
-        const dvk::NoteEditor later;
+        const NoteEditor later;
         QCOMPARE(later.font().family(), u"DejaVu Serif"_s);
         QCOMPARE(later.font().pointSize(), 17);
     }
@@ -199,8 +198,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, line);
         QStringList found;
-        const QList<dvk::NoteLink> all = dvk::findNoteLinks(line);
-        for (const dvk::NoteLink& link : all)
+        const QList<NoteLink> all = findNoteLinks(line);
+        for (const NoteLink& link : all)
             found << line.mid(link.start, link.length);
         QTEST(found, "links");
     }
@@ -220,9 +219,9 @@ private Q_SLOTS:
         const auto [position, button, opened] =
             fetch<int, Qt::MouseButton, QString>({"position", "button", "opened"});
         QStringList urls;
-        dvk::SetUrlOpener([&urls](const QUrl& url) { urls << url.toString(); });
-        const auto restore = qScopeGuard([] { dvk::SetUrlOpener({}); });
-        dvk::NoteEditor editor;
+        SetUrlOpener([&urls](const QUrl& url) { urls << url.toString(); });
+        const auto restore = qScopeGuard([] { SetUrlOpener({}); });
+        NoteEditor editor;
         editor.setContextMenuPolicy(Qt::NoContextMenu);
         editor.setNoteText(u"go http://example.org/x now joe@example.org."_s);
         editor.resize(500, 200);
@@ -252,7 +251,7 @@ private Q_SLOTS:
     void okRule()
     {
         const auto [text, ok] = fetch<QString, bool>({"text", "ok"});
-        dvk::NoteDialog dialog;
+        NoteDialog dialog;
         QVERIFY(!dialog.isOkEnabled());
         dialog.editor()->insertPlainText(text);
         // The check runs after the change, not during it.
@@ -261,10 +260,10 @@ private Q_SLOTS:
 
     void storesTrimmedTextAndDate()
     {
-        const dvk::test::FakeClock clock;
-        dvk::NoteDialog dialog(clock);
+        const test::FakeClock clock;
+        NoteDialog dialog(clock);
         QCOMPARE(dialog.date(), clock.today());
-        dvk::NoteRecord note(clock);
+        NoteRecord note(clock);
         note.month = 13; // a damaged date keeps the picker's date
         note.text = "x";
         dialog.loadFrom(note);
@@ -285,7 +284,7 @@ private Q_SLOTS:
 
     void maximiseGrowsEditorAndKeepsButtonsInCorner()
     {
-        dvk::NoteDialog dialog;
+        NoteDialog dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QSize editorBefore = dialog.editor()->size();

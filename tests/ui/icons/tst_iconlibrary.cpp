@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-namespace files = dvk::test::IconFiles;
+namespace files = test::IconFiles;
 using files::square;
 
 namespace {

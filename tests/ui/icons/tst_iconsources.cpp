@@ -6,7 +6,7 @@
 
 #include <QTemporaryDir>
 
-namespace files = dvk::test::IconFiles;
+namespace files = test::IconFiles;
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-namespace files = dvk::test::IconFiles;
+namespace files = test::IconFiles;
 
 namespace {
 

@@ -19,7 +19,7 @@ namespace {
 
 std::optional<QString> storedPicture()
 {
-    return dvk::SettingsStore().readText(dvk::SettingsStore::DateFormat, 80);
+    return SettingsStore().readText(SettingsStore::DateFormat, 80);
 }
 
 } // namespace
@@ -76,7 +76,7 @@ private Q_SLOTS:
         const auto [locale, picture, date, maxLength, expected] =
             fetch<QString, QString, QDate, int, QString>(
                 {"locale", "picture", "date", "maxLength", "expected"});
-        const auto text = dvk::DatePicture::format(picture, date, QLocale(locale), maxLength);
+        const auto text = DatePicture::format(picture, date, QLocale(locale), maxLength);
         QCOMPARE(text, expected.isEmpty() ? std::nullopt : std::optional<QString>(expected));
     }
 };
@@ -86,7 +86,7 @@ class TestFormatDate final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { dvk::SettingsStore().remove(dvk::SettingsStore::DateFormat); }
+    void init() { SettingsStore().remove(SettingsStore::DateFormat); }
 
     // A null stored picture leaves the setting unwritten; capacity 0 means no limit.
     void formatDate_data()
@@ -118,8 +118,8 @@ private Q_SLOTS:
         const auto [stored, year, month, day, capacity] =
             fetch<QString, int, int, int, int>({"stored", "year", "month", "day", "capacity"});
         if (!stored.isNull())
-            QVERIFY(dvk::SettingsStore().writeText(dvk::SettingsStore::DateFormat, stored));
-        QTEST(dvk::FormatDate(year, month, day, capacity), "expected");
+            QVERIFY(SettingsStore().writeText(SettingsStore::DateFormat, stored));
+        QTEST(FormatDate(year, month, day, capacity), "expected");
     }
 };
 
@@ -128,7 +128,7 @@ class TestDateFormatDialog final : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { dvk::SettingsStore().remove(dvk::SettingsStore::DateFormat); }
+    void init() { SettingsStore().remove(SettingsStore::DateFormat); }
 
     void opensWithStoredPicture_data()
     {
@@ -139,8 +139,8 @@ private Q_SLOTS:
     void opensWithStoredPicture()
     {
         QFETCH(QString, stored);
-        QVERIFY(dvk::SettingsStore().writeText(dvk::SettingsStore::DateFormat, stored));
-        const dvk::DateFormatDialog dialog;
+        QVERIFY(SettingsStore().writeText(SettingsStore::DateFormat, stored));
+        const DateFormatDialog dialog;
         QTEST(dialog.formatEdit()->text(), "shown");
         QVERIFY(dialog.okButton()->isEnabled());
     }
@@ -155,8 +155,8 @@ private Q_SLOTS:
     void okAndSample()
     {
         QFETCH(QString, typed);
-        const dvk::test::FakeClock clock(QDateTime(QDate(2024, 3, 15), QTime(9, 30)));
-        dvk::DateFormatDialog dialog(nullptr, clock);
+        const test::FakeClock clock(QDateTime(QDate(2024, 3, 15), QTime(9, 30)));
+        DateFormatDialog dialog(nullptr, clock);
         dialog.showSampleButton()->click();
         QVERIFY(!dialog.sampleEdit()->text().isEmpty());
         dialog.formatEdit()->setText(typed);
@@ -177,17 +177,17 @@ private Q_SLOTS:
     {
         const auto [typed, accept, stored] =
             fetch<QString, bool, QString>({"typed", "accept", "stored"});
-        dvk::DateFormatDialog dialog;
+        DateFormatDialog dialog;
         dialog.formatEdit()->setText(typed);
         accept ? dialog.accept() : dialog.reject();
         QCOMPARE(dialog.result(), int(stored.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
         QCOMPARE(storedPicture(), stored.isEmpty() ? std::nullopt : std::optional(stored));
         if (!stored.isEmpty())
-            QCOMPARE(dvk::FormatDate(2005, 3, 1), u"2005.03.01"_s);
+            QCOMPARE(FormatDate(2005, 3, 1), u"2005.03.01"_s);
     }
 };
 
-Q_DECLARE_METATYPE(dvk::LinkKind)
+Q_DECLARE_METATYPE(LinkKind)
 
 namespace {
 
@@ -197,9 +197,9 @@ class RecordingOpener final
 public:
     RecordingOpener()
     {
-        dvk::SetUrlOpener([this](const QUrl& url) { opened << url.toString(); });
+        SetUrlOpener([this](const QUrl& url) { opened << url.toString(); });
     }
-    ~RecordingOpener() { dvk::SetUrlOpener({}); }
+    ~RecordingOpener() { SetUrlOpener({}); }
     RecordingOpener(const RecordingOpener&) = delete;
     RecordingOpener& operator=(const RecordingOpener&) = delete;
 
@@ -215,7 +215,6 @@ class TestClassifyLink final : public QObject
 private Q_SLOTS:
     void classify_data()
     {
-        using dvk::LinkKind;
         addColumns<QString, LinkKind>({"text", "kind"});
         QTest::newRow("http") << u"http://www.example.org/"_s << LinkKind::Http;
         QTest::newRow("http capitals") << u"HTTP://WWW.EXAMPLE.ORG"_s << LinkKind::Http;
@@ -240,7 +239,7 @@ private Q_SLOTS:
     void classify()
     {
         QFETCH(QString, text);
-        QTEST(dvk::ClassifyLink(text), "kind");
+        QTEST(ClassifyLink(text), "kind");
     }
 
     void open_data()
@@ -257,7 +256,7 @@ private Q_SLOTS:
     {
         const auto [text, opened] = fetch<QString, QString>({"text", "opened"});
         const RecordingOpener opener;
-        QCOMPARE(dvk::OpenLink(text, dvk::ClassifyLink(text)), !opened.isEmpty());
+        QCOMPARE(OpenLink(text, ClassifyLink(text)), !opened.isEmpty());
         QCOMPARE(opener.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
     }
 };
@@ -272,7 +271,7 @@ private Q_SLOTS:
         m_window = std::make_unique<QWidget>();
         auto* const layout = new QHBoxLayout(m_window.get());
         layout->setContentsMargins(40, 40, 40, 40);
-        m_label = new dvk::LinkLabel(u"www.example.org"_s, m_window.get());
+        m_label = new LinkLabel(u"www.example.org"_s, m_window.get());
         m_label->setTarget(u"https://www.example.org/"_s);
         layout->addWidget(m_label);
         m_window->show();
@@ -330,7 +329,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<QWidget> m_window;
-    dvk::LinkLabel* m_label = nullptr;
+    LinkLabel* m_label = nullptr;
 };
 
 class TestAboutDialog final : public QObject
@@ -341,7 +340,7 @@ private Q_SLOTS:
     void contents()
     {
         const RecordingOpener opener;
-        dvk::AboutDialog dialog;
+        AboutDialog dialog;
         QCOMPARE(dialog.windowTitle(), u"About DVK"_s);
         QCOMPARE(dialog.focusWidget(), dialog.okButton());
         QStringList texts;

@@ -22,22 +22,18 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-using dvk::MainWindow;
-using dvk::NavigationBar;
-using dvk::Prompts;
-
 class MainWindowTest final : public QObject
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<dvk::DataStore> m_store;
+    std::unique_ptr<DataStore> m_store;
     std::unique_ptr<MainWindow> m_window;
 
     // Checks that everything sits where the layout rule puts it for the window's current size.
     static void verifyLayout(const MainWindow& window)
     {
-        const dvk::MainWindowLayout& m = window.layoutMargins();
+        const MainWindowLayout& m = window.layoutMargins();
         const QSize client = window.size();
         const QRect bar = window.navigationBar()->geometry();
         QCOMPARE(bar, QRect(m.barLeft(), m.barTop(), m.barWidth(),
@@ -69,7 +65,7 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_store = std::make_unique<dvk::DataStore>();
+        m_store = std::make_unique<DataStore>();
         m_window = std::make_unique<MainWindow>(
             *m_store, [](int, QWidget* parent) { return new QWidget(parent); });
     }
@@ -168,7 +164,7 @@ private Q_SLOTS:
     void showsExactlyTheSelectedPanel()
     {
         QFETCH(int, entry);
-        dvk::DataStore store;
+        DataStore store;
         QList<int> created;
         MainWindow window(store, [&created](int index, QWidget* parent) -> QWidget* {
             created << index;
@@ -264,14 +260,14 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString path = file.isEmpty() ? QString() : folder.filePath(file);
         if (!content.isEmpty())
-            QVERIFY(dvk::test::writeFile(path, content));
-        dvk::DataStore store;
+            QVERIFY(test::writeFile(path, content));
+        DataStore store;
         store.memos.add()->text = "already there";
         store.notes.add()->text = "kept note";
         const QString old = folder.filePath(u"old.bak"_s);
-        QVERIFY(dvk::DataFile::saveFile(store, old, false).ok);
-        QVERIFY(dvk::test::writeFile(folder.filePath(u"notes.bak"_s), "not a data file"));
-        const QString staging = dvk::DataPaths::stagingFilePath();
+        QVERIFY(DataFile::saveFile(store, old, false).ok);
+        QVERIFY(test::writeFile(folder.filePath(u"notes.bak"_s), "not a data file"));
+        const QString staging = DataPaths::stagingFilePath();
         QFile::remove(staging);
         const auto removeStaging = qScopeGuard([&staging] { QFile::remove(staging); });
         // Each memo panel shows the count its store had when it was made.
@@ -284,7 +280,7 @@ private Q_SLOTS:
             }
             return panel;
         });
-        dvk::test::FakePrompts prompts;
+        test::FakePrompts prompts;
         prompts.fileNames << path;
         toolsAction(window, command)->trigger();
 
@@ -307,9 +303,9 @@ private Q_SLOTS:
         QCOMPARE(window.panel(2)->property("memos").toInt(), int(store.memos.count()));
         QCOMPARE(panelsMade, store.memos.count() > 1 ? 2 : 1);
         if (message == u"Done."_s)
-            QVERIFY(backup ? QFile::exists(path) : dvk::test::readFile(path).contains("kept note"));
-        QCOMPARE(dvk::test::readFile(staging),
-                 message.startsWith(u"Restored."_s) ? dvk::test::readFile(old) : QByteArray());
+            QVERIFY(backup ? QFile::exists(path) : test::readFile(path).contains("kept note"));
+        QCOMPARE(test::readFile(staging),
+                 message.startsWith(u"Restored."_s) ? test::readFile(old) : QByteArray());
     }
 
     void commandsRunTheirDialogs_data()
@@ -327,28 +323,27 @@ private Q_SLOTS:
     // what "Restore..." says.
     void historyStagesTheChosenCopy()
     {
-        const QString data = dvk::DataPaths::dataFilePath();
-        const QString staging = dvk::DataPaths::stagingFilePath();
+        const QString data = DataPaths::dataFilePath();
+        const QString staging = DataPaths::stagingFilePath();
         QFile::remove(staging);
         QByteArrayList versions;
         const QDateTime first(QDate(2026, 12, 6), QTime(9, 5));
         for (int i = 0; i < 3; ++i) {
             m_store->notes.add()->text = "version " + QByteArray::number(i);
-            QVERIFY(dvk::DataFile::saveFile(*m_store, data, false).ok);
-            versions << dvk::test::readFile(data);
+            QVERIFY(DataFile::saveFile(*m_store, data, false).ok);
+            versions << test::readFile(data);
             QFile written(data);
             QVERIFY(
                 written.open(QIODevice::ReadWrite) &&
                 written.setFileTime(first.addSecs(3600 * i), QFileDevice::FileModificationTime));
             written.close();
-            QVERIFY(
-                !dvk::HistoryKeeper::keepBeforeReplace(data, first.addSecs(3600 * i)).isEmpty());
+            QVERIFY(!HistoryKeeper::keepBeforeReplace(data, first.addSecs(3600 * i)).isEmpty());
         }
-        dvk::test::FakePrompts prompts;
+        test::FakePrompts prompts;
         QStringList rows;
         bool enabledBefore = true;
         QTimer::singleShot(0, m_window.get(), [&rows, &enabledBefore] {
-            auto* dialog = qobject_cast<dvk::HistoryDialog*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<HistoryDialog*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             for (int i = 0; i < dialog->list()->topLevelItemCount(); ++i)
@@ -361,9 +356,9 @@ private Q_SLOTS:
         QVERIFY(!enabledBefore);
         QCOMPARE(rows, (QStringList{u"11:05"_s, u"10:05"_s, u"09:05"_s}));
         QCOMPARE(prompts.messages, QStringList{u"Restored.\nYou need to restart DVK."_s});
-        QCOMPARE(dvk::test::readFile(staging), versions[1]);
+        QCOMPARE(test::readFile(staging), versions[1]);
         QFile::remove(staging);
-        for (const dvk::HistoryKeeper::Copy& copy : dvk::HistoryKeeper::copies(data))
+        for (const HistoryKeeper::Copy& copy : HistoryKeeper::copies(data))
             QFile::remove(copy.path);
     }
     void commandsRunTheirDialogs()
@@ -380,7 +375,7 @@ private Q_SLOTS:
             if (!modal)
                 return;
             opened = QString::fromLatin1(modal->metaObject()->className());
-            if (auto* dateFormat = qobject_cast<dvk::DateFormatDialog*>(modal); dateFormat && ok)
+            if (auto* dateFormat = qobject_cast<DateFormatDialog*>(modal); dateFormat && ok)
                 dateFormat->okButton()->click();
             else
                 modal->done(ok ? QDialog::Accepted : QDialog::Rejected);
@@ -396,7 +391,7 @@ private Q_SLOTS:
     // Enter, Esc and the close box are the dialog's own once Continue is the default button.
     void dataFileErrorDialog()
     {
-        dvk::DataFileErrorDialog dialog;
+        DataFileErrorDialog dialog;
         QVERIFY(dialog.continueButton()->isDefault());
         dialog.continueButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
