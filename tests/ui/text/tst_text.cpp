@@ -145,16 +145,23 @@ private Q_SLOTS:
         QVERIFY(dialog.okButton()->isEnabled());
     }
 
-    void okAndSample_data()
+    // Only an accepted, valid picture is stored, trimmed; an empty expectation stores nothing.
+    void okSampleAndClosing_data()
     {
-        addColumns<QString, bool, QString>({"typed", "ok", "sample"});
-        QTest::newRow("accepted, blanks trimmed") << u"  dd/MM/yyyy  "_s << true << u"15/03/2024"_s;
-        QTest::newRow("rejected letter") << u"dd/mm/yyyy"_s << false << QString();
-        QTest::newRow("blank") << u"   "_s << false << QString();
+        addColumns<QString, bool, QString, bool, QString>(
+            {"typed", "ok", "sample", "accept", "stored"});
+        QTest::newRow("accepted, blanks trimmed")
+            << u"  dd/MM/yyyy  "_s << true << u"15/03/2024"_s << true << u"dd/MM/yyyy"_s;
+        QTest::newRow("rejected letter")
+            << u"dd/mm/yyyy"_s << false << QString() << true << QString();
+        QTest::newRow("blank") << u"   "_s << false << QString() << true << QString();
+        QTest::newRow("rejected picture") << u"hh:mm"_s << false << QString() << true << QString();
+        QTest::newRow("Cancel") << u"yyyy"_s << true << u"2024"_s << false << QString();
     }
-    void okAndSample()
+    void okSampleAndClosing()
     {
-        QFETCH(QString, typed);
+        const auto [typed, accept, stored] =
+            fetch<QString, bool, QString>({"typed", "accept", "stored"});
         const test::FakeClock clock(QDateTime(QDate(2024, 3, 15), QTime(9, 30)));
         DateFormatDialog dialog(nullptr, clock);
         dialog.showSampleButton()->click();
@@ -163,27 +170,11 @@ private Q_SLOTS:
         QTEST(dialog.okButton()->isEnabled(), "ok");
         dialog.showSampleButton()->click();
         QTEST(dialog.sampleEdit()->text(), "sample");
-    }
-
-    // Only an accepted, valid picture is stored, trimmed; an empty expectation stores nothing.
-    void closing_data()
-    {
-        addColumns<QString, bool, QString>({"typed", "accept", "stored"});
-        QTest::newRow("OK stores trimmed") << u"  yyyy.MM.dd "_s << true << u"yyyy.MM.dd"_s;
-        QTest::newRow("rejected picture") << u"hh:mm"_s << true << QString();
-        QTest::newRow("Cancel") << u"yyyy"_s << false << QString();
-    }
-    void closing()
-    {
-        const auto [typed, accept, stored] =
-            fetch<QString, bool, QString>({"typed", "accept", "stored"});
-        DateFormatDialog dialog;
-        dialog.formatEdit()->setText(typed);
         accept ? dialog.accept() : dialog.reject();
         QCOMPARE(dialog.result(), int(stored.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
         QCOMPARE(storedPicture(), stored.isEmpty() ? std::nullopt : std::optional(stored));
         if (!stored.isEmpty())
-            QCOMPARE(FormatDate(2005, 3, 1), u"2005.03.01"_s);
+            QCOMPARE(FormatDate(2005, 3, 1), u"01/03/2005"_s);
     }
 };
 
