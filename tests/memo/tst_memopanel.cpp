@@ -322,11 +322,6 @@ private Q_SLOTS:
         panel.remove(); // nothing selected: no question
         QCOMPARE(prompts.messages.size(), 2);
     }
-};
-
-class TestMemoSchedule final : public QObject
-{
-    Q_OBJECT
 
 private Q_SLOTS:
     void statusText_data()
@@ -488,7 +483,7 @@ private Q_SLOTS:
         QCOMPARE(schedule.statusText(memo), u"Not Used"_s);
     }
 
-    void alertCheck()
+    void scheduleAlerts()
     {
         test::FakeClock clock(at(2024, 3, 15, 9, 30));
         std::vector<std::unique_ptr<MemoRecord>> memos;
@@ -537,6 +532,5 @@ private Q_SLOTS:
 };
 
 DVK_TEST(TestMemoPanel);
-DVK_TEST(TestMemoSchedule);
 
 #include "tst_memopanel.moc"

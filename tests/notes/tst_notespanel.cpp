@@ -16,34 +16,6 @@
 
 Q_DECLARE_METATYPE(Prompts::Answer)
 
-class TestNoteTitle final : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void title_data()
-    {
-        addColumns<QByteArray, QString>({"text", "title"});
-        QTest::newRow("empty") << QByteArray() << QString();
-        QTest::newRow("only blanks") << QByteArray(" \r\n\t ") << QString();
-        QTest::newRow("two blank lines and a tab")
-            << QByteArray("\r\n\r\n\tShopping\tlist\r\nmilk") << u"Shopping list  milk"_s;
-        QTest::newRow("200 characters")
-            << QByteArray(120, 'a') + QByteArray(80, 'b') << QString(80, u'a');
-        QTest::newRow("80 after leading blanks")
-            << QByteArray("   ") + QByteArray(81, 'c') << QString(80, u'c');
-        QTest::newRow("non-ASCII counted as characters")
-            << (QString(79, u'x') + u"éé"_s).toLocal8Bit() << QString(79, u'x') + u"é"_s;
-        QTest::newRow("surrogate pair not split")
-            << (QString(79, u'x') + u"😀"_s).toLocal8Bit() << QString(79, u'x');
-    }
-    void title()
-    {
-        QFETCH(QByteArray, text);
-        QTEST(NoteTitle::of(text), "title");
-    }
-};
-
 class TestNotesPanel final : public QObject
 {
     Q_OBJECT
@@ -209,9 +181,31 @@ private Q_SLOTS:
         QCOMPARE(texts(), left);
         QCOMPARE(test::column(*panel->model(), 0).join(u'|').toLatin1(), left.join('|'));
     }
+
+private Q_SLOTS:
+    void title_data()
+    {
+        addColumns<QByteArray, QString>({"text", "title"});
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("only blanks") << QByteArray(" \r\n\t ") << QString();
+        QTest::newRow("two blank lines and a tab")
+            << QByteArray("\r\n\r\n\tShopping\tlist\r\nmilk") << u"Shopping list  milk"_s;
+        QTest::newRow("200 characters")
+            << QByteArray(120, 'a') + QByteArray(80, 'b') << QString(80, u'a');
+        QTest::newRow("80 after leading blanks")
+            << QByteArray("   ") + QByteArray(81, 'c') << QString(80, u'c');
+        QTest::newRow("non-ASCII counted as characters")
+            << (QString(79, u'x') + u"éé"_s).toLocal8Bit() << QString(79, u'x') + u"é"_s;
+        QTest::newRow("surrogate pair not split")
+            << (QString(79, u'x') + u"😀"_s).toLocal8Bit() << QString(79, u'x');
+    }
+    void title()
+    {
+        QFETCH(QByteArray, text);
+        QTEST(NoteTitle::of(text), "title");
+    }
 };
 
-DVK_TEST(TestNoteTitle);
 DVK_TEST(TestNotesPanel);
 
 #include "tst_notespanel.moc"

@@ -22,9 +22,83 @@
 using Answer = Prompts::Answer;
 Q_DECLARE_METATYPE(QList<Answer>)
 
-class TestSecurity final : public QObject
+namespace {
+
+// Every text the window shows: its title, labels, button captions (without their mnemonic
+// marks) and group titles.
+QStringList shownTexts(const QWidget& window)
+{
+    QStringList texts{window.windowTitle()};
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        texts << QString(button->text()).remove(u'&');
+    for (const QGroupBox* group : window.findChildren<QGroupBox*>())
+        texts << group->title();
+    return texts;
+}
+
+std::unique_ptr<QWidget> makeWindow(const QString& name, DataStore& store)
+{
+    if (name == u"error"_s)
+        return std::make_unique<DataFileErrorDialog>();
+    if (name == u"password"_s)
+        return std::make_unique<PasswordDialog>(store);
+    return std::make_unique<SecurityDialog>(store);
+}
+
+} // namespace
+
+class TestDialogs final : public QObject
 {
     Q_OBJECT
+
+private Q_SLOTS:
+    // The program's own words, typos included, exactly as users have always read them.
+    void shown_data()
+    {
+        addColumns<QString, QStringList>({"window", "texts"});
+        QTest::newRow("error") << u"error"_s
+                               << QStringList{
+                                      u"DVK Data File Error"_s,
+                                      u"An error occured while reading the DVK data file."_s,
+                                      u"If you have a recent backup:"_s,
+                                      u"After the main window of DVK appears, click the [Tools] "
+                                      "button and select the \"Restore\" command on the menu."_s,
+                                      u"If you don't have a backup or the backup is too old:"_s,
+                                      u"After the main window of DVK appears, click the [Close] "
+                                      "button, then restart DVK again. DVK will save as much data "
+                                      "as possible."_s,
+                                      u"If you are not sure what to do and need help:"_s,
+                                      u"Click [Exit] and send a message to support@example.com "
+                                      "with the subject \"DVK File Error\". Give as much "
+                                      "information as possible."_s,
+                                      u"Continue"_s,
+                                      u"Exit"_s};
+        QTest::newRow("password")
+            << u"password"_s
+            << QStringList{u"Enter DVK Password"_s, u"DVK is protected with password."_s,
+                           u"Warning: DVK contains private informations. If you are not the owner, "
+                           "please click [Cancle] to quit this program."_s};
+        QTest::newRow("security")
+            << u"security"_s
+            << QStringList{u"DVK Security"_s,
+                           u"New Password:"_s,
+                           u"Repeat New Password:"_s,
+                           u"Enable password protection"_s,
+                           u"Encrypt data file"_s,
+                           u"With a password, the file is encrypted with it; without one, it is "
+                           "only obscured."_s};
+    }
+
+    void shown()
+    {
+        const auto [window, expected] = fetch<QString, QStringList>({"window", "texts"});
+        DataStore store;
+        const QStringList texts = shownTexts(*makeWindow(window, store));
+        for (const QString& text : expected)
+            QVERIFY2(texts.contains(text), qPrintable(text + u" not in "_s + texts.join(u" | "_s)));
+    }
 
 private Q_SLOTS:
     void init() { SettingsStore().remove(SettingsStore::EncryptDVKFile); }
@@ -141,11 +215,6 @@ private Q_SLOTS:
         QCOMPARE(SettingsStore().readNumber(SettingsStore::EncryptDVKFile),
                  ok ? std::optional<quint32>(encrypt ? 1 : 0) : std::nullopt);
     }
-};
-
-class TestPasswordDialog final : public QObject
-{
-    Q_OBJECT
 
 private Q_SLOTS:
     // An empty text in `typed` stands for Esc.
@@ -217,87 +286,6 @@ private Q_SLOTS:
     }
 };
 
-namespace {
-
-// Every text the window shows: its title, labels, button captions (without their mnemonic
-// marks) and group titles.
-QStringList shownTexts(const QWidget& window)
-{
-    QStringList texts{window.windowTitle()};
-    for (const QLabel* label : window.findChildren<QLabel*>())
-        texts << label->text();
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
-        texts << QString(button->text()).remove(u'&');
-    for (const QGroupBox* group : window.findChildren<QGroupBox*>())
-        texts << group->title();
-    return texts;
-}
-
-std::unique_ptr<QWidget> makeWindow(const QString& name, DataStore& store)
-{
-    if (name == u"error"_s)
-        return std::make_unique<DataFileErrorDialog>();
-    if (name == u"password"_s)
-        return std::make_unique<PasswordDialog>(store);
-    return std::make_unique<SecurityDialog>(store);
-}
-
-} // namespace
-
-// The program's own words, typos included, exactly as users have always read them.
-class TestProgramTexts final : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void shown_data()
-    {
-        addColumns<QString, QStringList>({"window", "texts"});
-        QTest::newRow("error") << u"error"_s
-                               << QStringList{
-                                      u"DVK Data File Error"_s,
-                                      u"An error occured while reading the DVK data file."_s,
-                                      u"If you have a recent backup:"_s,
-                                      u"After the main window of DVK appears, click the [Tools] "
-                                      "button and select the \"Restore\" command on the menu."_s,
-                                      u"If you don't have a backup or the backup is too old:"_s,
-                                      u"After the main window of DVK appears, click the [Close] "
-                                      "button, then restart DVK again. DVK will save as much data "
-                                      "as possible."_s,
-                                      u"If you are not sure what to do and need help:"_s,
-                                      u"Click [Exit] and send a message to support@example.com "
-                                      "with the subject \"DVK File Error\". Give as much "
-                                      "information as possible."_s,
-                                      u"Continue"_s,
-                                      u"Exit"_s};
-        QTest::newRow("password")
-            << u"password"_s
-            << QStringList{u"Enter DVK Password"_s, u"DVK is protected with password."_s,
-                           u"Warning: DVK contains private informations. If you are not the owner, "
-                           "please click [Cancle] to quit this program."_s};
-        QTest::newRow("security")
-            << u"security"_s
-            << QStringList{u"DVK Security"_s,
-                           u"New Password:"_s,
-                           u"Repeat New Password:"_s,
-                           u"Enable password protection"_s,
-                           u"Encrypt data file"_s,
-                           u"With a password, the file is encrypted with it; without one, it is "
-                           "only obscured."_s};
-    }
-
-    void shown()
-    {
-        const auto [window, expected] = fetch<QString, QStringList>({"window", "texts"});
-        DataStore store;
-        const QStringList texts = shownTexts(*makeWindow(window, store));
-        for (const QString& text : expected)
-            QVERIFY2(texts.contains(text), qPrintable(text + u" not in "_s + texts.join(u" | "_s)));
-    }
-};
-
-DVK_TEST(TestSecurity);
-DVK_TEST(TestPasswordDialog);
-DVK_TEST(TestProgramTexts);
+DVK_TEST(TestDialogs);
 
 #include "tst_dialogs.moc"

@@ -15,7 +15,7 @@
 #include <QMimeData>
 #include <QPushButton>
 
-class TestNoteEditor final : public QObject
+class TestEditor final : public QObject
 {
     Q_OBJECT
 
@@ -234,11 +234,6 @@ private Q_SLOTS:
         QCOMPARE(urls, opened.isEmpty() ? QStringList{} : QStringList{opened});
         QTRY_COMPARE(editor.linkSelections().size(), 2);
     }
-};
-
-class TestNoteDialog final : public QObject
-{
-    Q_OBJECT
 
 private Q_SLOTS:
     void okRule_data()
@@ -301,7 +296,6 @@ private Q_SLOTS:
     }
 };
 
-DVK_TEST(TestNoteEditor);
-DVK_TEST(TestNoteDialog);
+DVK_TEST(TestEditor);
 
 #include "tst_editor.moc"

@@ -237,7 +237,47 @@ QByteArray redIco()
 
 } // namespace
 
-class ImageCenterTest final : public QObject
+using files::square;
+
+namespace {
+
+// Every icon of one size: the library's, or (without a library) the built-in ones as it holds
+// them.
+QList<QImage> icons(int size, const IconLibrary* library = nullptr)
+{
+    QList<QImage> all;
+    for (int i = 0; i < (library ? library->count() : 60); ++i)
+        all << (!library ? ProgramIcons::builtIn(i, size).convertToFormat(
+                               QImage::Format_ARGB32_Premultiplied)
+                : size == 32 ? library->largeIcon(i)
+                             : library->smallIcon(i));
+    return all;
+}
+
+QByteArray listBytes(const QList<QImage>& icons, int size)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    IconListFile::write(buffer, icons, size);
+    return buffer.data();
+}
+
+QString writeIco(const QTemporaryDir& folder, QColor colour)
+{
+    const QString path = folder.filePath(u"added.ico"_s);
+    test::writeFile(path,
+                    files::ico({{32, files::bitmap(32, colour)}, {16, files::bitmap(16, colour)}}));
+    return path;
+}
+
+// Damages the saved lists (small, large file); false when the damage could not be done.
+using Damage = std::function<bool(const QString&, const QString&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Damage)
+
+class IconsTest final : public QObject
 {
     Q_OBJECT
 
@@ -463,51 +503,6 @@ private Q_SLOTS:
         QCOMPARE(none.iconCount(), 0);
         QVERIFY(!button(none, u"ok"_s)->isEnabled());
     }
-};
-
-using files::square;
-
-namespace {
-
-// Every icon of one size: the library's, or (without a library) the built-in ones as it holds
-// them.
-QList<QImage> icons(int size, const IconLibrary* library = nullptr)
-{
-    QList<QImage> all;
-    for (int i = 0; i < (library ? library->count() : 60); ++i)
-        all << (!library ? ProgramIcons::builtIn(i, size).convertToFormat(
-                               QImage::Format_ARGB32_Premultiplied)
-                : size == 32 ? library->largeIcon(i)
-                             : library->smallIcon(i));
-    return all;
-}
-
-QByteArray listBytes(const QList<QImage>& icons, int size)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    IconListFile::write(buffer, icons, size);
-    return buffer.data();
-}
-
-QString writeIco(const QTemporaryDir& folder, QColor colour)
-{
-    const QString path = folder.filePath(u"added.ico"_s);
-    test::writeFile(path,
-                    files::ico({{32, files::bitmap(32, colour)}, {16, files::bitmap(16, colour)}}));
-    return path;
-}
-
-// Damages the saved lists (small, large file); false when the damage could not be done.
-using Damage = std::function<bool(const QString&, const QString&)>;
-
-} // namespace
-
-Q_DECLARE_METATYPE(Damage)
-
-class IconLibraryTest final : public QObject
-{
-    Q_OBJECT
 
 private Q_SLOTS:
     void firstStartGivesTheBuiltInIconsAndSavedOnesLoadAgain()
@@ -656,11 +651,6 @@ private Q_SLOTS:
                      .size(),
                  60);
     }
-};
-
-class IconSourcesTest final : public QObject
-{
-    Q_OBJECT
 
 private Q_SLOTS:
     void iconFileExtension_data()
@@ -820,8 +810,6 @@ private Q_SLOTS:
     }
 };
 
-DVK_TEST(ImageCenterTest);
-DVK_TEST(IconLibraryTest);
-DVK_TEST(IconSourcesTest);
+DVK_TEST(IconsTest);
 
 #include "tst_icons.moc"

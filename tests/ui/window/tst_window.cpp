@@ -22,7 +22,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-class MainWindowTest final : public QObject
+class WindowTest final : public QObject
 {
     Q_OBJECT
 
@@ -398,11 +398,6 @@ private Q_SLOTS:
         dialog.exitButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
-};
-
-class NavigationBarTest final : public QObject
-{
-    Q_OBJECT
 
 private:
     // A bar of the main window's usual width, tall enough for all four entries.
@@ -569,7 +564,6 @@ private Q_SLOTS:
     }
 };
 
-DVK_TEST(MainWindowTest);
-DVK_TEST(NavigationBarTest);
+DVK_TEST(WindowTest);
 
 #include "tst_window.moc"
