@@ -208,4 +208,4 @@ private Q_SLOTS:
 
 DVK_TEST(TestNotesPanel);
 
-#include "tst_notespanel.moc"
+#include "tst_notes.moc"

@@ -533,4 +533,4 @@ private Q_SLOTS:
 
 DVK_TEST(TestMemoPanel);
 
-#include "tst_memopanel.moc"
+#include "tst_memo.moc"
