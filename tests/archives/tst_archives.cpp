@@ -290,8 +290,6 @@ private Q_SLOTS:
         QTRY_VERIFY(!panel.itemList()->isSettling());
         QCOMPARE(panel.fieldList()->model()->rowCount(), 0);
     }
-
-private Q_SLOTS:
     void matches_data()
     {
         addColumns<QString, QByteArray, bool>({"filter", "category", "match"});

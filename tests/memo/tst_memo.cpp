@@ -322,8 +322,6 @@ private Q_SLOTS:
         panel.remove(); // nothing selected: no question
         QCOMPARE(prompts.messages.size(), 2);
     }
-
-private Q_SLOTS:
     void statusText_data()
     {
         // time: on 2024-03-15; invalid = any time of the day

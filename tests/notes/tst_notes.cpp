@@ -181,8 +181,6 @@ private Q_SLOTS:
         QCOMPARE(texts(), left);
         QCOMPARE(test::column(*panel->model(), 0).join(u'|').toLatin1(), left.join('|'));
     }
-
-private Q_SLOTS:
     void title_data()
     {
         addColumns<QByteArray, QString>({"text", "title"});

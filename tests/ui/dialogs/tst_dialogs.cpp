@@ -99,8 +99,6 @@ private Q_SLOTS:
         for (const QString& text : expected)
             QVERIFY2(texts.contains(text), qPrintable(text + u" not in "_s + texts.join(u" | "_s)));
     }
-
-private Q_SLOTS:
     void init() { SettingsStore().remove(SettingsStore::EncryptDVKFile); }
 
     void okRule_data()
@@ -215,8 +213,6 @@ private Q_SLOTS:
         QCOMPARE(SettingsStore().readNumber(SettingsStore::EncryptDVKFile),
                  ok ? std::optional<quint32>(encrypt ? 1 : 0) : std::nullopt);
     }
-
-private Q_SLOTS:
     // An empty text in `typed` stands for Esc.
     void attempts_data()
     {

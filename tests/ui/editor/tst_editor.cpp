@@ -234,8 +234,6 @@ private Q_SLOTS:
         QCOMPARE(urls, opened.isEmpty() ? QStringList{} : QStringList{opened});
         QTRY_COMPARE(editor.linkSelections().size(), 2);
     }
-
-private Q_SLOTS:
     void okRule_data()
     {
         addColumns<QString, bool>({"text", "ok"});

@@ -497,8 +497,6 @@ private Q_SLOTS:
         QCOMPARE(none.iconCount(), 0);
         QVERIFY(!button(none, u"ok"_s)->isEnabled());
     }
-
-private Q_SLOTS:
     void firstStartGivesTheBuiltInIconsAndSavedOnesLoadAgain()
     {
         QTemporaryDir folder;
@@ -645,8 +643,6 @@ private Q_SLOTS:
                      .size(),
                  60);
     }
-
-private Q_SLOTS:
     void iconFileExtension_data()
     {
         addColumns<QString, bool>({"path", "iconFile"});

@@ -120,8 +120,6 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 0);
         QVERIFY(window.isVisible());
     }
-
-private Q_SLOTS:
     void fitHeights_data()
     {
         addColumns<int, int, int, int, int>(

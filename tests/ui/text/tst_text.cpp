@@ -107,8 +107,6 @@ private Q_SLOTS:
         QTest::keyClick(m_label, Qt::Key_Space);
         QCOMPARE(opener.opened.size(), 1);
     }
-
-private Q_SLOTS:
     // An empty expectation means the picture or the date is refused.
     void format_data()
     {
@@ -160,8 +158,6 @@ private Q_SLOTS:
         QCOMPARE(text, expected.isEmpty() ? std::nullopt : std::optional<QString>(expected));
     }
 
-private Q_SLOTS:
-
     // A null stored picture leaves the setting unwritten; capacity 0 means no limit.
     void formatDate_data()
     {
@@ -195,8 +191,6 @@ private Q_SLOTS:
             QVERIFY(SettingsStore().writeText(SettingsStore::DateFormat, stored));
         QTEST(FormatDate(year, month, day, capacity), "expected");
     }
-
-private Q_SLOTS:
 
     void opensWithStoredPicture_data()
     {
@@ -244,8 +238,6 @@ private Q_SLOTS:
         if (!stored.isEmpty())
             QCOMPARE(FormatDate(2005, 3, 1), u"01/03/2005"_s);
     }
-
-private Q_SLOTS:
     void classify_data()
     {
         addColumns<QString, LinkKind>({"text", "kind"});
@@ -292,8 +284,6 @@ private Q_SLOTS:
         QCOMPARE(OpenLink(text, ClassifyLink(text)), !opened.isEmpty());
         QCOMPARE(opener.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
     }
-
-private Q_SLOTS:
     void contents()
     {
         const RecordingOpener opener;
