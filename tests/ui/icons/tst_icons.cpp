@@ -383,58 +383,51 @@ private Q_SLOTS:
             QStringList(2, u"This will reset the image list to DVK's default.\n\nContinue?"_s));
     }
 
-    void addSelectsTheNewLastIcon_data()
+    // Add selects the new last icon; Replace changes only the selected one.
+    void addAndReplace_data()
     {
-        addColumns<QString, QByteArray, bool, bool>(
-            {"name", "bytes", "throughExtractIcon", "added"});
+        addColumns<QString, QString, QByteArray, bool, int>(
+            {"command", "name", "bytes", "throughExtractIcon", "selected"});
         QTest::newRow("icon file, extension in capitals")
-            << u"STAR.ICO"_s << redIco() << false << true;
+            << u"add"_s << u"STAR.ICO"_s << redIco() << false << 60;
         QTest::newRow("program without extension")
-            << u"tool"_s << twoGroupProgram(false) << true << true;
-        QTest::newRow("broken icon file") << u"bad.ico"_s << QByteArray("junk") << false << false;
+            << u"add"_s << u"tool"_s << twoGroupProgram(false) << true << 60;
+        QTest::newRow("broken icon file")
+            << u"add"_s << u"bad.ico"_s << QByteArray("junk") << false << 3;
+        QTest::newRow("replace") << u"replace"_s << u"r.ico"_s << redIco() << false << 3;
     }
-    void addSelectsTheNewLastIcon()
+    void addAndReplace()
     {
-        const auto [name, bytes, throughExtractIcon, added] =
-            fetch<QString, QByteArray, bool, bool>(
-                {"name", "bytes", "throughExtractIcon", "added"});
+        const auto [command, name, bytes, throughExtractIcon, selected] =
+            fetch<QString, QString, QByteArray, bool, int>(
+                {"command", "name", "bytes", "throughExtractIcon", "selected"});
         test::FakePrompts prompts;
         prompts.fileNames << writeFile(name, bytes);
+        const QImage neighbour = m_library->largeIcon(4);
         ImageCenterDialog dialog(3, *m_library);
         QStringList asked;
         dialog.setModuleIconChooser([&asked](QWidget*, const QString& path) {
             asked << path;
             return std::optional<int>(1);
         });
-        button(dialog, u"add"_s)->click();
+        button(dialog, command)->click();
         settle();
         QCOMPARE(prompts.filters.size(), 1);
         QCOMPARE(prompts.suffixes, QStringList{u"ico"_s});
         QVERIFY(prompts.filters[0].startsWith(u"Icon Files (*.ico *.png"_s));
         QVERIFY(prompts.filters[0].endsWith(u";;Program Files (*.exe *.dll)"_s));
         QCOMPARE(asked.size(), throughExtractIcon ? 1 : 0);
-        QCOMPARE(m_library->count(), added ? 61 : 60);
-        QCOMPARE(view(dialog)->selectedRow(), added ? 60 : 3);
+        QCOMPARE(m_library->count(), selected == 60 ? 61 : 60);
+        QCOMPARE(view(dialog)->selectedRow(), selected);
         QCOMPARE(prompts.messages.size(), 0);
         if (throughExtractIcon)
             QCOMPARE(m_library->largeIcon(60).pixelColor(4, 4), QColor(Qt::blue));
-    }
-
-    void replaceChangesOnlyTheSelectedIcon()
-    {
-        test::FakePrompts prompts;
-        prompts.fileNames << writeFile(u"r.ico"_s, redIco());
-        const QImage neighbour = m_library->largeIcon(6);
-        ImageCenterDialog dialog(5, *m_library);
-        button(dialog, u"replace"_s)->click();
-        settle();
-        QCOMPARE(m_library->count(), 60);
-        QCOMPARE(m_library->largeIcon(5).pixelColor(4, 4), QColor(Qt::red));
-        QCOMPARE(m_library->largeIcon(6), neighbour);
-        const QImage shown =
-            view(dialog)->model()->index(5, 0).data(Qt::DecorationRole).value<QImage>();
-        QCOMPARE(shown, m_library->largeIcon(5));
-        QCOMPARE(view(dialog)->selectedRow(), 5);
+        if (command == u"replace"_s) {
+            QCOMPARE(m_library->largeIcon(3).pixelColor(4, 4), QColor(Qt::red));
+            QCOMPARE(m_library->largeIcon(4), neighbour);
+            QCOMPARE(view(dialog)->model()->index(3, 0).data(Qt::DecorationRole).value<QImage>(),
+                     m_library->largeIcon(3));
+        }
     }
 
     // Cancel keeps what was done to the library but not the choice.
