@@ -1,4 +1,5 @@
 #include "DataFile.h"
+#include "DataFileErrorDialog.h"
 #include "DataPaths.h"
 #include "DataStore.h"
 #include "DvkTest.h"
@@ -9,20 +10,96 @@
 #include "SecurityDialog.h"
 #include "SettingsStore.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <memory>
 
-using Answer = dvk::Prompts::Answer;
+using Answer = Prompts::Answer;
 Q_DECLARE_METATYPE(QList<Answer>)
 
-class TestSecurity final : public QObject
+namespace {
+
+// Every text the window shows: its title, labels, button captions (without their mnemonic
+// marks) and group titles.
+QStringList shownTexts(const QWidget& window)
+{
+    QStringList texts{window.windowTitle()};
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        texts << QString(button->text()).remove(u'&');
+    for (const QGroupBox* group : window.findChildren<QGroupBox*>())
+        texts << group->title();
+    return texts;
+}
+
+std::unique_ptr<QWidget> makeWindow(const QString& name, DataStore& store)
+{
+    if (name == u"error"_s)
+        return std::make_unique<DataFileErrorDialog>();
+    if (name == u"password"_s)
+        return std::make_unique<PasswordDialog>(store);
+    return std::make_unique<SecurityDialog>(store);
+}
+
+} // namespace
+
+class TestDialogs final : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { dvk::SettingsStore().remove(dvk::SettingsStore::EncryptDVKFile); }
+    // The program's own words, typos included, exactly as users have always read them.
+    void shown_data()
+    {
+        addColumns<QString, QStringList>({"window", "texts"});
+        QTest::newRow("error") << u"error"_s
+                               << QStringList{
+                                      u"DVK Data File Error"_s,
+                                      u"An error occured while reading the DVK data file."_s,
+                                      u"If you have a recent backup:"_s,
+                                      u"After the main window of DVK appears, click the [Tools] "
+                                      "button and select the \"Restore\" command on the menu."_s,
+                                      u"If you don't have a backup or the backup is too old:"_s,
+                                      u"After the main window of DVK appears, click the [Close] "
+                                      "button, then restart DVK again. DVK will save as much data "
+                                      "as possible."_s,
+                                      u"If you are not sure what to do and need help:"_s,
+                                      u"Click [Exit] and send a message to support@example.com "
+                                      "with the subject \"DVK File Error\". Give as much "
+                                      "information as possible."_s,
+                                      u"Continue"_s,
+                                      u"Exit"_s};
+        QTest::newRow("password")
+            << u"password"_s
+            << QStringList{u"Enter DVK Password"_s, u"DVK is protected with password."_s,
+                           u"Warning: DVK contains private informations. If you are not the owner, "
+                           "please click [Cancle] to quit this program."_s};
+        QTest::newRow("security")
+            << u"security"_s
+            << QStringList{u"DVK Security"_s,
+                           u"New Password:"_s,
+                           u"Repeat New Password:"_s,
+                           u"Enable password protection"_s,
+                           u"Encrypt data file"_s,
+                           u"With a password, the file is encrypted with it; without one, it is "
+                           "only obscured."_s};
+    }
+
+    void shown()
+    {
+        const auto [window, expected] = fetch<QString, QStringList>({"window", "texts"});
+        DataStore store;
+        const QStringList texts = shownTexts(*makeWindow(window, store));
+        for (const QString& text : expected)
+            QVERIFY2(texts.contains(text), qPrintable(text + u" not in "_s + texts.join(u" | "_s)));
+    }
+    void init() { SettingsStore().remove(SettingsStore::EncryptDVKFile); }
 
     void okRule_data()
     {
@@ -50,14 +127,14 @@ private Q_SLOTS:
         const auto [enable, newPassword, repeatPassword, hasPassword] =
             fetch<bool, QString, QString, bool>(
                 {"enable", "newPassword", "repeatPassword", "hasPassword"});
-        const dvk::SecurityChoices choices{enable, newPassword, repeatPassword, false};
+        const SecurityChoices choices{enable, newPassword, repeatPassword, false};
         QTEST(choices.acceptable(hasPassword), "ok");
 
         // The dialog's OK button follows the same rule as its controls change.
-        dvk::DataStore store;
+        DataStore store;
         if (hasPassword)
             store.setPassword("secret1");
-        dvk::SecurityDialog dialog(store);
+        SecurityDialog dialog(store);
         QCOMPARE(dialog.focusWidget(), dialog.newPasswordEdit());
         QCOMPARE(dialog.newPasswordEdit()->maxLength(), 128);
         QVERIFY(dialog.okButton()->isEnabled());
@@ -81,12 +158,11 @@ private Q_SLOTS:
         const auto [hasPassword, encryptValue] =
             fetch<bool, QString>({"hasPassword", "encryptValue"});
         if (!encryptValue.isEmpty())
-            QVERIFY(
-                dvk::SettingsStore().writeText(dvk::SettingsStore::EncryptDVKFile, encryptValue));
-        dvk::DataStore store;
+            QVERIFY(SettingsStore().writeText(SettingsStore::EncryptDVKFile, encryptValue));
+        DataStore store;
         if (hasPassword)
             store.setPassword("secret1");
-        const dvk::SecurityDialog dialog(store);
+        const SecurityDialog dialog(store);
         QCOMPARE(dialog.enableBox()->isChecked(), hasPassword);
         QTEST(dialog.encryptBox()->isChecked(), "encrypt");
         QVERIFY(dialog.newPasswordEdit()->text().isEmpty());
@@ -117,9 +193,9 @@ private Q_SLOTS:
         const auto [before, enable, typed, encrypt, ok, after] =
             fetch<QByteArray, bool, QString, bool, bool, QByteArray>(
                 {"before", "enable", "typed", "encrypt", "ok", "after"});
-        dvk::DataStore store;
+        DataStore store;
         store.setPassword(before);
-        dvk::SecurityDialog dialog(store);
+        SecurityDialog dialog(store);
         dialog.enableBox()->setChecked(enable);
         dialog.encryptBox()->setChecked(encrypt);
         dialog.newPasswordEdit()->setText(typed);
@@ -134,16 +210,9 @@ private Q_SLOTS:
         }
         if (after.startsWith(' '))
             QVERIFY(!store.checkPassword(after.trimmed()));
-        QCOMPARE(dvk::SettingsStore().readNumber(dvk::SettingsStore::EncryptDVKFile),
+        QCOMPARE(SettingsStore().readNumber(SettingsStore::EncryptDVKFile),
                  ok ? std::optional<quint32>(encrypt ? 1 : 0) : std::nullopt);
     }
-};
-
-class TestPasswordDialog final : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
     // An empty text in `typed` stands for Esc.
     void attempts_data()
     {
@@ -177,17 +246,17 @@ private Q_SLOTS:
         const auto [typed, answers, messages, sealed] =
             fetch<QStringList, QList<Answer>, QStringList, bool>(
                 {"typed", "answers", "messages", "sealed"});
-        dvk::test::FakePrompts prompts;
+        test::FakePrompts prompts;
         prompts.answers = answers;
-        dvk::DataStore store;
+        DataStore store;
         store.setPassword("secret1");
-        const QString path = dvk::DataPaths::dataFilePath();
-        QVERIFY(!sealed || dvk::DataFile::saveFile(store, path, true).ok);
+        const QString path = DataPaths::dataFilePath();
+        QVERIFY(!sealed || DataFile::saveFile(store, path, true).ok);
         // A sealed file's password is checked by its first chunk, as start-up does.
-        dvk::PasswordDialog dialog = sealed ? dvk::PasswordDialog([&path](QByteArray& typed) {
-            return dvk::SealedFile::unlock(path, typed) != nullptr;
+        PasswordDialog dialog = sealed ? PasswordDialog([&path](QByteArray& typed) {
+            return SealedFile::unlock(path, typed) != nullptr;
         })
-                                            : dvk::PasswordDialog(store);
+                                       : PasswordDialog(store);
         QCOMPARE(dialog.passwordEdit()->maxLength(), 512);
         QCOMPARE(dialog.focusWidget(), dialog.passwordEdit());
         QSignalSpy finished(&dialog, &QDialog::finished);
@@ -207,13 +276,12 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages, messages);
         QCOMPARE(prompts.unscripted, 0);
         if (messages.size() == 2) {
-            QCOMPARE(prompts.icons, (QList<dvk::Prompts::Icon>{dvk::Prompts::Icon::Information,
-                                                               dvk::Prompts::Icon::Warning}));
+            QCOMPARE(prompts.icons,
+                     (QList<Prompts::Icon>{Prompts::Icon::Information, Prompts::Icon::Warning}));
         }
     }
 };
 
-DVK_TEST(TestSecurity);
-DVK_TEST(TestPasswordDialog);
+DVK_TEST(TestDialogs);
 
-#include "tst_security.moc"
+#include "tst_dialogs.moc"

@@ -14,73 +14,44 @@
 #include <QListView>
 #include <QMimeData>
 
-Q_DECLARE_METATYPE(dvk::Prompts::Answer)
-
-class TestNoteTitle final : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void title_data()
-    {
-        addColumns<QByteArray, QString>({"text", "title"});
-        QTest::newRow("empty") << QByteArray() << QString();
-        QTest::newRow("only blanks") << QByteArray(" \r\n\t ") << QString();
-        QTest::newRow("two blank lines and a tab")
-            << QByteArray("\r\n\r\n\tShopping\tlist\r\nmilk") << u"Shopping list  milk"_s;
-        QTest::newRow("200 characters")
-            << QByteArray(120, 'a') + QByteArray(80, 'b') << QString(80, u'a');
-        QTest::newRow("80 after leading blanks")
-            << QByteArray("   ") + QByteArray(81, 'c') << QString(80, u'c');
-        QTest::newRow("non-ASCII counted as characters")
-            << (QString(79, u'x') + u"éé"_s).toLocal8Bit() << QString(79, u'x') + u"é"_s;
-        QTest::newRow("surrogate pair not split")
-            << (QString(79, u'x') + u"😀"_s).toLocal8Bit() << QString(79, u'x');
-    }
-    void title()
-    {
-        QFETCH(QByteArray, text);
-        QTEST(dvk::NoteTitle::of(text), "title");
-    }
-};
+Q_DECLARE_METATYPE(Prompts::Answer)
 
 class TestNotesPanel final : public QObject
 {
     Q_OBJECT
 
-    dvk::test::FakeClock m_clock;
-    std::unique_ptr<dvk::RecordList<dvk::NoteRecord>> m_notes;
+    test::FakeClock m_clock;
+    std::unique_ptr<RecordList<NoteRecord>> m_notes;
 
     // A panel over notes made of `texts`, with `rows` selected and its dialogs answered by
     // `answer` (OK) or cancelled (null).
-    std::unique_ptr<dvk::NotesPanel> makePanel(const QByteArrayList& texts,
-                                               const QList<int>& rows = {},
-                                               const QString& answer = QString())
+    std::unique_ptr<NotesPanel> makePanel(const QByteArrayList& texts, const QList<int>& rows = {},
+                                          const QString& answer = QString())
     {
         for (const QByteArray& text : texts)
             m_notes->add()->text = text;
-        auto panel = std::make_unique<dvk::NotesPanel>(*m_notes, m_clock);
-        panel->setDialogRunner([answer](dvk::NoteDialog& dialog) {
+        auto panel = std::make_unique<NotesPanel>(*m_notes, m_clock);
+        panel->setDialogRunner([answer](NoteDialog& dialog) {
             if (answer.isNull())
                 return false;
             dialog.setText(answer);
             dialog.setDate(QDate(2020, 5, 6));
             return true;
         });
-        dvk::test::selectRows(*panel->listView(), rows);
+        test::selectRows(*panel->listView(), rows);
         return panel;
     }
     QByteArrayList texts() const
     {
         QByteArrayList texts;
-        for (const dvk::NoteRecord* note : *m_notes)
+        for (const NoteRecord* note : *m_notes)
             texts << note->text;
         return texts;
     }
 
 private Q_SLOTS:
-    void initTestCase() { dvk::IconLibrary::instance().load(); }
-    void init() { m_notes = std::make_unique<dvk::RecordList<dvk::NoteRecord>>(m_clock); }
+    void initTestCase() { IconLibrary::instance().load(); }
+    void init() { m_notes = std::make_unique<RecordList<NoteRecord>>(m_clock); }
 
     void imageIndexCorrection_data()
     {
@@ -94,7 +65,7 @@ private Q_SLOTS:
     {
         const auto [stored, iconCount] = fetch<int, int>({"stored", "iconCount"});
         m_notes->add()->imageIndex = stored;
-        dvk::NotesPanel::correctImageIndexes(*m_notes, iconCount);
+        NotesPanel::correctImageIndexes(*m_notes, iconCount);
         QTEST(m_notes->at(0)->imageIndex, "shown");
     }
 
@@ -102,14 +73,14 @@ private Q_SLOTS:
     {
         for (const char* text : {"first", "\n\nsecond", "third"})
             m_notes->add()->text = text;
-        m_notes->at(1)->imageIndex = dvk::IconLibrary::instance().count();
+        m_notes->at(1)->imageIndex = IconLibrary::instance().count();
         const auto panel = makePanel({});
         QCOMPARE(m_notes->at(1)->imageIndex, 0);
-        QCOMPARE(dvk::test::column(*panel->model(), 0),
+        QCOMPARE(test::column(*panel->model(), 0),
                  (QStringList{u"first"_s, u"second"_s, u"third"_s}));
         const QDate today = m_clock.today();
         QCOMPARE(panel->model()->data(panel->model()->index(0, 0), Qt::ToolTipRole).toString(),
-                 dvk::FormatDate(today.year(), today.month(), today.day(), 255));
+                 FormatDate(today.year(), today.month(), today.day(), 255));
     }
 
     void menuEnabling_data()
@@ -131,8 +102,8 @@ private Q_SLOTS:
             data->setData(u"application/octet-stream"_s, "x");
         QGuiApplication::clipboard()->setMimeData(data.release());
         const auto panel = makePanel({"a", "b", "c"}, selected);
-        QCOMPARE(dvk::test::menuState(*panel->makeContextMenu()).size(), 5);
-        QTEST(dvk::test::enabledEntries(*panel->makeContextMenu()), "enabled");
+        QCOMPARE(test::menuState(*panel->makeContextMenu()).size(), 5);
+        QTEST(test::enabledEntries(*panel->makeContextMenu()), "enabled");
     }
 
     // Paste stores the clipboard exactly, as a new last note of today; the selection stays.
@@ -143,14 +114,14 @@ private Q_SLOTS:
         const auto panel = makePanel({"a", "b"}, {0});
         panel->paste();
         QCOMPARE(texts(), (QByteArrayList{"a", "b", clip.toLocal8Bit()}));
-        const dvk::NoteRecord* note = m_notes->at(2);
+        const NoteRecord* note = m_notes->at(2);
         QCOMPARE(note->imageIndex, 0);
         QCOMPARE(QDate(note->year, note->month, note->day), m_clock.today());
         QCOMPARE(panel->model()->titleAt(2), u"Meeting notes line two  "_s);
-        QCOMPARE(dvk::test::selectedRows(*panel->listView()), QList<int>{0});
+        QCOMPARE(test::selectedRows(*panel->listView()), QList<int>{0});
 
         // One character too many is refused and the clipboard is left as it was.
-        dvk::test::FakePrompts prompts;
+        test::FakePrompts prompts;
         const QString tooLong(2 * 1024 * 1024 + 1, u'x');
         QGuiApplication::clipboard()->setText(tooLong);
         panel->paste();
@@ -173,7 +144,7 @@ private Q_SLOTS:
         panel->add();
         QCOMPARE(texts(), (QByteArrayList{"a", "new note", "c", "new note"}));
         QCOMPARE(m_notes->at(3)->day, 6);
-        QCOMPARE(dvk::test::selectedRows(*panel->listView()), QList<int>{3});
+        QCOMPARE(test::selectedRows(*panel->listView()), QList<int>{3});
     }
 
     void imageGoesToEverySelected()
@@ -194,25 +165,45 @@ private Q_SLOTS:
 
     void removeAsks_data()
     {
-        addColumns<dvk::Prompts::Answer, QByteArrayList>({"answer", "left"});
-        QTest::newRow("yes") << dvk::Prompts::Answer::Yes << QByteArrayList{"b", "d"};
-        QTest::newRow("no") << dvk::Prompts::Answer::No << QByteArrayList{"a", "b", "c", "d"};
+        addColumns<Prompts::Answer, QByteArrayList>({"answer", "left"});
+        QTest::newRow("yes") << Prompts::Answer::Yes << QByteArrayList{"b", "d"};
+        QTest::newRow("no") << Prompts::Answer::No << QByteArrayList{"a", "b", "c", "d"};
     }
     void removeAsks()
     {
-        const auto [answer, left] = fetch<dvk::Prompts::Answer, QByteArrayList>({"answer", "left"});
-        dvk::test::FakePrompts prompts;
+        const auto [answer, left] = fetch<Prompts::Answer, QByteArrayList>({"answer", "left"});
+        test::FakePrompts prompts;
         prompts.answers << answer;
         const auto panel = makePanel({"a", "b", "c", "d"}, {0, 2});
         panel->remove();
         QCOMPARE(prompts.messages, QStringList{u"Remove selected Items?"_s});
-        QCOMPARE(prompts.icons, QList<dvk::Prompts::Icon>{dvk::Prompts::Icon::Question});
+        QCOMPARE(prompts.icons, QList<Prompts::Icon>{Prompts::Icon::Question});
         QCOMPARE(texts(), left);
-        QCOMPARE(dvk::test::column(*panel->model(), 0).join(u'|').toLatin1(), left.join('|'));
+        QCOMPARE(test::column(*panel->model(), 0).join(u'|').toLatin1(), left.join('|'));
+    }
+    void title_data()
+    {
+        addColumns<QByteArray, QString>({"text", "title"});
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("only blanks") << QByteArray(" \r\n\t ") << QString();
+        QTest::newRow("two blank lines and a tab")
+            << QByteArray("\r\n\r\n\tShopping\tlist\r\nmilk") << u"Shopping list  milk"_s;
+        QTest::newRow("200 characters")
+            << QByteArray(120, 'a') + QByteArray(80, 'b') << QString(80, u'a');
+        QTest::newRow("80 after leading blanks")
+            << QByteArray("   ") + QByteArray(81, 'c') << QString(80, u'c');
+        QTest::newRow("non-ASCII counted as characters")
+            << (QString(79, u'x') + u"éé"_s).toLocal8Bit() << QString(79, u'x') + u"é"_s;
+        QTest::newRow("surrogate pair not split")
+            << (QString(79, u'x') + u"😀"_s).toLocal8Bit() << QString(79, u'x');
+    }
+    void title()
+    {
+        QFETCH(QByteArray, text);
+        QTEST(NoteTitle::of(text), "title");
     }
 };
 
-DVK_TEST(TestNoteTitle);
 DVK_TEST(TestNotesPanel);
 
-#include "tst_notespanel.moc"
+#include "tst_notes.moc"

@@ -1,39 +1,57 @@
 #include "CharFormatRecord.h"
 #include "DvkTest.h"
+#include "FakeClock.h"
 #include "FakePrompts.h"
+#include "NoteDialog.h"
 #include "NoteEditor.h"
 #include "NoteLinks.h"
 #include "OpenLink.h"
+#include "Records.h"
 #include "SettingsStore.h"
 #include "ViewRows.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPushButton>
 
-class TestNoteEditor final : public QObject
+class TestEditor final : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { dvk::SettingsStore().remove(dvk::SettingsStore::RichEditDefaultFont); }
+    void init() { SettingsStore().remove(SettingsStore::RichEditDefaultFont); }
 
-    void formattedPasteBecomesPlain_data() { test::addSwitchRows("byKeyboard", "menu", "Ctrl+V"); }
-    void formattedPasteBecomesPlain()
+    // Formatted text is pasted as plain text; a clipboard without text offers no Paste.
+    void paste_data()
     {
-        QFETCH(bool, byKeyboard);
+        addColumns<bool, bool, QString>({"text", "byKeyboard", "pasted"});
+        QTest::newRow("formatted, menu") << true << false << u"bold and big"_s;
+        QTest::newRow("formatted, Ctrl+V") << true << true << u"bold and big"_s;
+        QTest::newRow("image only") << false << false << QString();
+    }
+    void paste()
+    {
+        const auto [text, byKeyboard] = fetch<bool, bool>({"text", "byKeyboard"});
         auto data = std::make_unique<QMimeData>();
-        data->setHtml(u"<b>bold</b> <i>and</i> <span style='font-size:40pt'>big</span>"_s);
-        data->setText(u"bold and big"_s);
+        if (text) {
+            data->setHtml(u"<b>bold</b> <i>and</i> <span style='font-size:40pt'>big</span>"_s);
+            data->setText(u"bold and big"_s);
+        } else {
+            data->setData(u"image/png"_s, "\x89PNG");
+        }
         QGuiApplication::clipboard()->setMimeData(data.release());
-        dvk::NoteEditor editor;
+        NoteEditor editor;
+        QCOMPARE(test::enabledEntries(*editor.makeContextMenu()),
+                 text ? u"Undo|Paste|Delete|Select All|Font..."_s
+                      : u"Undo|Delete|Select All|Font..."_s);
         if (byKeyboard)
             QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
         else
             editor.pasteClipboard();
-        QCOMPARE(editor.toPlainText(), u"bold and big"_s);
+        QTEST(editor.toPlainText(), "pasted");
         QTextCursor cursor(editor.document());
-        cursor.setPosition(2);
+        cursor.setPosition(editor.toPlainText().size() / 4); // inside "bold" when pasted
         QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Normal));
         QVERIFY(!cursor.charFormat().fontItalic());
         QCOMPARE(editor.document()->blockCount(), 1);
@@ -64,13 +82,13 @@ private Q_SLOTS:
             fetch<int, int, QKeyCombination, QString, QString>(
                 {"selectionStart", "selectionEnd", "keys", "text", "clipboard"});
         QGuiApplication::clipboard()->setText(u"keep"_s);
-        dvk::NoteEditor editor;
+        NoteEditor editor;
         editor.setNoteText(u"abcdef"_s);
         QTextCursor cursor(editor.document());
         cursor.setPosition(selectionStart);
         cursor.setPosition(selectionEnd, QTextCursor::KeepAnchor);
         editor.setTextCursor(cursor);
-        QCOMPARE(dvk::test::enabledEntries(*editor.makeContextMenu()),
+        QCOMPARE(test::enabledEntries(*editor.makeContextMenu()),
                  selectionStart != selectionEnd ? u"Undo|Cut|Copy|Paste|Delete|Select All|Font..."_s
                                                 : u"Undo|Paste|Delete|Select All|Font..."_s);
         QTest::keyClick(&editor, keys.key(), keys.keyboardModifiers());
@@ -80,30 +98,18 @@ private Q_SLOTS:
 
     void undoByCtrlBackspace()
     {
-        dvk::NoteEditor editor;
+        NoteEditor editor;
         QTest::keyClicks(&editor, u"one"_s);
         QTest::keyClick(&editor, Qt::Key_Backspace, Qt::ControlModifier);
         QCOMPARE(editor.toPlainText(), QString());
     }
 
-    void pasteMenuNeedsText()
-    {
-        auto data = std::make_unique<QMimeData>();
-        data->setData(u"image/png"_s, "\x89PNG");
-        QGuiApplication::clipboard()->setMimeData(data.release());
-        dvk::NoteEditor editor;
-        QCOMPARE(dvk::test::enabledEntries(*editor.makeContextMenu()),
-                 u"Undo|Delete|Select All|Font..."_s);
-        editor.pasteClipboard();
-        QCOMPARE(editor.toPlainText(), QString());
-    }
-
     void pasteBeyondLimitIsRefused()
     {
-        dvk::test::FakePrompts prompts;
+        test::FakePrompts prompts;
         const QString clip(2 * 1024 * 1024 - 2, u'x');
         QGuiApplication::clipboard()->setText(clip);
-        dvk::NoteEditor editor;
+        NoteEditor editor;
         editor.setNoteText(u"abc"_s);
         editor.pasteClipboard();
         QCOMPARE(editor.toPlainText(), u"abc"_s);
@@ -133,17 +139,17 @@ private Q_SLOTS:
     {
         const auto [length, heightTwips, size] =
             fetch<int, int, int>({"length", "heightTwips", "size"});
-        dvk::CharFormatRecord record;
-        record.mask = dvk::CharFormatRecord::MaskSize | dvk::CharFormatRecord::MaskFace |
-                      dvk::CharFormatRecord::MaskBold | dvk::CharFormatRecord::MaskItalic;
+        CharFormatRecord record;
+        record.mask = CharFormatRecord::MaskSize | CharFormatRecord::MaskFace |
+                      CharFormatRecord::MaskBold | CharFormatRecord::MaskItalic;
         record.effects = 3;
         record.heightTwips = heightTwips;
         record.faceName = "DVK Test Face";
         QByteArray bytes = record.toBytes();
         bytes.resize(length);
-        dvk::SettingsStore().writeBytes(dvk::SettingsStore::RichEditDefaultFont, bytes);
-        const dvk::NoteEditor plain(nullptr, QString());
-        const dvk::NoteEditor editor;
+        SettingsStore().writeBytes(SettingsStore::RichEditDefaultFont, bytes);
+        const NoteEditor plain(nullptr, QString());
+        const NoteEditor editor;
         QCOMPARE(editor.font().pointSizeF(), size ? size : plain.font().pointSizeF());
         QCOMPARE(editor.font().family(), length == 60 ? u"DVK Test Face"_s : plain.font().family());
         QVERIFY(!editor.font().bold() && !editor.font().italic());
@@ -151,28 +157,27 @@ private Q_SLOTS:
 
     void fontChoiceKeepsSizeAndFaceOnly()
     {
-        dvk::test::FakePrompts prompts;
+        test::FakePrompts prompts;
         QFont chosen(u"DejaVu Serif"_s, 17);
         chosen.setBold(true);
         chosen.setItalic(true);
         chosen.setUnderline(true);
         prompts.fonts << chosen;
         {
-            dvk::NoteEditor editor;
+            NoteEditor editor;
             editor.setNoteText(u"abc"_s);
             editor.chooseFont();
             QCOMPARE(editor.font().pointSize(), 17);
             QVERIFY(!editor.font().bold());
         }
-        const QByteArray stored = dvk::SettingsStore()
-                                      .readBytes(dvk::SettingsStore::RichEditDefaultFont)
-                                      .value_or(QByteArray());
+        const QByteArray stored =
+            SettingsStore().readBytes(SettingsStore::RichEditDefaultFont).value_or(QByteArray());
         QCOMPARE(stored.size(), 60);
         QCOMPARE(stored.left(4), QByteArray("\x3c\0\0\0", 4));
         QCOMPARE(stored.mid(12, 4), QByteArray("\x54\x01\0\0", 4)); // 340 twips
         QCOMPARE(stored.mid(26, 13), QByteArray("DejaVu Serif\0", 13));
         QCOMPARE(stored.mid(8, 4), QByteArray(4, '\0')); // no effects
-        const dvk::NoteEditor later;
+        const NoteEditor later;
         QCOMPARE(later.font().family(), u"DejaVu Serif"_s);
         QCOMPARE(later.font().pointSize(), 17);
     }
@@ -195,8 +200,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, line);
         QStringList found;
-        const QList<dvk::NoteLink> all = dvk::findNoteLinks(line);
-        for (const dvk::NoteLink& link : all)
+        const QList<NoteLink> all = findNoteLinks(line);
+        for (const NoteLink& link : all)
             found << line.mid(link.start, link.length);
         QTEST(found, "links");
     }
@@ -216,9 +221,9 @@ private Q_SLOTS:
         const auto [position, button, opened] =
             fetch<int, Qt::MouseButton, QString>({"position", "button", "opened"});
         QStringList urls;
-        dvk::SetUrlOpener([&urls](const QUrl& url) { urls << url.toString(); });
-        const auto restore = qScopeGuard([] { dvk::SetUrlOpener({}); });
-        dvk::NoteEditor editor;
+        SetUrlOpener([&urls](const QUrl& url) { urls << url.toString(); });
+        const auto restore = qScopeGuard([] { SetUrlOpener({}); });
+        NoteEditor editor;
         editor.setContextMenuPolicy(Qt::NoContextMenu);
         editor.setNoteText(u"go http://example.org/x now joe@example.org."_s);
         editor.resize(500, 200);
@@ -231,8 +236,66 @@ private Q_SLOTS:
         QCOMPARE(urls, opened.isEmpty() ? QStringList{} : QStringList{opened});
         QTRY_COMPARE(editor.linkSelections().size(), 2);
     }
+    void okRule_data()
+    {
+        addColumns<QString, bool>({"text", "ok"});
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("blanks and line breaks") << u"  \n\t \r\n  \n"_s << false;
+        QTest::newRow("one character after blank lines") << u"\n\n  x"_s << true;
+    }
+    void okRule()
+    {
+        const auto [text, ok] = fetch<QString, bool>({"text", "ok"});
+        NoteDialog dialog;
+        QVERIFY(!dialog.isOkEnabled());
+        dialog.editor()->insertPlainText(text);
+        // The check runs after the change, not during it.
+        QTRY_COMPARE(dialog.isOkEnabled(), ok);
+    }
+
+    void storesTrimmedTextAndDate()
+    {
+        const test::FakeClock clock;
+        NoteDialog dialog(clock);
+        QCOMPARE(dialog.date(), clock.today());
+        NoteRecord note(clock);
+        note.month = 13; // a damaged date keeps the picker's date
+        note.text = "x";
+        dialog.loadFrom(note);
+        QCOMPARE(dialog.date(), clock.today());
+        std::tie(note.year, note.month, note.day, note.imageIndex) = std::tuple(2001, 2, 3, 7);
+        note.text = "old";
+        dialog.loadFrom(note);
+        QCOMPARE(dialog.date(), QDate(2001, 2, 3));
+        QCOMPARE(dialog.editor()->toPlainText(), u"old"_s);
+        dialog.editor()->selectAll();
+        dialog.editor()->insertPlainText(u"\n\n  Grüße\u00A0!\n  second\u2028line \t\n"_s);
+        dialog.setDate(QDate(2010, 12, 31));
+        dialog.storeInto(note);
+        QCOMPARE(note.text, u"Grüße\u00A0!\n  second\u2028line"_s.toLocal8Bit());
+        QCOMPARE(QDate(note.year, note.month, note.day), QDate(2010, 12, 31));
+        QCOMPARE(note.imageIndex, 7);
+    }
+
+    void maximiseGrowsEditorAndKeepsButtonsInCorner()
+    {
+        NoteDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QSize editorBefore = dialog.editor()->size();
+        const int rightMargin = dialog.width() - dialog.cancelButton()->geometry().right();
+        const int bottomMargin = dialog.height() - dialog.cancelButton()->geometry().bottom();
+        dialog.resize(dialog.width() + 300, dialog.height() + 200);
+        QTRY_COMPARE(dialog.editor()->width(), editorBefore.width() + 300);
+        QCOMPARE(dialog.editor()->height(), editorBefore.height() + 200);
+        QCOMPARE(dialog.width() - dialog.cancelButton()->geometry().right(), rightMargin);
+        QCOMPARE(dialog.height() - dialog.cancelButton()->geometry().bottom(), bottomMargin);
+        QVERIFY(dialog.okButton()->geometry().right() < dialog.cancelButton()->geometry().left());
+        QCOMPARE(dialog.okButton()->geometry().top(), dialog.cancelButton()->geometry().top());
+        QVERIFY(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+    }
 };
 
-DVK_TEST(TestNoteEditor);
+DVK_TEST(TestEditor);
 
-#include "tst_noteeditor.moc"
+#include "tst_editor.moc"
