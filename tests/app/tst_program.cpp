@@ -1,24 +1,16 @@
-#include "DataFile.h"
-#include "DataPaths.h"
 #include "DvkTest.h"
 #include "RunningProgram.h"
 #include "SettingsStore.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-#include <csignal>
+#include <QTemporaryDir>
+#include <optional>
+
+using test::notesInDataFile;
+using test::saveNotes;
 
 namespace {
-
-QByteArray storeWithNote(const QByteArray& text)
-{
-    DataStore store;
-    store.notes.add()->text = text;
-    store.archiveItems.add()->name = "Bank";
-    DataFile::saveFile(store, DataPaths::dataFilePath(), false);
-    return test::readFile(DataPaths::dataFilePath());
-}
 
 // Starts dvk, leaves it time to reach its first window or dialog, sends it `signalNumber` and
 // tells whether it then ended normally with exit code 0.
@@ -28,14 +20,49 @@ bool startAndSignal(int signalNumber = SIGTERM)
     if (!test::startDvk(dvk))
         return false;
     QTest::qWait(500);
-    ::kill(pid_t(dvk.processId()), signalNumber);
-    return dvk.waitForFinished(15000) && dvk.exitStatus() == QProcess::NormalExit &&
-           dvk.exitCode() == 0;
+    return test::endDvk(dvk, signalNumber);
 }
+
+// The real dvk with the test driver loaded: it pastes notes when asked and logs what it saw.
+class DrivenProgram
+{
+public:
+    bool start(const QString& platform = u"offscreen"_s, const QString& display = {})
+    {
+        QProcessEnvironment env;
+        env.insert(u"QT_QPA_PLATFORM"_s, platform);
+        if (!display.isEmpty())
+            env.insert(u"DISPLAY"_s, display);
+        env.insert(u"QT_PLUGIN_PATH"_s, QStringLiteral(DVK_DRIVER_PLUGINS));
+        env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"dvktestdriver"_s);
+        env.insert(u"DVK_TEST_DRIVER"_s, m_folder.path());
+        return test::startDvk(process, env) && waitForLog(u"window"_s, 15000);
+    }
+    bool paste(const QByteArray& text)
+    {
+        return test::writeFile(m_folder.filePath(u"paste"_s), text) &&
+               waitForLog(u"pasted "_s + QString::fromUtf8(text), 5000);
+    }
+    // Whether a line of the log starts with `start` within `ms` milliseconds.
+    bool waitForLog(const QString& start, int ms)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                const QString log = QString::fromUtf8(test::readFile(m_folder.filePath(u"log"_s)));
+                return log.startsWith(start) || log.contains(u'\n' + start);
+            },
+            ms);
+    }
+
+    QProcess process;
+
+private:
+    QTemporaryDir m_folder;
+};
 
 } // namespace
 
-// The dvk program itself, started as a user would, ended by signals.
+// The dvk program itself, started as a user would, ended by signals or without warning.
 class ProgramTest final : public QObject
 {
     Q_OBJECT
@@ -45,18 +72,12 @@ private Q_SLOTS:
     // SIGTERM closes the main window as "Close" does: the data is saved, here encrypted.
     void terminationSaves()
     {
-        storeWithNote("kept through a restart");
+        saveNotes({"kept through a restart"});
         QVERIFY(SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1));
         QVERIFY(startAndSignal());
         SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 0);
-
-        const QByteArray saved = test::readFile(DataPaths::dataFilePath());
-        QVERIFY(DataFile::isEncrypted(saved.left(4)));
-        DataStore back;
-        QVERIFY(back.load().ok);
-        QCOMPARE(back.notes.count(), 1);
-        QCOMPARE(back.notes[0]->text, QByteArray("kept through a restart"));
-        QCOMPARE(back.archiveItems[0]->name, QByteArray("Bank"));
+        QVERIFY(DataFile::isEncrypted(test::readFile(DataPaths::dataFilePath()).left(4)));
+        QCOMPARE(notesInDataFile(), QByteArrayList{"kept through a restart"});
         QVERIFY(QFileInfo::exists(DataPaths::userDataFolder() + QStringLiteral("/DVK.LIL")));
     }
 
@@ -70,8 +91,7 @@ private Q_SLOTS:
     void terminationAtDataFileErrorSavesNothing()
     {
         QFETCH(int, signalNumber);
-        const QByteArray good = storeWithNote("precious");
-        const QByteArray damaged = good.left(good.size() - 7);
+        const QByteArray damaged = saveNotes({"precious"}).chopped(7);
         QVERIFY(test::writeFile(DataPaths::dataFilePath(), damaged));
         QVERIFY(startAndSignal(signalNumber));
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), damaged);
@@ -101,16 +121,15 @@ private Q_SLOTS:
         QVERIFY(startAndSignal());
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
         const QString kept = DataPaths::dataFilePath() + QStringLiteral(".damaged");
+        QCOMPARE(test::readFile(kept), damaged ? before : QByteArray());
         QCOMPARE(QFileInfo::exists(kept), damaged);
-        if (damaged)
-            QCOMPARE(test::readFile(kept), before);
     }
 
     // A second copy ends at once and leaves the data file alone. (That a copy with another
     // runtime folder on the same data ends too is checked on the single-instance lock itself.)
     void secondCopyEndsAtOnce()
     {
-        const QByteArray before = storeWithNote("first copy's");
+        const QByteArray before = saveNotes({"first copy's"});
         QProcess first;
         QVERIFY(test::startDvk(first));
         QProcess second;
@@ -120,8 +139,55 @@ private Q_SLOTS:
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(first.state(), QProcess::Running);
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
-        ::kill(pid_t(first.processId()), SIGINT);
-        QVERIFY(first.waitForFinished(15000));
+        QVERIFY(test::endDvk(first, SIGINT));
+    }
+
+    // A change survives the end of dvk by SIGKILL and by its display server going away.
+    void changeSurvivesSuddenEnd_data()
+    {
+        test::addSwitchRows("display", "SIGKILL", "display gone");
+    }
+    void changeSurvivesSuddenEnd()
+    {
+        QFETCH(bool, display);
+        if (display && QStandardPaths::findExecutable(u"Xvfb"_s).isEmpty())
+            QSKIP("Xvfb is not installed");
+        saveNotes({"before"});
+        std::optional<test::VirtualDisplay> server;
+        DrivenProgram dvk;
+        QVERIFY(display ? dvk.start(u"xcb"_s, server.emplace().name()) : dvk.start());
+        QVERIFY(dvk.paste("typed just now"));
+        QTest::qWait(2000);
+        if (display)
+            server->end();
+        else
+            ::kill(pid_t(dvk.process.processId()), SIGKILL);
+        QVERIFY(dvk.process.waitForFinished(10000));
+        QCOMPARE(notesInDataFile(), (QByteArrayList{"before", "typed just now"}));
+    }
+
+    // A sync tool replaces the file while dvk runs: dvk's next save keeps that version beside
+    // its own and says so; closing dvk leaves both.
+    void outsideReplacementIsKept()
+    {
+        saveNotes({"before"});
+        DrivenProgram dvk;
+        QVERIFY(dvk.start());
+        const QString path = DataPaths::dataFilePath();
+        saveNotes({"from the other computer"}, path + u".synced"_s);
+        QVERIFY(QFile::rename(path + u".synced"_s, path) ||
+                (QFile::remove(path) && QFile::rename(path + u".synced"_s, path)));
+        QVERIFY(dvk.paste("made here"));
+        QVERIFY(dvk.waitForLog(u"message Another program replaced DVK's data file"_s, 5000));
+        QVERIFY(test::endDvk(dvk.process));
+
+        QCOMPARE(notesInDataFile(), (QByteArrayList{"before", "made here"}));
+        const QStringList copies =
+            QDir(DataPaths::userDataFolder()).entryList({u"DVK.DAT.conflict-*"_s});
+        QCOMPARE(copies.size(), 1);
+        const QString copy = DataPaths::userDataFolder() + u'/' + copies[0];
+        QCOMPARE(notesInDataFile(copy), QByteArrayList{"from the other computer"});
+        QCOMPARE(QFileInfo(copy).permissions() & 0x077, QFileDevice::Permissions());
     }
 };
 

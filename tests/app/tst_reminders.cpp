@@ -1,5 +1,3 @@
-#include "DataFile.h"
-#include "DataPaths.h"
 #include "DvkTest.h"
 #include "FakeNotificationServer.h"
 #include "FakeStatusNotifierWatcher.h"
@@ -11,7 +9,6 @@
 #include <QDBusPendingCall>
 #include <QDir>
 #include <QScopeGuard>
-#include <csignal>
 #include <memory>
 
 // The real dvk on a private session bus, with a notification server or a tray of the test's own.
@@ -26,11 +23,6 @@ class RemindersProgramTest final : public QObject
     {
         env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus.address());
         return !m_bus.address().isEmpty() && test::startDvk(m_dvk, env, arguments);
-    }
-    bool terminate()
-    {
-        ::kill(pid_t(m_dvk.processId()), SIGTERM);
-        return m_dvk.waitForFinished(15000) && m_dvk.exitCode() == 0;
     }
 
 private Q_SLOTS:
@@ -70,7 +62,7 @@ private Q_SLOTS:
         server.invoke(first.id, u"dismiss"_s);
         QTRY_COMPARE_WITH_TIMEOUT(server.closeCalls().size(), size_t(1), 5000);
         QCOMPARE(server.closeCalls().front(), first.id);
-        QVERIFY(terminate());
+        QVERIFY(test::endDvk(m_dvk));
         DataStore saved;
         QVERIFY(saved.load().ok);
         QCOMPARE(saved.memos.count(), 2);
@@ -111,7 +103,7 @@ private Q_SLOTS:
             QDBusConnection(trayName).asyncCall(click);
             QTRY_VERIFY_WITH_TIMEOUT(display.showsWindow(u"DVK"_s), 10000);
         }
-        QVERIFY(terminate());
+        QVERIFY(test::endDvk(m_dvk));
         QVERIFY(QFileInfo::exists(DataPaths::dataFilePath()));
     }
 };

@@ -17,6 +17,14 @@ inline QByteArray plainBytes(const DataStore& store)
     return DataFile::write(store, buffer).ok ? bytes : QByteArray();
 }
 
+// Reads the plain file form into `store`.
+inline FileResult readPlain(DataStore& store, QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return DataFile::read(store, buffer);
+}
+
 // Fills a store with records whose every field holds a random value, texts of random length
 // (including the long prefixes) and random bytes, so round trips check each field.
 class StoreFactory

@@ -11,23 +11,13 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
 
 using dvk::test::FakeClock;
 using dvk::test::plainBytes;
-
-namespace {
-
-FileResult deserialize(DataStore& store, QByteArray bytes)
-{
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return DataFile::read(store, buffer);
-}
-
-} // namespace
 
 class DataFileTest final : public QObject
 {
@@ -62,7 +52,7 @@ private Q_SLOTS:
                 QByteArray(reinterpret_cast<const char*>(store.passwordBlock.data()), 48));
 
         DataStore back(m_clock);
-        QVERIFY(deserialize(back, bytes).ok);
+        QVERIFY(test::readPlain(back, bytes).ok);
         QCOMPARE(back.hasPassword(), !password.isEmpty());
         QCOMPARE(back.passwordBlock, store.passwordBlock);
     }
@@ -89,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(bytes.mid(32, prefix.size()), prefix);
 
         DataStore back(m_clock);
-        QVERIFY(deserialize(back, bytes).ok);
+        QVERIFY(test::readPlain(back, bytes).ok);
         QCOMPARE(back.notes[0]->text, note->text);
     }
 
@@ -130,7 +120,7 @@ private Q_SLOTS:
             QVERIFY(store.countsText() != countsBefore);
             QVERIFY(plainBytes(store).right(48) != before);
             DataStore back(m_clock);
-            QVERIFY(deserialize(back, plainBytes(store)).ok);
+            QVERIFY(test::readPlain(back, plainBytes(store)).ok);
             QVERIFY(back.checkPassword("unchanged"));
         }
     }
@@ -179,7 +169,7 @@ private Q_SLOTS:
         DataStore plain(m_clock);
         bytes += plainBytes(plain).right(48); // counts differ: the block just must be 48 bytes
         DataStore store(m_clock);
-        QVERIFY(deserialize(store, bytes).ok);
+        QVERIFY(test::readPlain(store, bytes).ok);
         QCOMPARE(store.archiveItems.count(), 1);
         QCOMPARE(store.archiveItems[0]->name, name.toLocal8Bit());
         QCOMPARE(store.archiveItems[0]->createdMonth, 2);
@@ -240,7 +230,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         DataStore store(m_clock);
-        QVERIFY(!deserialize(store, bytes).ok);
+        QVERIFY(!test::readPlain(store, bytes).ok);
         QTEST(int(store.archiveItems.count()), "items");
     }
 
@@ -328,6 +318,33 @@ private Q_SLOTS:
         QCOMPARE(store.loadFailed, 1);
         QCOMPARE(test::readFile(m_path), before);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("DVK.DAT")});
+    }
+
+    // The cipher against an archive made by Info-ZIP's `zip -0 -P "Secret pass"`: decrypting
+    // its entry (12-byte header, then the stored data) gives the original text, the header's
+    // check byte and the stored CRC-32; enciphering it again gives the archive's bytes.
+    void decryptsInfoZipEntry()
+    {
+        const QByteArray zip = test::readFile(test::testDataPath(u"zipcrypto-oracle.zip"_s));
+        const QByteArray expected = test::readFile(test::testDataPath(u"zipcrypto-oracle.txt"_s));
+        const char* const header = zip.constData();
+        const quint16 flags = qFromLittleEndian<quint16>(header + 6);
+        const quint16 modTime = qFromLittleEndian<quint16>(header + 10);
+        const quint32 crc = qFromLittleEndian<quint32>(header + 14);
+        const quint32 size = qFromLittleEndian<quint32>(header + 18);
+        const int dataStart =
+            30 + qFromLittleEndian<quint16>(header + 26) + qFromLittleEndian<quint16>(header + 28);
+        QCOMPARE(size, quint32(12 + expected.size()));
+
+        QByteArray data = zip.mid(dataStart, int(size));
+        ZipCipher("Secret pass").decrypt(data.data(), data.size());
+        QCOMPARE(quint8(data[11]), quint8((flags & 8) ? modTime >> 8 : crc >> 24));
+        QCOMPARE(data.mid(12), expected);
+        QCOMPARE(ZipCipher::crc32(expected), crc);
+
+        QByteArray again = data;
+        ZipCipher("Secret pass").encrypt(again.data(), again.size());
+        QCOMPARE(again, zip.mid(dataStart, int(size)));
     }
 
     // Reading through the cipher device in odd chunks gives the same bytes as one pass.
