@@ -113,24 +113,21 @@ private Q_SLOTS:
         QCOMPARE(plainBytes(back), plain);
     }
 
+    // The typed passwords, in turn; whether the file opens; whether it is in the older form.
     void startupAsksBeforeLoading_data()
     {
-        addColumns<QList<QByteArray>, int, bool>({"passwords", "outcome", "olderForm"});
-        QTest::newRow("older encrypted form")
-            << QList<QByteArray>{"s3cret!"} << int(Startup::Outcome::SavedAndEnded) << true;
-        QTest::newRow("older form, wrong")
-            << QList<QByteArray>{"guess"} << int(Startup::Outcome::PasswordNotGiven) << true;
-        QTest::newRow("right") << QList<QByteArray>{"s3cret!"}
-                               << int(Startup::Outcome::SavedAndEnded) << false;
-        QTest::newRow("second try")
-            << QList<QByteArray>{"x", "s3cret!"} << int(Startup::Outcome::SavedAndEnded) << false;
-        QTest::newRow("two wrong") << QList<QByteArray>{"S3cret!", "s3cret", "s3cret!"}
-                                   << int(Startup::Outcome::PasswordNotGiven) << false;
+        addColumns<QList<QByteArray>, bool, bool>({"passwords", "opens", "olderForm"});
+        QTest::newRow("older encrypted form") << QList<QByteArray>{"s3cret!"} << true << true;
+        QTest::newRow("older form, wrong") << QList<QByteArray>{"guess"} << false << true;
+        QTest::newRow("right") << QList<QByteArray>{"s3cret!"} << true << false;
+        QTest::newRow("second try") << QList<QByteArray>{"x", "s3cret!"} << true << false;
+        QTest::newRow("two wrong")
+            << QList<QByteArray>{"S3cret!", "s3cret", "s3cret!"} << false << false;
     }
     void startupAsksBeforeLoading()
     {
-        const auto [passwords, outcome, olderForm] =
-            fetch<QList<QByteArray>, int, bool>({"passwords", "outcome", "olderForm"});
+        const auto [passwords, opens, olderForm] =
+            fetch<QList<QByteArray>, bool, bool>({"passwords", "opens", "olderForm"});
         SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1);
         DataStore original(m_clock);
         original.notes.add()->text = "behind the seal";
@@ -150,10 +147,11 @@ private Q_SLOTS:
         test::FakeStartupSteps steps;
         steps.passwords = passwords;
         DataStore store(m_clock);
-        QCOMPARE(int(Startup::run(store, instance, steps)), outcome);
+        QCOMPARE(Startup::run(store, instance, steps),
+                 opens ? Startup::Outcome::SavedAndEnded : Startup::Outcome::PasswordNotGiven);
         SettingsStore().remove(SettingsStore::EncryptDVKFile);
         const QByteArray after = test::readFile(DataPaths::dataFilePath());
-        if (outcome == int(Startup::Outcome::PasswordNotGiven)) {
+        if (!opens) {
             QCOMPARE(after, before);
             return;
         }

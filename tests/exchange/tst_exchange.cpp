@@ -228,42 +228,41 @@ private Q_SLOTS:
                 lists += name == QByteArrayView(list) ? added : '"' + QByteArray(name) + "\":[],";
             return "{\"format\":\"dvk-export\",\"version\":1," + lists.chopped(1) + '}';
         };
-        QTest::newRow("json: no JSON") << Format::Json << QByteArray("hello")
-                                       << u"The file is not valid JSON: illegal value at "
-                                          "character 1."_s;
-        QTest::newRow("json: a list")
-            << Format::Json << QByteArray("[1]") << u"The file is not a DVK export."_s;
-        QTest::newRow("json: foreign")
-            << Format::Json << QByteArray("{\"format\":\"other\"}")
-            << u"The file is not a DVK export: format is not \"dvk-export\"."_s;
+        const QString notOurs = u"The file is not a DVK export"_s;
+        QTest::newRow("json: no JSON")
+            << Format::Json << QByteArray("hello")
+            << u"The file is not valid JSON: illegal value at character 1."_s;
+        QTest::newRow("json: a list") << Format::Json << QByteArray("[1]") << notOurs + u"."_s;
+        QTest::newRow("json: foreign") << Format::Json << QByteArray("{\"format\":\"other\"}")
+                                       << notOurs + u": format is not \"dvk-export\"."_s;
         QTest::newRow("json: version 2")
             << Format::Json << QByteArray("{\"format\":\"dvk-export\",\"version\":2}")
-            << u"The file is not a DVK export: version is not 1."_s;
+            << notOurs + u": version is not 1."_s;
         QTest::newRow("json: no memos") << Format::Json << replacing("memos", "\"x\":1,")
-                                        << u"The file is not a DVK export: memos is not a list."_s;
+                                        << notOurs + u": memos is not a list."_s;
         QTest::newRow("json: bad due")
             << Format::Json
             << replacing("memos", "\"memos\":[{\"created\":\"2024-01-01\",\"text\":\"\",\"icon\":0,"
                                   "\"due\":\"2024-05\",\"time\":\"01:00:00\",\"anyTime\":true,"
                                   "\"dismissed\":false,\"beep\":false,\"recurrence\":0}],")
-            << u"The file is not a DVK export: memos[0].due is not a date \"YYYY-MM-DD\"."_s;
+            << notOurs + u": memos[0].due is not a date \"YYYY-MM-DD\"."_s;
         QTest::newRow("json: icon 1.5")
             << Format::Json
             << replacing("notes",
                          "\"notes\":[{\"date\":\"2024-01-01\",\"icon\":1.5,\"text\":\"\"}],")
-            << u"The file is not a DVK export: notes[0].icon is not a whole number."_s;
+            << notOurs + u": notes[0].icon is not a whole number."_s;
         QTest::newRow("json: amount as text")
             << Format::Json
             << replacing("purse",
                          "\"purse\":[{\"name\":\"F\",\"entries\":[{\"date\":\"2024-01-01\","
                          "\"note\":\"\",\"amount\":\"12\"}]}],")
-            << u"The file is not a DVK export: purse[0].entries[0].amount is not a number."_s;
+            << notOurs + u": purse[0].entries[0].amount is not a number."_s;
         QTest::newRow("json: fact without value")
             << Format::Json
             << replacing("archives",
                          "\"archives\":[{\"created\":\"2024-01-01\",\"name\":\"\","
                          "\"category\":\"\",\"facts\":[{\"name\":\"a\"}],\"notes\":[]}],")
-            << u"The file is not a DVK export: archives[0].facts[0].value is missing."_s;
+            << notOurs + u": archives[0].facts[0].value is missing."_s;
         QTest::newRow("csv: header") << Format::Csv << QByteArray("Date,Amount\r\n")
                                      << u"The CSV file does not start with the header "
                                         "\"Category,Date,Note,Amount\"."_s;
