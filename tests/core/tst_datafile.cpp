@@ -195,11 +195,10 @@ private Q_SLOTS:
         DataStore back(m_clock);
         const FileResult r = back.load();
         QVERIFY(!r.ok);
-        QCOMPARE(back.loadFailed, 1);
-        QCOMPARE(back.archiveItems.count(), 5);
-        QCOMPARE(back.purseCategories.count(), 5);
-        QCOMPARE(back.memos.count(), 2);
-        QCOMPARE(back.notes.count(), 0);
+        QCOMPARE((QList<qsizetype>{back.loadFailed, back.archiveItems.count(),
+                                   back.purseCategories.count(), back.memos.count(),
+                                   back.notes.count()}),
+                 (QList<qsizetype>{1, 5, 5, 2, 0}));
         QVERIFY(!back.hasPassword());
         QCOMPARE(back.memos[1]->text, store.memos[1]->text);
         // the damaged file is kept as it was, and a copy is set aside
@@ -311,11 +310,8 @@ private Q_SLOTS:
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);
 
-        QVERIFY(!r.ok);
-        QVERIFY(!r.message.isEmpty());
-        QVERIFY(!viaStore.ok);
-        QCOMPARE(failedFlagBefore, 0);
-        QCOMPARE(store.loadFailed, 1);
+        QVERIFY(!r.ok && !r.message.isEmpty() && !viaStore.ok);
+        QCOMPARE(std::make_pair(failedFlagBefore, store.loadFailed), std::make_pair(0, 1));
         QCOMPARE(test::readFile(m_path), before);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("DVK.DAT")});
     }

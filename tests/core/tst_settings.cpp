@@ -16,10 +16,10 @@ private Q_SLOTS:
     {
         const SettingsStore settings;
         QVERIFY(settings.filePath().endsWith(QStringLiteral("/QUILLMARK/DVK.conf")));
-        QVERIFY(!settings.readNumber(SettingsStore::EncryptDVKFile));
-        QVERIFY(!settings.readNumber(SettingsStore::BeepFlag));
-        QVERIFY(!settings.readText(SettingsStore::DateFormat, 80));
-        QVERIFY(!settings.readBytes(SettingsStore::RichEditDefaultFont));
+        QVERIFY(!settings.readNumber(SettingsStore::EncryptDVKFile) &&
+                !settings.readNumber(SettingsStore::BeepFlag) &&
+                !settings.readText(SettingsStore::DateFormat, 80) &&
+                !settings.readBytes(SettingsStore::RichEditDefaultFont));
         QVERIFY(!QFileInfo::exists(settings.filePath()));
 
         QVERIFY(settings.writeNumber(SettingsStore::BeepFlag, 1));

@@ -167,10 +167,8 @@ private Q_SLOTS:
             return;
         }
         DataStore back(m_clock);
-        QVERIFY(back.load().ok);
-        QCOMPARE(back.notes.count(), 1);
-        QCOMPARE(back.notes[0]->text, QByteArray("first note"));
-        QVERIFY(!back.hasPassword());
+        QVERIFY(back.load().ok && !back.hasPassword());
+        QCOMPARE(back.notes.count() == 1 ? back.notes[0]->text : "", QByteArray("first note"));
     }
 
     // A save that fails at exit is offered again; leaving keeps the old file.

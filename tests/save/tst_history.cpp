@@ -42,25 +42,22 @@ private Q_SLOTS:
     // The newest 24 copies stay, and the newest of each of the last 14 days.
     void keptCopies_data()
     {
-        QTest::addColumn<QList<int>>("hoursAgo"); // newest first
-        QTest::addColumn<QList<int>>("kept");
-        QList<int> every;
-        for (int h = 0; h < 30; ++h)
-            every << h;
+        addColumns<QList<int>, QList<int>>({"hoursAgo", "kept"}); // newest first
+        // every `step` hours from 0, `count` times
+        const auto hours = [](int count, int step) {
+            QList<int> list;
+            for (int h = 0; h < count; ++h)
+                list << h * step;
+            return list;
+        };
         QTest::newRow("30 hours: the newest 24, whose days already have one")
-            << every << every.mid(0, 24);
-        QList<int> daily;
-        for (int d = 0; d < 20; ++d)
-            daily << d * 24;
-        QTest::newRow("20 daily copies are fewer than 24") << daily << daily;
-        QList<int> sparse = {0, 24 * 13, 24 * 13 + 1, 24 * 14 + 2, 24 * 40};
+            << hours(30, 1) << hours(24, 1);
+        QTest::newRow("20 daily copies are fewer than 24") << hours(20, 24) << hours(20, 24);
+        const QList<int> sparse = {0, 24 * 13, 24 * 13 + 1, 24 * 14 + 2, 24 * 40};
         QTest::newRow("few copies: all within the 24 newest") << sparse << sparse;
-        QList<int> many;
-        for (int h = 0; h < 24; ++h)
-            many << h;
-        many << 24 * 13 + 1 << 24 * 13 + 2 << 24 * 15;
         QTest::newRow("beyond 24: newest of day 13 kept, day 15 dropped")
-            << many << many.mid(0, 24) + QList<int>{24 * 13 + 1};
+            << hours(24, 1) + QList<int>{24 * 13 + 1, 24 * 13 + 2, 24 * 15}
+            << hours(24, 1) + QList<int>{24 * 13 + 1};
     }
     void keptCopies()
     {
@@ -93,8 +90,8 @@ private Q_SLOTS:
     // What counts as the file having been changed from outside.
     void outsideChange_data()
     {
-        QTest::addColumn<QByteArray>("outside"); // new content; "-" removes, "=" only touches
-        QTest::addColumn<bool>("conflict");
+        // the new content; "-" removes the file, "=" only touches it
+        addColumns<QByteArray, bool>({"outside", "conflict"});
         QTest::newRow("untouched") << QByteArray() << false;
         QTest::newRow("touched, same bytes") << QByteArray("=") << false;
         QTest::newRow("same size, other bytes") << QByteArray("abcdefgh") << true;
