@@ -2,46 +2,45 @@
 #include "DvkTest.h"
 
 #include <QDir>
-#include <QMap>
 
 using Mode = CommandLine::Mode;
+
+Q_DECLARE_METATYPE(dvk::CommandLine::Mode)
 
 // What each way of calling dvk asks it to do.
 class CommandLineTest final : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Each row: the arguments, then what they ask for as "mode format file", "hidden" added.
     void modes_data()
     {
-        addColumns<QStringList, QString>({"arguments", "asked"});
-        QTest::newRow("alone") << QStringList{} << u"run  "_s;
-        QTest::newRow("hidden") << QStringList{u"--hidden"_s} << u"run   hidden"_s;
-        QTest::newRow("help") << QStringList{u"--help"_s} << u"help  "_s;
-        QTest::newRow("-h") << QStringList{u"-h"_s} << u"help  "_s;
-        QTest::newRow("version") << QStringList{u"--version"_s} << u"version  "_s;
+        addColumns<QStringList, Mode, QString, QString, bool>(
+            {"arguments", "mode", "format", "file", "hidden"});
+        QTest::newRow("alone") << QStringList{} << Mode::Run << u""_s << u""_s << false;
+        QTest::newRow("hidden") << QStringList{u"--hidden"_s} << Mode::Run << u""_s << u""_s
+                                << true;
+        QTest::newRow("help") << QStringList{u"--help"_s} << Mode::Help << u""_s << u""_s << false;
+        QTest::newRow("-h") << QStringList{u"-h"_s} << Mode::Help << u""_s << u""_s << false;
+        QTest::newRow("version") << QStringList{u"--version"_s} << Mode::Version << u""_s << u""_s
+                                 << false;
         QTest::newRow("export") << QStringList{u"--export"_s, u"json"_s, u"out.json"_s}
-                                << u"export json out.json"_s;
-        QTest::newRow("export file first")
-            << QStringList{u"out.md"_s, u"--export"_s, u"MD"_s} << u"export md out.md"_s;
-        QTest::newRow("export with =")
-            << QStringList{u"--export=ics"_s, u"a.ics"_s} << u"export ics a.ics"_s;
-        QTest::newRow("import") << QStringList{u"--import"_s, u"csv"_s, u"in.csv"_s}
-                                << u"import csv in.csv"_s;
+                                << Mode::Export << u"json"_s << u"out.json"_s << false;
+        QTest::newRow("export file first") << QStringList{u"out.md"_s, u"--export"_s, u"MD"_s}
+                                           << Mode::Export << u"md"_s << u"out.md"_s << false;
+        QTest::newRow("export with =") << QStringList{u"--export=ics"_s, u"a.ics"_s} << Mode::Export
+                                       << u"ics"_s << u"a.ics"_s << false;
+        QTest::newRow("import") << QStringList{u"--import"_s, u"csv"_s, u"in.csv"_s} << Mode::Import
+                                << u"csv"_s << u"in.csv"_s << false;
     }
     void modes()
     {
         QFETCH(QStringList, arguments);
         const CommandLine line = CommandLine::parse(QStringList{u"/usr/bin/dvk"_s} + arguments);
-        const QMap<Mode, QString> modes{{Mode::Run, u"run"_s},
-                                        {Mode::Help, u"help"_s},
-                                        {Mode::Version, u"version"_s},
-                                        {Mode::Export, u"export"_s},
-                                        {Mode::Import, u"import"_s}};
+        QTEST(line.mode, "mode");
         QCOMPARE(line.error, QString());
-        QTEST(u"%1 %2 %3"_s.arg(modes.value(line.mode), line.format, line.file) +
-                  (line.hidden ? u" hidden"_s : u""_s),
-              "asked");
+        QTEST(line.format, "format");
+        QTEST(line.file, "file");
+        QTEST(line.hidden, "hidden");
     }
 
     void usageErrors_data()
@@ -51,8 +50,8 @@ private Q_SLOTS:
         QTest::newRow("unknown format") << QStringList{u"--export"_s, u"xml"_s, u"x"_s};
         QTest::newRow("no file") << QStringList{u"--export"_s, u"json"_s};
         QTest::newRow("two files") << QStringList{u"--export"_s, u"json"_s, u"a"_s, u"b"_s};
-        QTest::newRow("both") << QStringList{u"--export"_s, u"json"_s, u"--import"_s, u"csv"_s,
-                                             u"a"_s};
+        QTest::newRow("both")
+            << QStringList{u"--export"_s, u"json"_s, u"--import"_s, u"csv"_s, u"a"_s};
         QTest::newRow("stray argument") << QStringList{u"notes.txt"_s};
         QTest::newRow("unknown option") << QStringList{u"--frobnicate"_s};
         QTest::newRow("empty data folder") << QStringList{u"--data-folder"_s, u""_s};

@@ -454,4 +454,4 @@ using dvk::test::TestInstaller;
 using dvk::test::TestSetupDialog;
 DVK_TEST(TestInstaller);
 DVK_TEST(TestSetupDialog);
-#include "tst_setup.moc"
+#include "tst_Installer.moc"
