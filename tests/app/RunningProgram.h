@@ -2,7 +2,7 @@
 
 #include "DataFile.h"
 #include "DataPaths.h"
-#include "TestData.h"
+#include "SampleStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -50,16 +50,6 @@ inline bool endDvk(QProcess& process, int signalNumber = SIGTERM)
     ::kill(pid_t(process.processId()), signalNumber);
     return process.waitForFinished(15000) && process.exitStatus() == QProcess::NormalExit &&
            process.exitCode() == 0;
-}
-
-// Saves a plain data file holding notes with `texts` and returns its bytes.
-inline QByteArray saveNotes(const QByteArrayList& texts,
-                            const QString& path = DataPaths::dataFilePath())
-{
-    DataStore store;
-    for (const QByteArray& text : texts)
-        store.notes.add()->text = text;
-    return DataFile::saveFile(store, path, false).ok ? readFile(path) : QByteArray();
 }
 
 // The texts of the notes in the data file, or "(unreadable)".

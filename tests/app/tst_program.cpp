@@ -14,7 +14,7 @@
 #include <optional>
 
 using test::notesInDataFile;
-using test::saveNotes;
+using test::saveNote;
 
 namespace {
 
@@ -78,7 +78,7 @@ private Q_SLOTS:
     // SIGTERM closes the main window as "Close" does: the data is saved, here encrypted.
     void terminationSaves()
     {
-        saveNotes({"kept through a restart"});
+        saveNote("kept through a restart");
         QVERIFY(SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1));
         QVERIFY(startAndSignal());
         SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 0);
@@ -97,7 +97,7 @@ private Q_SLOTS:
     void terminationAtDataFileErrorSavesNothing()
     {
         QFETCH(int, signalNumber);
-        const QByteArray damaged = saveNotes({"precious"}).chopped(7);
+        const QByteArray damaged = saveNote("precious").chopped(7);
         QVERIFY(test::writeFile(DataPaths::dataFilePath(), damaged));
         QVERIFY(startAndSignal(signalNumber));
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), damaged);
@@ -114,11 +114,7 @@ private Q_SLOTS:
     void sealedFileAtStart()
     {
         QFETCH(bool, damaged);
-        DataStore store;
-        store.notes.add()->text = "sealed away";
-        store.setPassword("open sesame");
-        QVERIFY(DataFile::saveFile(store, DataPaths::dataFilePath(), true).ok);
-        QByteArray before = test::readFile(DataPaths::dataFilePath());
+        QByteArray before = saveNote("sealed away", DataPaths::dataFilePath(), "open sesame", true);
         QVERIFY(before.startsWith("DVKSEAL1"));
         if (damaged) {
             before[56] = char(before[56] ^ 0x40);
@@ -135,7 +131,7 @@ private Q_SLOTS:
     // runtime folder on the same data ends too is checked on the single-instance lock itself.)
     void secondCopyEndsAtOnce()
     {
-        const QByteArray before = saveNotes({"first copy's"});
+        const QByteArray before = saveNote("first copy's");
         QProcess first;
         QVERIFY(test::startDvk(first));
         QProcess second;
@@ -158,7 +154,7 @@ private Q_SLOTS:
         QFETCH(bool, display);
         if (display && QStandardPaths::findExecutable(u"Xvfb"_s).isEmpty())
             QSKIP("Xvfb is not installed");
-        saveNotes({"before"});
+        saveNote("before");
         std::optional<test::VirtualDisplay> server;
         DrivenProgram dvk;
         QVERIFY(display ? dvk.start(u"xcb"_s, server.emplace().name()) : dvk.start());
@@ -176,11 +172,11 @@ private Q_SLOTS:
     // its own and says so; closing dvk leaves both.
     void outsideReplacementIsKept()
     {
-        saveNotes({"before"});
+        saveNote("before");
         DrivenProgram dvk;
         QVERIFY(dvk.start());
         const QString path = DataPaths::dataFilePath();
-        saveNotes({"from the other computer"}, path + u".synced"_s);
+        saveNote("from the other computer", path + u".synced"_s);
         QVERIFY(QFile::rename(path + u".synced"_s, path) ||
                 (QFile::remove(path) && QFile::rename(path + u".synced"_s, path)));
         QVERIFY(dvk.paste("made here"));

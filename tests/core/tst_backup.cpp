@@ -3,6 +3,7 @@
 #include "DataPaths.h"
 #include "DvkTest.h"
 #include "FakeClock.h"
+#include "SampleStore.h"
 #include "SettingsStore.h"
 
 #include <QDir>
@@ -49,11 +50,8 @@ private Q_SLOTS:
         current.notes.add()->text = "current";
         QVERIFY(current.save().ok);
 
-        DataStore old(m_clock);
-        old.notes.add()->text = "from the backup";
-        old.setPassword("old password");
         const QString backup = m_elsewhere.filePath(u"old.bak"_s);
-        QVERIFY(DataFile::saveFile(old, backup, true).ok);
+        QVERIFY(!test::saveNote("from the backup", backup, "old password", true).isEmpty());
 
         const QByteArray untouched = test::readFile(DataPaths::dataFilePath());
         QVERIFY(Backup::stageRestore(backup));
@@ -95,10 +93,8 @@ private Q_SLOTS:
     void foreignFileIsNeitherStagedNorSwappedIn()
     {
         QFETCH(QByteArray, bytes);
-        DataStore current(m_clock);
-        current.notes.add()->text = "years of notes";
-        QVERIFY(current.save().ok);
-        const QByteArray data = test::readFile(DataPaths::dataFilePath());
+        const QByteArray data = test::saveNote("years of notes");
+        QVERIFY(!data.isEmpty());
 
         const QString chosen = m_elsewhere.filePath(u"chosen.bak"_s);
         QVERIFY(test::writeFile(chosen, bytes));

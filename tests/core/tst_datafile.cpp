@@ -3,6 +3,7 @@
 #include "DataPaths.h"
 #include "DvkTest.h"
 #include "FakeClock.h"
+#include "SampleStore.h"
 #include "SealKey.h"
 #include "SettingsStore.h"
 #include "StoreFactory.h"
@@ -285,10 +286,8 @@ private Q_SLOTS:
         QFETCH(bool, readOnlyFolder);
         if (readOnlyFolder && ::geteuid() == 0)
             QSKIP("permissions do not stop root");
-        DataStore old(m_clock);
-        old.notes.add()->text = "old";
-        QVERIFY(old.save().ok);
-        const QByteArray before = test::readFile(m_path);
+        const QByteArray before = test::saveNote("old");
+        QVERIFY(!before.isEmpty());
 
         DataStore store(m_clock);
         test::StoreFactory(11).fill(store, 200);

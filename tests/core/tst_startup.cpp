@@ -3,6 +3,7 @@
 #include "DvkTest.h"
 #include "FakeClock.h"
 #include "FakeStartupSteps.h"
+#include "SampleStore.h"
 #include "SingleInstance.h"
 
 #include <QDir>
@@ -22,14 +23,6 @@ private:
     test::FakeClock m_clock;
     std::unique_ptr<QTemporaryDir> m_runtime;
 
-    QByteArray writeDataFile(const QByteArray& noteText, const QByteArray& password = {})
-    {
-        DataStore store(m_clock);
-        store.notes.add()->text = noteText;
-        store.setPassword(password);
-        DataFile::saveFile(store, DataPaths::dataFilePath(), false);
-        return test::readFile(DataPaths::dataFilePath());
-    }
     Outcome run(DataStore& store, FakeStartupSteps& steps)
     {
         SingleInstance instance(m_runtime->path());
@@ -45,7 +38,7 @@ private Q_SLOTS:
 
     void secondCopyWakesTheFirstAndTouchesNothing()
     {
-        const QByteArray before = writeDataFile("mine");
+        const QByteArray before = test::saveNote("mine");
         SingleInstance first(m_runtime->path());
         QVERIFY(first.claim());
         QSignalSpy woken(&first, &SingleInstance::activationRequested);
@@ -107,11 +100,9 @@ private Q_SLOTS:
     void stagedRestoreAtStart()
     {
         QFETCH(bool, backup);
-        writeDataFile("current");
+        test::saveNote("current");
         const QString staging = DataPaths::stagingFilePath();
-        DataStore restored(m_clock);
-        restored.notes.add()->text = "restored";
-        QVERIFY(backup ? DataFile::saveFile(restored, staging, true).ok
+        QVERIFY(backup ? !test::saveNote("restored", staging, {}, true).isEmpty()
                        : test::writeFile(staging, "Dear diary,\nthis is not a backup.\n"));
 
         DataStore store(m_clock);
@@ -146,7 +137,7 @@ private Q_SLOTS:
         const auto [continueOnError, noCopy, overwrite, outcome] =
             fetch<bool, bool, bool, int>({"continueOnError", "noCopy", "overwrite", "outcome"});
         const QString path = DataPaths::dataFilePath();
-        const QByteArray good = writeDataFile("first note", "pw");
+        const QByteArray good = test::saveNote("first note", DataPaths::dataFilePath(), "pw");
         const QByteArray damaged = good.left(good.size() - 10);
         QVERIFY(test::writeFile(path, damaged));
         if (noCopy) { // every name a damaged copy could take is already used
@@ -174,7 +165,7 @@ private Q_SLOTS:
     // A save that fails at exit is offered again; leaving keeps the old file.
     void failedSaveAtExit()
     {
-        const QByteArray before = writeDataFile("old");
+        const QByteArray before = test::saveNote("old");
         DataStore store(m_clock);
         FakeStartupSteps steps;
         steps.retries = 1;

@@ -3,6 +3,7 @@
 #include "DataPaths.h"
 #include "DvkTest.h"
 #include "HistoryKeeper.h"
+#include "SampleStore.h"
 #include "SaveFixture.h"
 
 #include <filesystem>
@@ -125,16 +126,10 @@ private Q_SLOTS:
     void otherVersionIsStaged()
     {
         const QString path = DataPaths::dataFilePath();
-        const auto saveWithNote = [](const QString& to, const QByteArray& text) {
-            DataStore store;
-            store.notes.add()->text = text;
-            return DataFile::saveFile(store, to, false).ok;
-        };
-        QVERIFY(saveWithNote(path, "ours"));
+        const QByteArray ours = test::saveNote("ours", path);
         const QString other = path + u".conflict-2026-12-07-1530"_s;
-        QVERIFY(saveWithNote(other, "theirs"));
-        const QByteArray ours = test::readFile(path);
-        const QByteArray theirs = test::readFile(other);
+        const QByteArray theirs = test::saveNote("theirs", other);
+        QVERIFY(!ours.isEmpty() && !theirs.isEmpty());
 
         QVERIFY(ConflictGuard::stageOtherVersion(path, other, QDateTime({2026, 12, 7}, {15, 45})));
         QCOMPARE(test::readFile(path), ours);
