@@ -85,9 +85,7 @@ private Q_SLOTS:
         const Outcome outcome = Startup::run(store, instance, steps);
         ::umask(previous);
         QCOMPARE(outcome, Outcome::SavedAndEnded);
-        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
-                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+        const QFileDevice::Permissions others(0x077); // any right of the group or of others
         const QString folder = QFileInfo(DataPaths::dataFilePath()).absolutePath();
         for (const QString& path : {folder, DataPaths::dataFilePath(), folder + u"/DVK.lock"_s})
             QVERIFY2(QFileInfo::exists(path) && !(QFileInfo(path).permissions() & others),
