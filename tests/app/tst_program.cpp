@@ -68,12 +68,29 @@ private:
 
 } // namespace
 
-// The dvk program itself, started as a user would, ended by signals or without warning.
+// The dvk program itself, started as a user would, ended by signals or without warning; on a
+// private session bus, with a notification server or a tray of the test's own, when it reminds.
 class ProgramTest final : public QObject
 {
     Q_OBJECT
+
+    test::PrivateBus m_bus;
+    QProcess m_dvk;
+
+    bool start(QProcessEnvironment env, const QStringList& arguments = {})
+    {
+        env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus.address());
+        return !m_bus.address().isEmpty() && test::startDvk(m_dvk, env, arguments);
+    }
+
 private Q_SLOTS:
     void init() { QDir(DataPaths::userDataFolder()).removeRecursively(); }
+    void cleanup()
+    {
+        m_dvk.kill();
+        m_dvk.waitForFinished(5000);
+        SettingsStore().remove(u"KeepRunning"_s);
+    }
 
     // SIGTERM closes the main window as "Close" does: the data is saved, here encrypted.
     void terminationSaves()
@@ -191,30 +208,6 @@ private Q_SLOTS:
         QCOMPARE(notesInDataFile(copy), QByteArrayList{"from the other computer"});
         QCOMPARE(QFileInfo(copy).permissions() & 0x077, QFileDevice::Permissions());
     }
-};
-
-// The real dvk on a private session bus, with a notification server or a tray of the test's own.
-class RemindersProgramTest final : public QObject
-{
-    Q_OBJECT
-
-    test::PrivateBus m_bus;
-    QProcess m_dvk;
-
-    bool start(QProcessEnvironment env, const QStringList& arguments = {})
-    {
-        env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus.address());
-        return !m_bus.address().isEmpty() && test::startDvk(m_dvk, env, arguments);
-    }
-
-private Q_SLOTS:
-    void init() { QDir(DataPaths::userDataFolder()).removeRecursively(); }
-    void cleanup()
-    {
-        m_dvk.kill();
-        m_dvk.waitForFinished(5000);
-        SettingsStore().remove(u"KeepRunning"_s);
-    }
 
     // A due memo is notified once within 15 seconds and not again in the next 11, which see a
     // refresh of the memo list and every second's check; its "dismiss" action dismisses it, and
@@ -291,5 +284,4 @@ private Q_SLOTS:
 };
 
 DVK_TEST(ProgramTest);
-DVK_TEST(RemindersProgramTest);
 #include "tst_program.moc"

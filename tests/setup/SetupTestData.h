@@ -76,16 +76,18 @@ public:
 };
 
 // The per-user places, emptied for every test function, a fresh folder to install below and an
-// installer of the test payload.
+// installer of the test payload with scripted prompts.
 class SetupFixture : public QObject
 {
 protected:
     const InstallPaths m_paths{InstallPaths::Scope::User};
     std::unique_ptr<QTemporaryDir> m_root;
     std::unique_ptr<Installer> m_installer;
+    FakeSetupPrompts m_prompts;
 
     bool reset()
     {
+        m_prompts = FakeSetupPrompts();
         m_root = std::make_unique<QTemporaryDir>();
         m_installer = std::make_unique<Installer>(setupPayload(), m_paths);
         return emptyTestHome() && m_root->isValid();

@@ -15,8 +15,8 @@ Q_DECLARE_METATYPE(dvk::Installer::Result)
 
 namespace dvk::test {
 
-// The installer and the places it uses.
-class TestInstaller final : public SetupFixture
+// The installer, its dialog and the places they use.
+class TestSetup final : public SetupFixture
 {
     Q_OBJECT
 
@@ -36,6 +36,18 @@ private:
         if (withSubfolder)
             QVERIFY(writeBytes(data + u"/mine/keep.txt"_s, "keep"));
         QVERIFY(writeBytes(InstallPaths::userSettingsFile(), "[Settings]\nBeepFlag=1\n"));
+    }
+
+    template <typename T> static T* child(const SetupDialog& dialog, const QString& name)
+    {
+        T* widget = dialog.findChild<T*>(name);
+        if (!widget)
+            qFatal("no child %s", qPrintable(name));
+        return widget;
+    }
+    static void click(const SetupDialog& dialog, const QString& name)
+    {
+        child<QPushButton>(dialog, name)->click();
     }
 
 private Q_SLOTS:
@@ -289,33 +301,6 @@ private Q_SLOTS:
               InstallPaths::userSettingsFile(), ProgramShortcut(m_paths).desktopEntryFile()})
             QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
     }
-};
-
-class TestSetupDialog final : public SetupFixture
-{
-    Q_OBJECT
-
-private:
-    FakeSetupPrompts m_prompts;
-
-    template <typename T> static T* child(const SetupDialog& dialog, const QString& name)
-    {
-        T* widget = dialog.findChild<T*>(name);
-        if (!widget)
-            qFatal("no child %s", qPrintable(name));
-        return widget;
-    }
-    static void click(const SetupDialog& dialog, const QString& name)
-    {
-        child<QPushButton>(dialog, name)->click();
-    }
-
-private Q_SLOTS:
-    void init()
-    {
-        QVERIFY(reset());
-        m_prompts = FakeSetupPrompts();
-    }
 
     void initialState_data() { test::addSwitchRows("installed", "not installed", "installed"); }
     void initialState()
@@ -450,8 +435,6 @@ private Q_SLOTS:
 
 } // namespace dvk::test
 
-using dvk::test::TestInstaller;
-using dvk::test::TestSetupDialog;
-DVK_TEST(TestInstaller);
-DVK_TEST(TestSetupDialog);
+using dvk::test::TestSetup;
+DVK_TEST(TestSetup);
 #include "tst_Installer.moc"
