@@ -26,7 +26,7 @@
 #include <unistd.h>
 
 using dvk::test::FakeClock;
-using dvk::test::plainBytes;
+using dvk::test::fileBytes;
 
 namespace {
 
@@ -35,21 +35,6 @@ const QByteArray KeyBytes(32, '\x5a');
 std::unique_ptr<SealKey> fixedKey()
 {
     return SealKey::fromBytes(KeyBytes, SealKey::Salt{7}, 3, 65536);
-}
-
-QByteArray sealed(const DataStore& store, const SealKey& key)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    return SealedFile::write(store, buffer, &key).ok ? bytes : QByteArray();
-}
-
-FileResult unseal(QByteArray bytes, DataStore& store, const SealKey& key)
-{
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return SealedFile::read(store, buffer, &key);
 }
 
 // The layout read with nothing but libsodium: the plaintext, or nothing on any doubt.
@@ -194,14 +179,14 @@ private Q_SLOTS:
         QFETCH(QByteArray, password);
         DataStore store(m_clock);
         store.setPassword(password);
-        const QByteArray bytes = plainBytes(store);
+        const QByteArray bytes = fileBytes(store);
         QCOMPARE(bytes.size(), 68);
         QCOMPARE(bytes.left(20), QByteArray(20, '\0'));
         QVERIFY(bytes.mid(20) !=
                 QByteArray(reinterpret_cast<const char*>(store.passwordBlock.data()), 48));
 
         DataStore back(m_clock);
-        QVERIFY(test::readPlain(back, bytes).ok);
+        QVERIFY(test::readBytes(back, bytes).ok);
         QCOMPARE(back.hasPassword(), !password.isEmpty());
         QCOMPARE(back.passwordBlock, store.passwordBlock);
     }
@@ -223,12 +208,12 @@ private Q_SLOTS:
         DataStore store(m_clock);
         NoteRecord* note = store.notes.add();
         note->text = QByteArray(length, 'x');
-        const QByteArray bytes = plainBytes(store);
+        const QByteArray bytes = fileBytes(store);
         // marker, three empty counts, the Notes count, then year, month, day of the note
         QCOMPARE(bytes.mid(32, prefix.size()), prefix);
 
         DataStore back(m_clock);
-        QVERIFY(test::readPlain(back, bytes).ok);
+        QVERIFY(test::readBytes(back, bytes).ok);
         QCOMPARE(back.notes[0]->text, note->text);
     }
 
@@ -242,7 +227,7 @@ private Q_SLOTS:
             n->text = "abc";
             n->imageIndex = 2;
         }
-        const QByteArray bytes = plainBytes(store);
+        const QByteArray bytes = fileBytes(store);
         const QByteArray notesLayout = QByteArray::fromHex("0361626302000000");
         const QByteArray itemLayout = QByteArray::fromHex("0200000003616263");
         QCOMPARE(bytes.count(notesLayout), 1);
@@ -263,13 +248,13 @@ private Q_SLOTS:
         for (const Add add : adds) {
             DataStore store(m_clock);
             store.setPassword("unchanged");
-            const QByteArray before = plainBytes(store).right(48);
+            const QByteArray before = fileBytes(store).right(48);
             const QByteArray countsBefore = store.countsText();
             add(store);
             QVERIFY(store.countsText() != countsBefore);
-            QVERIFY(plainBytes(store).right(48) != before);
+            QVERIFY(fileBytes(store).right(48) != before);
             DataStore back(m_clock);
-            QVERIFY(test::readPlain(back, plainBytes(store)).ok);
+            QVERIFY(test::readBytes(back, fileBytes(store)).ok);
             QVERIFY(back.checkPassword("unchanged"));
         }
     }
@@ -316,9 +301,9 @@ private Q_SLOTS:
             bytes += char(c.unicode() & 0xFF), bytes += char(c.unicode() >> 8);
         bytes += QByteArray::fromHex("00 00000000 00000000 00000000 00000000 00000000");
         DataStore plain(m_clock);
-        bytes += plainBytes(plain).right(48); // counts differ: the block just must be 48 bytes
+        bytes += fileBytes(plain).right(48); // counts differ: the block just must be 48 bytes
         DataStore store(m_clock);
-        QVERIFY(test::readPlain(store, bytes).ok);
+        QVERIFY(test::readBytes(store, bytes).ok);
         QCOMPARE(store.archiveItems.count(), 1);
         QCOMPARE(store.archiveItems[0]->name, name.toLocal8Bit());
         QCOMPARE(store.archiveItems[0]->createdMonth, 2);
@@ -330,7 +315,7 @@ private Q_SLOTS:
         DataStore store(m_clock);
         test::StoreFactory(7).fill(store, 5);
         store.setPassword("locked");
-        const QByteArray full = plainBytes(store);
+        const QByteArray full = fileBytes(store);
 
         // the file up to the end of the second memo: the same store with only two memos and no
         // notes, less the note count and the password block
@@ -338,7 +323,7 @@ private Q_SLOTS:
         test::StoreFactory(7).fill(head, 5);
         head.memos.removeAll({head.memos.at(2), head.memos.at(3), head.memos.at(4)});
         head.notes.clear();
-        const qsizetype cut = plainBytes(head).size() - 4 - 48;
+        const qsizetype cut = fileBytes(head).size() - 4 - 48;
         QVERIFY(test::writeFile(m_path, full.left(cut + 9)));
 
         DataStore back(m_clock);
@@ -378,7 +363,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         DataStore store(m_clock);
-        QVERIFY(!test::readPlain(store, bytes).ok);
+        QVERIFY(!test::readBytes(store, bytes).ok);
         QTEST(int(store.archiveItems.count()), "items");
     }
 
@@ -631,15 +616,15 @@ private Q_SLOTS:
         QFETCH(int, scale);
         DataStore store(m_clock);
         test::StoreFactory(quint32(scale)).fill(store, scale);
-        const QByteArray plain = plainBytes(store);
+        const QByteArray plain = fileBytes(store);
         const auto key = fixedKey();
-        const QByteArray file = sealed(store, *key);
+        const QByteArray file = fileBytes(store, key.get());
         QCOMPARE(independentUnseal(file, KeyBytes), std::optional(plain));
         QCOMPARE(qFromLittleEndian<quint32>(file.constData() + 56), 21u); // the marker alone
 
         DataStore back(m_clock);
-        QVERIFY(unseal(file, back, *key).ok);
-        QCOMPARE(plainBytes(back), plain);
+        QVERIFY(test::readBytes(back, file, key.get()).ok);
+        QCOMPARE(fileBytes(back), plain);
     }
 
     // The typed passwords, in turn; whether the file opens; whether it is in the older form.
@@ -693,7 +678,7 @@ private Q_SLOTS:
         again.setSealKey(SealedFile::unlock(DataPaths::dataFilePath(), typed));
         QVERIFY(again.load().ok);
         QVERIFY(typed.isEmpty()); // wiped
-        QCOMPARE(plainBytes(again), plainBytes(original));
+        QCOMPARE(fileBytes(again), fileBytes(original));
         original.setPassword("another one");
         QVERIFY(original.sealKey()->salt() != again.sealKey()->salt());
     }
@@ -705,7 +690,7 @@ private Q_SLOTS:
         DataStore store(m_clock);
         store.notes.add()->text = QByteArray(140000, 'n');
         const auto key = fixedKey();
-        const QByteArray file = sealed(store, *key);
+        const QByteArray file = fileBytes(store, key.get());
         const QList<qsizetype> bounds = chunkBoundaries(file);
         QCOMPARE(bounds.size(), 5); // marker, two full chunks, the final one, the end
 
@@ -719,7 +704,7 @@ private Q_SLOTS:
             qToLittleEndian(bad, length.data() + bounds[1]);
             damaged << length;
         }
-        const QByteArray small = sealed(DataStore(m_clock), *key);
+        const QByteArray small = fileBytes(DataStore(m_clock), key.get());
         for (qsizetype i = 0; i < small.size(); ++i) {
             for (char flip : {'\x01', '\x80'}) {
                 QByteArray one = small;
@@ -729,7 +714,7 @@ private Q_SLOTS:
         }
         for (const QByteArray& bytes : std::as_const(damaged)) {
             DataStore back(m_clock);
-            const FileResult result = unseal(bytes, back, *key);
+            const FileResult result = test::readBytes(back, bytes, key.get());
             QVERIFY2(!result.ok, qPrintable(QString::number(bytes.size())));
         }
     }
