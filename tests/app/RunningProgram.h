@@ -1,5 +1,9 @@
 #pragma once
 
+#include "DataFile.h"
+#include "DataPaths.h"
+#include "SampleStore.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -7,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <csignal>
 
 namespace dvk::test {
 
@@ -37,6 +42,26 @@ inline bool startDvk(QProcess& process, const QProcessEnvironment& env = {},
         QTest::qWait(20);
     }
     return true;
+}
+
+// Sends a started dvk `signalNumber`; whether it then ends normally with exit code 0.
+inline bool endDvk(QProcess& process, int signalNumber = SIGTERM)
+{
+    ::kill(pid_t(process.processId()), signalNumber);
+    return process.waitForFinished(15000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+// The texts of the notes in the data file, or "(unreadable)".
+inline QByteArrayList notesInDataFile(const QString& path = DataPaths::dataFilePath())
+{
+    DataStore store;
+    if (!DataFile::loadFile(store, path).ok)
+        return {QByteArrayLiteral("(unreadable)")};
+    QByteArrayList texts;
+    for (const NoteRecord* note : store.notes)
+        texts << note->text;
+    return texts;
 }
 
 // An X display of the test's own (Xvfb on the first free number), for runs that need a real

@@ -1,12 +1,9 @@
-#include "DataFile.h"
-#include "DataPaths.h"
 #include "DvkTest.h"
 #include "RunningProgram.h"
 #include "SampleStore.h"
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <csignal>
 
 namespace {
 
@@ -165,8 +162,7 @@ private Q_SLOTS:
         QCOMPARE(imported.err, QByteArray("DVK is running. Close it and try again.\n"));
         QCOMPARE(running.state(), QProcess::Running);
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
-        ::kill(pid_t(running.processId()), SIGTERM);
-        QVERIFY(running.waitForFinished(15000));
+        QVERIFY(test::endDvk(running));
     }
 };
 

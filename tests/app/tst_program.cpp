@@ -1,24 +1,22 @@
-#include "DataFile.h"
-#include "DataPaths.h"
 #include "DvkTest.h"
+#include "FakeNotificationServer.h"
+#include "FakeStatusNotifierWatcher.h"
+#include "PrivateBus.h"
 #include "RunningProgram.h"
 #include "SettingsStore.h"
 
+#include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-#include <csignal>
+#include <QTemporaryDir>
+#include <memory>
+#include <optional>
+
+using test::notesInDataFile;
+using test::saveNote;
 
 namespace {
-
-QByteArray storeWithNote(const QByteArray& text)
-{
-    DataStore store;
-    store.notes.add()->text = text;
-    store.archiveItems.add()->name = "Bank";
-    DataFile::saveFile(store, DataPaths::dataFilePath(), false);
-    return test::readFile(DataPaths::dataFilePath());
-}
 
 // Starts dvk, leaves it time to reach its first window or dialog, sends it `signalNumber` and
 // tells whether it then ended normally with exit code 0.
@@ -28,35 +26,81 @@ bool startAndSignal(int signalNumber = SIGTERM)
     if (!test::startDvk(dvk))
         return false;
     QTest::qWait(500);
-    ::kill(pid_t(dvk.processId()), signalNumber);
-    return dvk.waitForFinished(15000) && dvk.exitStatus() == QProcess::NormalExit &&
-           dvk.exitCode() == 0;
+    return test::endDvk(dvk, signalNumber);
 }
+
+// The real dvk with the test driver loaded: it pastes notes when asked and logs what it saw.
+class DrivenProgram
+{
+public:
+    bool start(const QString& platform = u"offscreen"_s, const QString& display = {})
+    {
+        QProcessEnvironment env;
+        env.insert(u"QT_QPA_PLATFORM"_s, platform);
+        if (!display.isEmpty())
+            env.insert(u"DISPLAY"_s, display);
+        env.insert(u"QT_PLUGIN_PATH"_s, QStringLiteral(DVK_DRIVER_PLUGINS));
+        env.insert(u"QT_QPA_GENERIC_PLUGINS"_s, u"dvktestdriver"_s);
+        env.insert(u"DVK_TEST_DRIVER"_s, m_folder.path());
+        return test::startDvk(process, env) && waitForLog(u"window"_s, 15000);
+    }
+    bool paste(const QByteArray& text)
+    {
+        return test::writeFile(m_folder.filePath(u"paste"_s), text) &&
+               waitForLog(u"pasted "_s + QString::fromUtf8(text), 5000);
+    }
+    // Whether a line of the log starts with `start` within `ms` milliseconds.
+    bool waitForLog(const QString& start, int ms)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                const QString log = QString::fromUtf8(test::readFile(m_folder.filePath(u"log"_s)));
+                return log.startsWith(start) || log.contains(u'\n' + start);
+            },
+            ms);
+    }
+
+    QProcess process;
+
+private:
+    QTemporaryDir m_folder;
+};
 
 } // namespace
 
-// The dvk program itself, started as a user would, ended by signals.
+// The dvk program itself, started as a user would, ended by signals or without warning; on a
+// private session bus, with a notification server or a tray of the test's own, when it reminds.
 class ProgramTest final : public QObject
 {
     Q_OBJECT
+
+    test::PrivateBus m_bus;
+    QProcess m_dvk;
+
+    bool start(QProcessEnvironment env, const QStringList& arguments = {})
+    {
+        env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus.address());
+        return !m_bus.address().isEmpty() && test::startDvk(m_dvk, env, arguments);
+    }
+
 private Q_SLOTS:
     void init() { QDir(DataPaths::userDataFolder()).removeRecursively(); }
+    void cleanup()
+    {
+        m_dvk.kill();
+        m_dvk.waitForFinished(5000);
+        SettingsStore().remove(u"KeepRunning"_s);
+    }
 
     // SIGTERM closes the main window as "Close" does: the data is saved, here encrypted.
     void terminationSaves()
     {
-        storeWithNote("kept through a restart");
+        saveNote("kept through a restart");
         QVERIFY(SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1));
         QVERIFY(startAndSignal());
         SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 0);
-
-        const QByteArray saved = test::readFile(DataPaths::dataFilePath());
-        QVERIFY(DataFile::isEncrypted(saved.left(4)));
-        DataStore back;
-        QVERIFY(back.load().ok);
-        QCOMPARE(back.notes.count(), 1);
-        QCOMPARE(back.notes[0]->text, QByteArray("kept through a restart"));
-        QCOMPARE(back.archiveItems[0]->name, QByteArray("Bank"));
+        QVERIFY(DataFile::isEncrypted(test::readFile(DataPaths::dataFilePath()).left(4)));
+        QCOMPARE(notesInDataFile(), QByteArrayList{"kept through a restart"});
         QVERIFY(QFileInfo::exists(DataPaths::userDataFolder() + QStringLiteral("/DVK.LIL")));
     }
 
@@ -70,8 +114,7 @@ private Q_SLOTS:
     void terminationAtDataFileErrorSavesNothing()
     {
         QFETCH(int, signalNumber);
-        const QByteArray good = storeWithNote("precious");
-        const QByteArray damaged = good.left(good.size() - 7);
+        const QByteArray damaged = saveNote("precious").chopped(7);
         QVERIFY(test::writeFile(DataPaths::dataFilePath(), damaged));
         QVERIFY(startAndSignal(signalNumber));
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), damaged);
@@ -88,11 +131,7 @@ private Q_SLOTS:
     void sealedFileAtStart()
     {
         QFETCH(bool, damaged);
-        DataStore store;
-        store.notes.add()->text = "sealed away";
-        store.setPassword("open sesame");
-        QVERIFY(DataFile::saveFile(store, DataPaths::dataFilePath(), true).ok);
-        QByteArray before = test::readFile(DataPaths::dataFilePath());
+        QByteArray before = saveNote("sealed away", DataPaths::dataFilePath(), "open sesame", true);
         QVERIFY(before.startsWith("DVKSEAL1"));
         if (damaged) {
             before[56] = char(before[56] ^ 0x40);
@@ -101,16 +140,15 @@ private Q_SLOTS:
         QVERIFY(startAndSignal());
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
         const QString kept = DataPaths::dataFilePath() + QStringLiteral(".damaged");
+        QCOMPARE(test::readFile(kept), damaged ? before : QByteArray());
         QCOMPARE(QFileInfo::exists(kept), damaged);
-        if (damaged)
-            QCOMPARE(test::readFile(kept), before);
     }
 
     // A second copy ends at once and leaves the data file alone. (That a copy with another
     // runtime folder on the same data ends too is checked on the single-instance lock itself.)
     void secondCopyEndsAtOnce()
     {
-        const QByteArray before = storeWithNote("first copy's");
+        const QByteArray before = saveNote("first copy's");
         QProcess first;
         QVERIFY(test::startDvk(first));
         QProcess second;
@@ -120,8 +158,128 @@ private Q_SLOTS:
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(first.state(), QProcess::Running);
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
-        ::kill(pid_t(first.processId()), SIGINT);
-        QVERIFY(first.waitForFinished(15000));
+        QVERIFY(test::endDvk(first, SIGINT));
+    }
+
+    // A change survives the end of dvk by SIGKILL and by its display server going away.
+    void changeSurvivesSuddenEnd_data()
+    {
+        test::addSwitchRows("display", "SIGKILL", "display gone");
+    }
+    void changeSurvivesSuddenEnd()
+    {
+        QFETCH(bool, display);
+        if (display && QStandardPaths::findExecutable(u"Xvfb"_s).isEmpty())
+            QSKIP("Xvfb is not installed");
+        saveNote("before");
+        std::optional<test::VirtualDisplay> server;
+        DrivenProgram dvk;
+        QVERIFY(display ? dvk.start(u"xcb"_s, server.emplace().name()) : dvk.start());
+        QVERIFY(dvk.paste("typed just now"));
+        QTest::qWait(2000);
+        if (display)
+            server->end();
+        else
+            ::kill(pid_t(dvk.process.processId()), SIGKILL);
+        QVERIFY(dvk.process.waitForFinished(10000));
+        QCOMPARE(notesInDataFile(), (QByteArrayList{"before", "typed just now"}));
+    }
+
+    // A sync tool replaces the file while dvk runs: dvk's next save keeps that version beside
+    // its own and says so; closing dvk leaves both.
+    void outsideReplacementIsKept()
+    {
+        saveNote("before");
+        DrivenProgram dvk;
+        QVERIFY(dvk.start());
+        const QString path = DataPaths::dataFilePath();
+        saveNote("from the other computer", path + u".synced"_s);
+        QVERIFY(QFile::rename(path + u".synced"_s, path) ||
+                (QFile::remove(path) && QFile::rename(path + u".synced"_s, path)));
+        QVERIFY(dvk.paste("made here"));
+        QVERIFY(dvk.waitForLog(u"message Another program replaced DVK's data file"_s, 5000));
+        QVERIFY(test::endDvk(dvk.process));
+
+        QCOMPARE(notesInDataFile(), (QByteArrayList{"before", "made here"}));
+        const QStringList copies =
+            QDir(DataPaths::userDataFolder()).entryList({u"DVK.DAT.conflict-*"_s});
+        QCOMPARE(copies.size(), 1);
+        const QString copy = DataPaths::userDataFolder() + u'/' + copies[0];
+        QCOMPARE(notesInDataFile(copy), QByteArrayList{"from the other computer"});
+        QCOMPARE(QFileInfo(copy).permissions() & 0x077, QFileDevice::Permissions());
+    }
+
+    // A due memo is notified once within 15 seconds and not again in the next 11, which see a
+    // refresh of the memo list and every second's check; its "dismiss" action dismisses it, and
+    // the file saved at the end shows it.
+    void dueMemoIsNotifiedOnceAndDismissed()
+    {
+        DataStore store;
+        const QDate yesterday = QDate::currentDate().addDays(-1);
+        MemoRecord* due = store.memos.add();
+        due->text = "Water the plants";
+        yesterday.getDate(&due->dueYear, &due->dueMonth, &due->dueDay);
+        store.memos.add()->dueYear = yesterday.year() + 1;
+        QVERIFY(DataFile::saveFile(store, DataPaths::dataFilePath(), false).ok);
+        test::FakeNotificationServer server(m_bus.connect(u"e2e server"_s));
+        QVERIFY(server.isRegistered());
+
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        QVERIFY(start({}));
+        QTRY_VERIFY_WITH_TIMEOUT(!server.notifications().empty(), 15000);
+        QVERIFY(sinceStart.elapsed() <= 15000);
+        const auto first = server.notifications().front();
+        QCOMPARE(first.body, u"Water the plants"_s);
+        QTest::qWait(11000);
+        QCOMPARE(server.notifications().size(), size_t(1));
+
+        server.invoke(first.id, u"dismiss"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(server.closeCalls().size(), size_t(1), 5000);
+        QCOMPARE(server.closeCalls().front(), first.id);
+        QVERIFY(test::endDvk(m_dvk));
+        DataStore saved;
+        QVERIFY(saved.load().ok);
+        QCOMPARE(saved.memos.count(), 2);
+        for (const MemoRecord* memo : saved.memos)
+            QCOMPARE(memo->dismissed, memo->text == "Water the plants" ? 1 : 0);
+    }
+
+    // On a real display, --hidden with "Keep running" starts in the tray with no window, until
+    // the tray icon is clicked; without a tray the window shows at once. A termination signal
+    // saves and ends either way.
+    void hiddenStart_data() { test::addSwitchRows("tray", "no tray", "tray"); }
+    void hiddenStart()
+    {
+        QFETCH(bool, tray);
+        if (QStandardPaths::findExecutable(u"Xvfb"_s).isEmpty() ||
+            QStandardPaths::findExecutable(u"xwininfo"_s).isEmpty())
+            QSKIP("needs Xvfb and xwininfo");
+        test::VirtualDisplay display;
+        QVERIFY(!display.name().isEmpty());
+        const QString trayName = u"tray %1"_s.arg(QString::fromLatin1(QTest::currentDataTag()));
+        std::unique_ptr<test::FakeStatusNotifierWatcher> watcher;
+        if (tray)
+            watcher = std::make_unique<test::FakeStatusNotifierWatcher>(m_bus.connect(trayName));
+        QVERIFY(SettingsStore().writeNumber(u"KeepRunning"_s, 1));
+        QProcessEnvironment env;
+        env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        env.insert(u"DISPLAY"_s, display.name());
+        QVERIFY(start(env, {u"--hidden"_s}));
+        if (tray)
+            QTRY_COMPARE_WITH_TIMEOUT(watcher->items().size(), 1, 10000);
+        QTest::qWait(1500);
+        QCOMPARE(display.showsWindow(u"DVK"_s), !tray);
+        if (tray) {
+            QDBusMessage click =
+                QDBusMessage::createMethodCall(watcher->items().front(), u"/StatusNotifierItem"_s,
+                                               u"org.kde.StatusNotifierItem"_s, u"Activate"_s);
+            click << 0 << 0;
+            QDBusConnection(trayName).asyncCall(click);
+            QTRY_VERIFY_WITH_TIMEOUT(display.showsWindow(u"DVK"_s), 10000);
+        }
+        QVERIFY(test::endDvk(m_dvk));
+        QVERIFY(QFileInfo::exists(DataPaths::dataFilePath()));
     }
 };
 

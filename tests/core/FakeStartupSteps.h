@@ -19,26 +19,20 @@ class FakeStartupSteps final : public StartupSteps
 public:
     bool continueAfterDataFileError(const FileResult&) override
     {
-        calls << u"error"_s;
-        return continueOnError;
+        return log(u"error"_s, continueOnError);
     }
-    bool saveOverUncopiedFile() override
-    {
-        calls << u"overwrite?"_s;
-        return overwrite;
-    }
+    bool saveOverUncopiedFile() override { return log(u"overwrite?"_s, overwrite); }
     bool askPassword(DataStore& store) override
     {
-        calls << u"password"_s;
         QByteArray typed = passwords.value(0);
-        if (!store.checkPassword(typed))
+        if (!log(u"password"_s, store.checkPassword(typed)))
             return false;
         store.adoptPassword(typed);
         return true;
     }
     bool unsealPassword(DataStore& store, const QString& path) override
     {
-        calls << u"unseal"_s;
+        log(u"unseal"_s);
         for (qsizetype attempt = 0; attempt < 2 && attempt < passwords.size(); ++attempt) {
             QByteArray typed = passwords[attempt];
             if (auto key = SealedFile::unlock(path, typed)) {
@@ -48,19 +42,20 @@ public:
         }
         return false;
     }
-    void loadIconLibrary() override { calls << u"icons"_s; }
+    void loadIconLibrary() override { log(u"icons"_s); }
     void runMainWindow() override
     {
-        calls << u"main"_s;
-        if (duringMainWindow)
+        if (log(u"main"_s) && duringMainWindow)
             duringMainWindow();
     }
-    bool retryFailedSave(const FileResult&) override
+    bool retryFailedSave(const FileResult&) override { return log(u"retry?"_s, retries-- > 0); }
+    void saveIconLibrary() override { log(u"save icons"_s); }
+    // Records a step; returns the step's answer.
+    bool log(const QString& step, bool answer = true)
     {
-        calls << u"retry?"_s;
-        return retries-- > 0;
+        calls << step;
+        return answer;
     }
-    void saveIconLibrary() override { calls << u"save icons"_s; }
 
     bool continueOnError = false;
     bool overwrite = false;

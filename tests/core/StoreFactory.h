@@ -2,19 +2,30 @@
 
 #include "DataFile.h"
 #include "DataStore.h"
+#include "SealedFile.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
 
 namespace dvk::test {
 
-// The store in the plain file form; empty when it cannot be written.
-inline QByteArray plainBytes(const DataStore& store)
+// The store in the plain file form, or sealed with `key`; empty when it cannot be written.
+inline QByteArray fileBytes(const DataStore& store, const SealKey* key = nullptr)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    return DataFile::write(store, buffer).ok ? bytes : QByteArray();
+    return (key ? SealedFile::write(store, buffer, key) : DataFile::write(store, buffer)).ok
+               ? bytes
+               : QByteArray();
+}
+
+// Reads the plain file form, or the sealed one with `key`, into `store`.
+inline FileResult readBytes(DataStore& store, QByteArray bytes, const SealKey* key = nullptr)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return key ? SealedFile::read(store, buffer, key) : DataFile::read(store, buffer);
 }
 
 // Fills a store with records whose every field holds a random value, texts of random length

@@ -1,8 +1,11 @@
+#include "Backup.h"
 #include "DataFile.h"
 #include "DataPaths.h"
 #include "DvkTest.h"
 #include "FakeClock.h"
 #include "FakeStartupSteps.h"
+#include "SampleStore.h"
+#include "SettingsStore.h"
 #include "SingleInstance.h"
 
 #include <QDir>
@@ -15,21 +18,15 @@
 using test::FakeStartupSteps;
 using Outcome = Startup::Outcome;
 
+// The start of the program, and backups with the restore that the next start takes in.
 class StartupTest final : public QObject
 {
     Q_OBJECT
 private:
     test::FakeClock m_clock;
     std::unique_ptr<QTemporaryDir> m_runtime;
+    QTemporaryDir m_elsewhere; // where backups are made and restored from
 
-    QByteArray writeDataFile(const QByteArray& noteText, const QByteArray& password = {})
-    {
-        DataStore store(m_clock);
-        store.notes.add()->text = noteText;
-        store.setPassword(password);
-        DataFile::saveFile(store, DataPaths::dataFilePath(), false);
-        return test::readFile(DataPaths::dataFilePath());
-    }
     Outcome run(DataStore& store, FakeStartupSteps& steps)
     {
         SingleInstance instance(m_runtime->path());
@@ -40,12 +37,13 @@ private Q_SLOTS:
     void init()
     {
         QDir(DataPaths::userDataFolder()).removeRecursively();
+        SettingsStore().remove(SettingsStore::EncryptDVKFile);
         m_runtime = std::make_unique<QTemporaryDir>();
     }
 
     void secondCopyWakesTheFirstAndTouchesNothing()
     {
-        const QByteArray before = writeDataFile("mine");
+        const QByteArray before = test::saveNote("mine");
         SingleInstance first(m_runtime->path());
         QVERIFY(first.claim());
         QSignalSpy woken(&first, &SingleInstance::activationRequested);
@@ -92,9 +90,7 @@ private Q_SLOTS:
         const Outcome outcome = Startup::run(store, instance, steps);
         ::umask(previous);
         QCOMPARE(outcome, Outcome::SavedAndEnded);
-        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
-                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+        const QFileDevice::Permissions others(0x077); // any right of the group or of others
         const QString folder = QFileInfo(DataPaths::dataFilePath()).absolutePath();
         for (const QString& path : {folder, DataPaths::dataFilePath(), folder + u"/DVK.lock"_s})
             QVERIFY2(QFileInfo::exists(path) && !(QFileInfo(path).permissions() & others),
@@ -107,11 +103,9 @@ private Q_SLOTS:
     void stagedRestoreAtStart()
     {
         QFETCH(bool, backup);
-        writeDataFile("current");
+        test::saveNote("current");
         const QString staging = DataPaths::stagingFilePath();
-        DataStore restored(m_clock);
-        restored.notes.add()->text = "restored";
-        QVERIFY(backup ? DataFile::saveFile(restored, staging, true).ok
+        QVERIFY(backup ? !test::saveNote("restored", staging, {}, true).isEmpty()
                        : test::writeFile(staging, "Dear diary,\nthis is not a backup.\n"));
 
         DataStore store(m_clock);
@@ -146,7 +140,7 @@ private Q_SLOTS:
         const auto [continueOnError, noCopy, overwrite, outcome] =
             fetch<bool, bool, bool, int>({"continueOnError", "noCopy", "overwrite", "outcome"});
         const QString path = DataPaths::dataFilePath();
-        const QByteArray good = writeDataFile("first note", "pw");
+        const QByteArray good = test::saveNote("first note", DataPaths::dataFilePath(), "pw");
         const QByteArray damaged = good.left(good.size() - 10);
         QVERIFY(test::writeFile(path, damaged));
         if (noCopy) { // every name a damaged copy could take is already used
@@ -167,16 +161,14 @@ private Q_SLOTS:
             return;
         }
         DataStore back(m_clock);
-        QVERIFY(back.load().ok);
-        QCOMPARE(back.notes.count(), 1);
-        QCOMPARE(back.notes[0]->text, QByteArray("first note"));
-        QVERIFY(!back.hasPassword());
+        QVERIFY(back.load().ok && !back.hasPassword());
+        QCOMPARE(back.notes.count() == 1 ? back.notes[0]->text : "", QByteArray("first note"));
     }
 
     // A save that fails at exit is offered again; leaving keeps the old file.
     void failedSaveAtExit()
     {
-        const QByteArray before = writeDataFile("old");
+        const QByteArray before = test::saveNote("old");
         DataStore store(m_clock);
         FakeStartupSteps steps;
         steps.retries = 1;
@@ -194,6 +186,108 @@ private Q_SLOTS:
         QCOMPARE(outcome, Outcome::EndedWithoutSaving);
         QCOMPARE(steps.calls.count(u"retry?"_s), 2);
         QCOMPARE(test::readFile(DataPaths::dataFilePath()), before);
+    }
+
+    // Backup saves first, so the copy holds what the user sees now, in the current form.
+    void backupCopiesTheFreshlySavedFile_data()
+    {
+        test::addSwitchRows("encrypted", "plain", "encrypted");
+    }
+    void backupCopiesTheFreshlySavedFile()
+    {
+        QFETCH(bool, encrypted);
+        SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, encrypted ? 1 : 0);
+        DataStore store(m_clock);
+        store.notes.add()->text = "typed just now";
+        store.setPassword("pw");
+        const QString target = m_elsewhere.filePath(u"mine.bak"_s);
+        QVERIFY(test::writeFile(target, "older backup"));
+        QVERIFY(Backup::backupTo(store, target));
+        QCOMPARE(test::readFile(target), test::readFile(DataPaths::dataFilePath()));
+        QCOMPARE(DataFile::isEncrypted(test::readFile(target).left(4)), encrypted);
+    }
+
+    // Restore stages a copy; the next start swaps it in and removes the staging file.
+    void stageAndApply()
+    {
+        DataStore current(m_clock);
+        current.notes.add()->text = "current";
+        QVERIFY(current.save().ok);
+
+        const QString backup = m_elsewhere.filePath(u"old.bak"_s);
+        QVERIFY(!test::saveNote("from the backup", backup, "old password", true).isEmpty());
+
+        const QByteArray untouched = test::readFile(DataPaths::dataFilePath());
+        QVERIFY(Backup::stageRestore(backup));
+        QCOMPARE(test::readFile(DataPaths::stagingFilePath()), test::readFile(backup));
+        QCOMPARE(test::readFile(DataPaths::dataFilePath()), untouched);
+
+        // changes saved after the restore are discarded by the swap
+        current.notes.add()->text = "made after restoring";
+        QVERIFY(current.save().ok);
+        const QByteArray replaced = test::readFile(DataPaths::dataFilePath());
+
+        QVERIFY(Backup::applyStagedRestore());
+        QCOMPARE(test::readFile(DataPaths::dataFilePath() + u".before-restore"_s), replaced);
+        QVERIFY(!QFile::exists(DataPaths::stagingFilePath()));
+        QCOMPARE(test::readFile(DataPaths::dataFilePath()), test::readFile(backup));
+    }
+
+    // A backup to a folder that is not there fails; the staging file itself or a missing file
+    // cannot be restored.
+    void refusals()
+    {
+        DataStore store(m_clock);
+        QVERIFY(!Backup::backupTo(store, m_elsewhere.filePath(u"no/such/folder/x.bak"_s)));
+        QVERIFY(test::writeFile(DataPaths::stagingFilePath(), "staged"));
+        QVERIFY(!Backup::stageRestore(DataPaths::stagingFilePath()));
+        QCOMPARE(test::readFile(DataPaths::stagingFilePath()), QByteArray("staged"));
+        QVERIFY(!Backup::stageRestore(m_elsewhere.filePath(u"missing.bak"_s)));
+    }
+
+    // A file that does not read as a data file is never staged, and one staged by other means
+    // is set aside at the next start instead of replacing the data.
+    void foreignFileIsNeitherStagedNorSwappedIn_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("Dear diary, today I restored the wrong file.\n");
+        QTest::newRow("foreign") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20);
+    }
+    void foreignFileIsNeitherStagedNorSwappedIn()
+    {
+        QFETCH(QByteArray, bytes);
+        const QByteArray data = test::saveNote("years of notes");
+        QVERIFY(!data.isEmpty());
+
+        const QString chosen = m_elsewhere.filePath(u"chosen.bak"_s);
+        QVERIFY(test::writeFile(chosen, bytes));
+        QVERIFY(!Backup::stageRestore(chosen));
+        QVERIFY(!QFile::exists(DataPaths::stagingFilePath()));
+        QCOMPARE(test::readFile(chosen), bytes);
+
+        QVERIFY(test::writeFile(DataPaths::stagingFilePath(), bytes));
+        QVERIFY(!Backup::applyStagedRestore());
+        QCOMPARE(test::readFile(DataPaths::dataFilePath()), data);
+        QVERIFY(!QFile::exists(DataPaths::stagingFilePath()));
+        QCOMPARE(test::readFile(DataPaths::stagingFilePath() + u".refused"_s), bytes);
+    }
+
+    // When the swap cannot be made, both files stay for the next start to try again.
+    void failedApplyKeepsBoth()
+    {
+        DataStore staged(m_clock);
+        QVERIFY(DataFile::saveFile(staged, DataPaths::stagingFilePath(), false).ok);
+        const QByteArray stagedBytes = test::readFile(DataPaths::stagingFilePath());
+        QDir().mkpath(DataPaths::dataFilePath()); // a folder where the data file should be
+        QVERIFY(!Backup::applyStagedRestore());
+        QCOMPARE(test::readFile(DataPaths::stagingFilePath()), stagedBytes);
+        QDir().rmdir(DataPaths::dataFilePath());
+
+        QFile::remove(DataPaths::stagingFilePath());
+        QDir().mkpath(DataPaths::stagingFilePath()); // a folder named like the staging file
+        QVERIFY(Backup::applyStagedRestore());
+        QVERIFY(!QFile::exists(DataPaths::dataFilePath()));
     }
 };
 

@@ -1,10 +1,15 @@
 #include "ConflictGuard.h"
+#include "CrashStores.h"
 #include "DataFile.h"
 #include "DataPaths.h"
 #include "DvkTest.h"
 #include "HistoryKeeper.h"
+#include "SampleStore.h"
 #include "SaveFixture.h"
 
+#include <QProcess>
+#include <QRandomGenerator>
+#include <csignal>
 #include <filesystem>
 #include <utime.h>
 
@@ -33,6 +38,8 @@ QList<int> hoursOf(const QList<HistoryKeeper::Copy>& copies)
 
 } // namespace
 
+// What saving leaves on disk: the history copies, conflicts with other programs, and a
+// writer killed half-way.
 class HistoryTest final : public QObject
 {
     Q_OBJECT
@@ -42,25 +49,22 @@ private Q_SLOTS:
     // The newest 24 copies stay, and the newest of each of the last 14 days.
     void keptCopies_data()
     {
-        QTest::addColumn<QList<int>>("hoursAgo"); // newest first
-        QTest::addColumn<QList<int>>("kept");
-        QList<int> every;
-        for (int h = 0; h < 30; ++h)
-            every << h;
+        addColumns<QList<int>, QList<int>>({"hoursAgo", "kept"}); // newest first
+        // every `step` hours from 0, `count` times
+        const auto hours = [](int count, int step) {
+            QList<int> list;
+            for (int h = 0; h < count; ++h)
+                list << h * step;
+            return list;
+        };
         QTest::newRow("30 hours: the newest 24, whose days already have one")
-            << every << every.mid(0, 24);
-        QList<int> daily;
-        for (int d = 0; d < 20; ++d)
-            daily << d * 24;
-        QTest::newRow("20 daily copies are fewer than 24") << daily << daily;
-        QList<int> sparse = {0, 24 * 13, 24 * 13 + 1, 24 * 14 + 2, 24 * 40};
+            << hours(30, 1) << hours(24, 1);
+        QTest::newRow("20 daily copies are fewer than 24") << hours(20, 24) << hours(20, 24);
+        const QList<int> sparse = {0, 24 * 13, 24 * 13 + 1, 24 * 14 + 2, 24 * 40};
         QTest::newRow("few copies: all within the 24 newest") << sparse << sparse;
-        QList<int> many;
-        for (int h = 0; h < 24; ++h)
-            many << h;
-        many << 24 * 13 + 1 << 24 * 13 + 2 << 24 * 15;
         QTest::newRow("beyond 24: newest of day 13 kept, day 15 dropped")
-            << many << many.mid(0, 24) + QList<int>{24 * 13 + 1};
+            << hours(24, 1) + QList<int>{24 * 13 + 1, 24 * 13 + 2, 24 * 15}
+            << hours(24, 1) + QList<int>{24 * 13 + 1};
     }
     void keptCopies()
     {
@@ -93,8 +97,8 @@ private Q_SLOTS:
     // What counts as the file having been changed from outside.
     void outsideChange_data()
     {
-        QTest::addColumn<QByteArray>("outside"); // new content; "-" removes, "=" only touches
-        QTest::addColumn<bool>("conflict");
+        // the new content; "-" removes the file, "=" only touches it
+        addColumns<QByteArray, bool>({"outside", "conflict"});
         QTest::newRow("untouched") << QByteArray() << false;
         QTest::newRow("touched, same bytes") << QByteArray("=") << false;
         QTest::newRow("same size, other bytes") << QByteArray("abcdefgh") << true;
@@ -128,22 +132,56 @@ private Q_SLOTS:
     void otherVersionIsStaged()
     {
         const QString path = DataPaths::dataFilePath();
-        const auto saveWithNote = [](const QString& to, const QByteArray& text) {
-            DataStore store;
-            store.notes.add()->text = text;
-            return DataFile::saveFile(store, to, false).ok;
-        };
-        QVERIFY(saveWithNote(path, "ours"));
+        const QByteArray ours = test::saveNote("ours", path);
         const QString other = path + u".conflict-2026-12-07-1530"_s;
-        QVERIFY(saveWithNote(other, "theirs"));
-        const QByteArray ours = test::readFile(path);
-        const QByteArray theirs = test::readFile(other);
+        const QByteArray theirs = test::saveNote("theirs", other);
+        QVERIFY(!ours.isEmpty() && !theirs.isEmpty());
 
         QVERIFY(ConflictGuard::stageOtherVersion(path, other, QDateTime({2026, 12, 7}, {15, 45})));
         QCOMPARE(test::readFile(path), ours);
         QCOMPARE(test::readFile(other), theirs);
         QCOMPARE(test::readFile(DataPaths::stagingFilePath()), theirs);
         QCOMPARE(test::readFile(path + u".conflict-2026-12-07-1545"_s), ours);
+    }
+
+    // A writer killed at any moment of its save loop leaves a data file that reads completely
+    // and is one of the two stores it saves, never a mix, never a part.
+    void killedWriterLeavesOldOrNew()
+    {
+        size_t expected[2];
+        for (const bool second : {false, true}) {
+            DataStore store;
+            test::fillCrashStore(store, second);
+            expected[second] = StoreFingerprint::of(store);
+        }
+        constexpr int Kills = 200;
+        QRandomGenerator random(20261207);
+        for (int kill = 0; kill < Kills; ++kill) {
+            QProcess writer;
+            writer.start(QStringLiteral(DVK_SAVELOOP), {});
+            QVERIFY(writer.waitForStarted(5000));
+            // The first writer makes the file; every later one is killed at a moment anywhere
+            // from its start through its first saves.
+            if (kill == 0)
+                QVERIFY(writer.waitForReadyRead(10000));
+            else
+                QTest::qSleep(int(random.bounded(250)));
+            ::kill(pid_t(writer.processId()), SIGKILL);
+            QVERIFY(writer.waitForFinished(5000));
+            // What a killed save leaves is its unfinished new file, never the data file.
+            const QStringList unfinished =
+                QDir(DataPaths::userDataFolder())
+                    .entryList({QStringLiteral("DVK.DAT.??????")}, QDir::Files | QDir::Hidden);
+            for (const QString& name : unfinished)
+                QFile::remove(DataPaths::userDataFolder() + u'/' + name);
+
+            DataStore back;
+            const FileResult read = DataFile::loadFile(back, DataPaths::dataFilePath());
+            QVERIFY2(read.ok, qPrintable(read.message));
+            const size_t found = StoreFingerprint::of(back);
+            QVERIFY2(found == expected[0] || found == expected[1],
+                     qPrintable(QStringLiteral("kill %1 left another store").arg(kill)));
+        }
     }
 };
 

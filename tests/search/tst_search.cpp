@@ -19,7 +19,7 @@ std::optional<SearchHit> findIn(const DataStore& store, const QString& query)
 
 } // namespace
 
-class TestSearchMatching final : public QObject
+class TestSearch final : public QObject
 {
     Q_OBJECT
 
@@ -98,13 +98,7 @@ private Q_SLOTS:
         QVERIFY(hit);
         QCOMPARE(hit->snippet, u"…"_s + lead + u" Café "_s + QString(tail, u'y') + u"…"_s);
     }
-};
 
-class TestSearchRunner final : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
     // Many hits arrive in batches, in store order; a newer query drops the older one's results.
     void batchesAndCancellation()
     {
@@ -130,6 +124,5 @@ private Q_SLOTS:
     }
 };
 
-DVK_TEST(TestSearchMatching);
-DVK_TEST(TestSearchRunner);
+DVK_TEST(TestSearch);
 #include "tst_search.moc"

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "InstallPaths.h"
 #include "Installer.h"
+#include "SetupPrompts.h"
 #include "TestData.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <memory>
 
 namespace dvk::test {
 
@@ -42,5 +46,53 @@ inline bool emptyTestHome()
     }
     return true;
 }
+
+// Installer prompts with scripted answers: records every message and question shown and the
+// folder each browser opened at. An unscripted question is answered No and counted.
+class FakeSetupPrompts final : public SetupPrompts
+{
+public:
+    void inform(QWidget*, const QString& text) override { messages << text; }
+    bool confirm(QWidget*, const QString& question) override
+    {
+        messages << question;
+        if (answers.isEmpty()) {
+            ++unscripted;
+            return false;
+        }
+        return answers.takeFirst();
+    }
+    QString chooseFolder(QWidget*, const QString& startFolder) override
+    {
+        startFolders << startFolder;
+        return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
+
+    QList<bool> answers;      // next answers to questions (true = Yes)
+    QStringList folders;      // next folders chosen in the browser (empty = cancelled)
+    QStringList messages;     // every message and question, in order
+    QStringList startFolders; // where each folder browser opened
+    int unscripted = 0;
+};
+
+// The per-user places, emptied for every test function, a fresh folder to install below and an
+// installer of the test payload with scripted prompts.
+class SetupFixture : public QObject
+{
+protected:
+    const InstallPaths m_paths{InstallPaths::Scope::User};
+    std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<Installer> m_installer;
+    FakeSetupPrompts m_prompts;
+
+    bool reset()
+    {
+        m_prompts = FakeSetupPrompts();
+        m_root = std::make_unique<QTemporaryDir>();
+        m_installer = std::make_unique<Installer>(setupPayload(), m_paths);
+        return emptyTestHome() && m_root->isValid();
+    }
+    QString folder() const { return m_root->path() + QStringLiteral("/Quillmark/DVK"); }
+};
 
 } // namespace dvk::test

@@ -1,12 +1,13 @@
 #include "DvkTest.h"
-#include "InstallPaths.h"
-#include "Installer.h"
 #include "ProgramShortcut.h"
+#include "SetupDialog.h"
 #include "SetupTestData.h"
 
+#include <QLineEdit>
 #include <QLockFile>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -14,17 +15,12 @@ Q_DECLARE_METATYPE(dvk::Installer::Result)
 
 namespace dvk::test {
 
-// The installer and the places it uses.
-class TestInstaller final : public QObject
+// The installer, its dialog and the places they use.
+class TestSetup final : public SetupFixture
 {
     Q_OBJECT
 
 private:
-    const InstallPaths m_paths{InstallPaths::Scope::User};
-    std::unique_ptr<QTemporaryDir> m_root;
-
-    Installer makeInstaller() const { return Installer(setupPayload(), m_paths); }
-    QString folder() const { return m_root->path() + u"/Quillmark/DVK"_s; }
     void record(const QString& value) const
     {
         QSettings settings(m_paths.recordFile(), QSettings::IniFormat);
@@ -42,13 +38,20 @@ private:
         QVERIFY(writeBytes(InstallPaths::userSettingsFile(), "[Settings]\nBeepFlag=1\n"));
     }
 
-private Q_SLOTS:
-    void init()
+    template <typename T> static T* child(const SetupDialog& dialog, const QString& name)
     {
-        QVERIFY(emptyTestHome());
-        m_root = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_root->isValid());
+        T* widget = dialog.findChild<T*>(name);
+        if (!widget)
+            qFatal("no child %s", qPrintable(name));
+        return widget;
     }
+    static void click(const SetupDialog& dialog, const QString& name)
+    {
+        child<QPushButton>(dialog, name)->click();
+    }
+
+private Q_SLOTS:
+    void init() { QVERIFY(reset()); }
 
     // Rows whose text is an absolute path also hold for normalizePath, the rule DVK itself writes
     // its data folder by; folderFromText also trims, expands "~/" and makes relative text absolute.
@@ -90,21 +93,20 @@ private Q_SLOTS:
 
     void newInstallWritesPayloadAndMenu()
     {
-        Installer installer = makeInstaller();
         const QString typed = m_root->path() + u"//Quillmark///DVK//"_s;
-        QCOMPARE(installer.newInstall(typed), Installer::Result::Done);
+        QCOMPARE(m_installer->newInstall(typed), Installer::Result::Done);
 
         const QString program = folder() + u"/dvk"_s;
-        QCOMPARE(readFile(program), installer.payload().program);
-        QCOMPARE(readFile(folder() + u"/DVK.html"_s), installer.payload().help);
-        QCOMPARE(readFile(folder() + u"/dvk.png"_s), installer.payload().icon);
+        QCOMPARE(readFile(program), m_installer->payload().program);
+        QCOMPARE(readFile(folder() + u"/DVK.html"_s), m_installer->payload().help);
+        QCOMPARE(readFile(folder() + u"/dvk.png"_s), m_installer->payload().icon);
         QVERIFY(QFileInfo(program).isExecutable());
         QVERIFY(!QFileInfo(folder() + u"/DVK.html"_s).isExecutable());
         QCOMPARE(
             QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
             3);
 
-        QCOMPARE(installer.recordedFolder(), folder());
+        QCOMPARE(m_installer->recordedFolder(), folder());
 
         const ProgramShortcut shortcut(m_paths);
         const QList<QByteArray> entry = readFile(shortcut.desktopEntryFile()).split('\n');
@@ -178,30 +180,28 @@ private Q_SLOTS:
     void installedCheck()
     {
         QFETCH(QString, state);
-        Installer installer = makeInstaller();
         if (state != u"none"_s)
-            QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
+            QCOMPARE(m_installer->newInstall(folder()), Installer::Result::Done);
         if (state == u"deleted"_s || state == u"folder"_s)
             QVERIFY(QFile::remove(folder() + u"/dvk"_s));
         if (state == u"folder"_s)
             QVERIFY(QDir().mkpath(folder() + u"/dvk"_s));
         if (state == u"blank"_s)
             record(u"  "_s);
-        QCOMPARE(installer.isInstalled(), state == u"installed"_s);
+        QCOMPARE(m_installer->isInstalled(), state == u"installed"_s);
     }
 
     void reinstallKeepsRecordAndData()
     {
-        Installer installer = makeInstaller();
-        QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
+        QCOMPARE(m_installer->newInstall(folder()), Installer::Result::Done);
         writeUserFiles(true);
         QVERIFY(writeBytes(folder() + u"/dvk"_s, "older version"));
-        QCOMPARE(installer.reinstall(), Installer::Result::Done);
-        QCOMPARE(readFile(folder() + u"/dvk"_s), installer.payload().program);
+        QCOMPARE(m_installer->reinstall(), Installer::Result::Done);
+        QCOMPARE(readFile(folder() + u"/dvk"_s), m_installer->payload().program);
         QVERIFY(QFileInfo(folder() + u"/dvk"_s).isExecutable());
         QVERIFY(QFile::exists(InstallPaths::userDataFolder() + u"/DVK.DAT"_s));
         QVERIFY(QFile::exists(InstallPaths::userSettingsFile()));
-        QCOMPARE(installer.recordedFolder(), folder());
+        QCOMPARE(m_installer->recordedFolder(), folder());
     }
 
     // Only a live holder of the lock means DVK runs: an empty lock file is left from a crash.
@@ -217,8 +217,7 @@ private Q_SLOTS:
     {
         const auto [withSubfolder, chosenFolder, staleLock] =
             fetch<bool, bool, bool>({"withSubfolder", "chosenFolder", "staleLock"});
-        Installer installer = makeInstaller();
-        QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
+        QCOMPARE(m_installer->newInstall(folder()), Installer::Result::Done);
         writeUserFiles(withSubfolder);
         if (staleLock)
             QVERIFY(writeBytes(InstallPaths::userDataFolder() + u"/DVK.lock"_s, ""));
@@ -233,7 +232,7 @@ private Q_SLOTS:
                                "[Settings]\nDataFolder=" + synced.toUtf8() + "\n"));
         }
 
-        QCOMPARE(installer.remove(), Installer::Result::Done);
+        QCOMPARE(m_installer->remove(), Installer::Result::Done);
         if (chosenFolder)
             QCOMPARE(QDir(synced).entryList(QDir::Files),
                      (QStringList{u"DVK.DAT"_s, u"DVK.DAT.conflict-x"_s}));
@@ -252,7 +251,7 @@ private Q_SLOTS:
              {shortcut.desktopEntryFile(), shortcut.menuFile(), shortcut.directoryFile(),
               InstallPaths::userSettingsFile(), m_paths.recordFile()})
             QVERIFY2(!QFileInfo::exists(gone), qPrintable(gone));
-        QVERIFY(!installer.isInstalled());
+        QVERIFY(!m_installer->isInstalled());
     }
 
     // A refused re-install or removal touches nothing: not while DVK runs (it holds its lock in
@@ -276,8 +275,7 @@ private Q_SLOTS:
     void refusalTouchesNothing()
     {
         const auto [cause, removing] = fetch<QString, bool>({"cause", "removing"});
-        Installer installer = makeInstaller();
-        QCOMPARE(installer.newInstall(folder()), Installer::Result::Done);
+        QCOMPARE(m_installer->newInstall(folder()), Installer::Result::Done);
         writeUserFiles(false);
         QVERIFY(QFile::remove(folder() + u"/dvk"_s));
         QVERIFY(
@@ -289,11 +287,12 @@ private Q_SLOTS:
             QVERIFY(running.tryLock(0));
         const QString current = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_root->path()));
-        const Installer::Result result = removing ? installer.remove() : installer.reinstall();
+        const Installer::Result result =
+            removing ? m_installer->remove() : m_installer->reinstall();
         QDir::setCurrent(current);
 
         QTEST(result, "result");
-        QCOMPARE(installer.recordedFolder(), cause == u"blank"_s ? QString() : folder());
+        QCOMPARE(m_installer->recordedFolder(), cause == u"blank"_s ? QString() : folder());
         QVERIFY(!QFileInfo::exists(m_root->path() + u"/dvk"_s));
         if (cause != u"busy"_s)
             QCOMPARE(readFile(folder() + u"/dvk"_s), QByteArray("older"));
@@ -302,11 +301,140 @@ private Q_SLOTS:
               InstallPaths::userSettingsFile(), ProgramShortcut(m_paths).desktopEntryFile()})
             QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
     }
+
+    void initialState_data() { test::addSwitchRows("installed", "not installed", "installed"); }
+    void initialState()
+    {
+        QFETCH(bool, installed);
+        if (installed)
+            QCOMPARE(m_installer->newInstall(folder()), Installer::Result::Done);
+        const SetupDialog dialog(*m_installer, m_prompts);
+        QCOMPARE(dialog.windowTitle(), u"DVK Setup"_s);
+        QCOMPARE(child<QLineEdit>(dialog, u"folder"_s)->text(),
+                 installed ? folder() : QDir::homePath() + u"/.local/opt/Quillmark/DVK"_s);
+        QCOMPARE(child<QRadioButton>(dialog, u"newInstall"_s)->isChecked(), !installed);
+        QCOMPARE(child<QRadioButton>(dialog, u"reinstall"_s)->isChecked(), installed);
+        for (const QString& name : {u"newInstall"_s, u"folder"_s, u"browse"_s})
+            QVERIFY2(child<QWidget>(dialog, name)->isEnabled() != installed, qPrintable(name));
+        for (const QString& name : {u"reinstall"_s, u"remove"_s})
+            QVERIFY2(child<QWidget>(dialog, name)->isEnabled() == installed, qPrintable(name));
+        QVERIFY(child<QPushButton>(dialog, u"ok"_s)->isDefault());
+    }
+
+    // Each row: how the installation looks when the dialog opens, what changes before "OK", the
+    // radio button, the answer to the removal question; then the messages shown and whether the
+    // dialog closed with result 1.
+    void ok_data()
+    {
+        addColumns<bool, QString, QString, bool, QStringList, bool>(
+            {"installed", "meanwhile", "choice", "answerYes", "messages", "closed"});
+
+        // The installer's messages, typos included, as its users have always read them.
+        const QString copyFailed = u"Copy file faild."_s;
+        const QString reinstallFailed =
+            copyFailed +
+            u"\n\nIf a previously installed DVK is running, please close it and try again."_s;
+        const QString notRecorded =
+            u"The installation folder of DVK is no longer recorded. Nothing was changed."_s;
+        const QString confirm = u"Are you sure you want to remove DVK from your computer?"_s;
+        QTest::newRow("new install")
+            << false << QString() << u"newInstall"_s << false
+            << QStringList{u"Setup completed.\n\nYou can find a link to DVK in the "
+                           "[Programs.Quillmark] group.\n\nThank you for using our product."_s}
+            << true;
+        QTest::newRow("new install, folder blocked by a file")
+            << false << u"block folder"_s << u"newInstall"_s << false
+            << QStringList{u"Can not create folder."_s} << false;
+        QTest::newRow("new install, program file unwritable")
+            << false << u"block program"_s << u"newInstall"_s << false << QStringList{copyFailed}
+            << false;
+        QTest::newRow("re-install") << true << QString() << u"reinstall"_s << false
+                                    << QStringList{u"Reinstall completed."_s} << true;
+        QTest::newRow("re-install over an unwritable program")
+            << true << u"block program"_s << u"reinstall"_s << false << QStringList{reinstallFailed}
+            << false;
+        QTest::newRow("re-install, record blanked") << true << u"blank record"_s << u"reinstall"_s
+                                                    << false << QStringList{notRecorded} << true;
+        QTest::newRow("remove answered No")
+            << true << QString() << u"remove"_s << false << QStringList{confirm} << true;
+        QTest::newRow("remove") << true << QString() << u"remove"_s << true
+                                << QStringList{confirm, u"DVK has been removed."_s} << true;
+        QTest::newRow("remove, program cannot be deleted")
+            << true << u"block program"_s << u"remove"_s << true
+            << QStringList{confirm, u"Can not delete file. If DVK is running, please close it "
+                                    "try again."_s}
+            << true;
+        QTest::newRow("remove, record blanked") << true << u"blank record"_s << u"remove"_s << true
+                                                << QStringList{confirm, notRecorded} << true;
+    }
+    void ok()
+    {
+        const auto [installed, meanwhile, choice, answerYes, messages, closed] =
+            fetch<bool, QString, QString, bool, QStringList, bool>(
+                {"installed", "meanwhile", "choice", "answerYes", "messages", "closed"});
+
+        if (installed)
+            QCOMPARE(m_installer->newInstall(folder()), Installer::Result::Done);
+        SetupDialog dialog(*m_installer, m_prompts);
+        dialog.show();
+        child<QLineEdit>(dialog, u"folder"_s)->setText(m_root->path() + u"//Quillmark/DVK/"_s);
+        child<QRadioButton>(dialog, choice)->setChecked(true);
+        m_prompts.answers << answerYes;
+
+        if (meanwhile == u"block folder"_s) {
+            QVERIFY(writeBytes(m_root->path() + u"/Quillmark"_s, "a file"));
+        } else if (meanwhile == u"block program"_s) {
+            QFile::remove(folder() + u"/dvk"_s);
+            QVERIFY(writeBytes(folder() + u"/dvk/in-use"_s, "x"));
+        } else if (meanwhile == u"blank record"_s) {
+            QSettings(m_paths.recordFile(), QSettings::IniFormat).remove(Installer::RecordKey);
+        }
+        const QByteArray programBefore = readFile(folder() + u"/dvk"_s);
+
+        click(dialog, u"ok"_s);
+
+        QCOMPARE(m_prompts.messages, messages);
+        QCOMPARE(dialog.isVisible(), !closed);
+        if (closed)
+            QCOMPARE(dialog.result(), SetupDialog::ClosedByOk);
+        const bool changed = meanwhile.isEmpty() && (choice != u"remove"_s || answerYes);
+        if (!changed && choice != u"newInstall"_s)
+            QCOMPARE(readFile(folder() + u"/dvk"_s), programBefore);
+        if (changed && choice != u"remove"_s)
+            QCOMPARE(readFile(folder() + u"/dvk"_s), m_installer->payload().program);
+        if (changed && choice == u"remove"_s)
+            QVERIFY(!QFileInfo::exists(folder()));
+    }
+
+    // Esc takes the same way out, through reject().
+    void cancel()
+    {
+        SetupDialog dialog(*m_installer, m_prompts);
+        dialog.show();
+        click(dialog, u"cancel"_s);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), SetupDialog::Cancelled);
+        QVERIFY(m_prompts.messages.isEmpty());
+        QVERIFY(!QFileInfo::exists(m_paths.defaultFolder()));
+    }
+
+    void browse()
+    {
+        SetupDialog dialog(*m_installer, m_prompts);
+        QLineEdit* const box = child<QLineEdit>(dialog, u"folder"_s);
+        box->setText(u"/typed"_s);
+        m_prompts.folders << u"/chosen/place"_s << QString();
+        click(dialog, u"browse"_s);
+        QCOMPARE(box->text(), u"/chosen/place"_s);
+        click(dialog, u"browse"_s);
+        QCOMPARE(box->text(), u"/chosen/place"_s);
+        const QString start = QDir::homePath() + u"/.local/opt"_s;
+        QCOMPARE(m_prompts.startFolders, (QStringList{start, start}));
+    }
 };
 
 } // namespace dvk::test
 
-using dvk::test::TestInstaller;
-DVK_TEST(TestInstaller);
-
+using dvk::test::TestSetup;
+DVK_TEST(TestSetup);
 #include "tst_Installer.moc"

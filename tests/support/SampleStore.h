@@ -1,6 +1,9 @@
 #pragma once
 
+#include "DataFile.h"
+#include "DataPaths.h"
 #include "DataStore.h"
+#include "TestData.h"
 
 #include <tuple>
 
@@ -52,6 +55,17 @@ inline void fillSample(DataStore& store)
     NoteRecord* n = store.notes.add();
     std::tie(n->year, n->month, n->day, n->imageIndex) = std::tuple(1999, 12, 31, 3);
     n->text = "  Shopping\n# milk\n";
+}
+
+// Saves a store of one note at `path`, with a password and encrypted (sealed, with a password)
+// if asked; the file's bytes, or nothing when it could not be saved.
+inline QByteArray saveNote(const QByteArray& text, const QString& path = DataPaths::dataFilePath(),
+                           const QByteArray& password = {}, bool encrypted = false)
+{
+    DataStore store;
+    store.notes.add()->text = text;
+    store.setPassword(password);
+    return DataFile::saveFile(store, path, encrypted).ok ? readFile(path) : QByteArray();
 }
 
 } // namespace dvk::test
