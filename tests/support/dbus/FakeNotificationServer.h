@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BusService.h"
+
 #include <QDBusConnection>
 #include <QObject>
 #include <QStringList>
@@ -31,21 +33,12 @@ public:
     };
 
     explicit FakeNotificationServer(const QDBusConnection& bus)
-        : m_bus(bus)
-    {
-        m_registered = m_bus.registerObject(u"/org/freedesktop/Notifications"_s, this,
-                                            QDBusConnection::ExportAllSlots |
-                                                QDBusConnection::ExportAllSignals) &&
-                       m_bus.registerService(u"org.freedesktop.Notifications"_s);
-    }
-    ~FakeNotificationServer() override
-    {
-        m_bus.unregisterService(u"org.freedesktop.Notifications"_s);
-        m_bus.unregisterObject(u"/org/freedesktop/Notifications"_s);
-    }
+        : m_service(bus, u"org.freedesktop.Notifications"_s, u"/org/freedesktop/Notifications"_s,
+                    this, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals)
+    {}
 
     // Whether the service name is ours.
-    bool isRegistered() const { return m_registered; }
+    bool isRegistered() const { return m_service.isRegistered(); }
     const std::vector<Notification>& notifications() const { return m_notifications; }
     const std::vector<uint>& closeCalls() const { return m_closed; }
     void clear() { m_notifications.clear(), m_closed.clear(); }
@@ -72,11 +65,10 @@ Q_SIGNALS:
     void NotificationClosed(uint id, uint reason);
 
 private:
-    QDBusConnection m_bus;
-    bool m_registered = false;
     uint m_lastId = 0;
     std::vector<Notification> m_notifications;
     std::vector<uint> m_closed;
+    BusService m_service;
 };
 
 } // namespace dvk::test

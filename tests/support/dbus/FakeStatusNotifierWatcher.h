@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BusService.h"
+
 #include <QDBusConnection>
 #include <QObject>
 #include <QStringList>
@@ -18,20 +20,11 @@ class FakeStatusNotifierWatcher final : public QObject
 
 public:
     explicit FakeStatusNotifierWatcher(QDBusConnection bus)
-        : m_bus(std::move(bus))
-    {
-        m_registered = m_bus.registerObject(u"/StatusNotifierWatcher"_s, this,
-                                            QDBusConnection::ExportAllSlots |
-                                                QDBusConnection::ExportAllProperties) &&
-                       m_bus.registerService(u"org.kde.StatusNotifierWatcher"_s);
-    }
-    ~FakeStatusNotifierWatcher() override
-    {
-        m_bus.unregisterService(u"org.kde.StatusNotifierWatcher"_s);
-        m_bus.unregisterObject(u"/StatusNotifierWatcher"_s);
-    }
+        : m_service(std::move(bus), u"org.kde.StatusNotifierWatcher"_s, u"/StatusNotifierWatcher"_s,
+                    this, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties)
+    {}
 
-    bool isRegistered() const { return m_registered; }
+    bool isRegistered() const { return m_service.isRegistered(); }
     bool isHostRegistered() const { return true; }
     QStringList items() const { return m_items; }
 
@@ -39,9 +32,8 @@ public Q_SLOTS:
     void RegisterStatusNotifierItem(const QString& service) { m_items << service; }
 
 private:
-    QDBusConnection m_bus;
-    bool m_registered = false;
     QStringList m_items;
+    BusService m_service;
 };
 
 } // namespace dvk::test
