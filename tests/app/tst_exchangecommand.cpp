@@ -55,23 +55,15 @@ class ExchangeCommandTest final : public QObject
 private Q_SLOTS:
     void init() { QDir(DataPaths::userDataFolder()).removeRecursively(); }
 
-    // Export, import into an empty store, export again: the same document, for every format
-    // that goes both ways.
-    void roundTrip_data()
-    {
-        QTest::addColumn<QString>("format");
-        QTest::newRow("json") << u"json"_s;
-        QTest::newRow("csv") << u"csv"_s;
-        QTest::newRow("ics") << u"ics"_s;
-    }
+    // Export, import into an empty store, export again: the same document. (Each format's own
+    // round trip is checked on the exchange itself.)
     void roundTrip()
     {
-        QFETCH(QString, format);
         QTemporaryDir dir;
-        const QString first = dir.filePath(u"first."_s + format);
-        const QString second = dir.filePath(u"second."_s + format);
+        const QString first = dir.filePath(u"first.json"_s);
+        const QString second = dir.filePath(u"second.json"_s);
         saveSample();
-        const Run exported = runDvk({u"--export"_s, format, first});
+        const Run exported = runDvk({u"--export"_s, u"json"_s, first});
         QCOMPARE(exported.exitCode, 0);
         QCOMPARE(exported.out + exported.err, QByteArray());
         QCOMPARE(QFile(first).permissions() &
@@ -79,11 +71,11 @@ private Q_SLOTS:
                  QFile::Permissions());
 
         QVERIFY(QFile::remove(DataPaths::dataFilePath()));
-        const Run imported = runDvk({u"--import"_s, format, first});
+        const Run imported = runDvk({u"--import"_s, u"json"_s, first});
         QCOMPARE(imported.exitCode, 0);
         QCOMPARE(imported.out + imported.err, QByteArray());
         QVERIFY(QFileInfo::exists(DataPaths::dataFilePath()));
-        QCOMPARE(runDvk({u"--export"_s, format, second}).exitCode, 0);
+        QCOMPARE(runDvk({u"--export"_s, u"json"_s, second}).exitCode, 0);
         QCOMPARE(test::readFile(second), test::readFile(first));
     }
 
@@ -93,9 +85,6 @@ private Q_SLOTS:
     {
         addColumns<QString, QByteArray, int, QByteArray>(
             {"format", "fileBytes", "exitCode", "firstLine"});
-        QTest::newRow("damaged csv")
-            << u"csv"_s << QByteArray("Category,Date,Note,Amount\nA,x,,1\n") << 1
-            << QByteArray("Line 2 of the CSV file: \"x\" is not a date YYYY-MM-DD.\n");
         QTest::newRow("missing file") << u"ics"_s << QByteArray() << 1 << "Cannot read "_ba;
         QTest::newRow("md cannot be imported")
             << u"md"_s << QByteArray("# x") << 2
