@@ -97,23 +97,19 @@ private Q_SLOTS:
                      qPrintable(path));
     }
 
-    // A staged restore is swapped in before loading; one that is no data file is set aside and
-    // the data is loaded as it was.
-    void stagedRestoreAtStart_data() { test::addSwitchRows("backup", "no data file", "a backup"); }
+    // A staged restore is swapped in before loading. (One that is no data file is set aside by
+    // the swap itself, below.)
     void stagedRestoreAtStart()
     {
-        QFETCH(bool, backup);
         test::saveNote("current");
         const QString staging = DataPaths::stagingFilePath();
-        QVERIFY(backup ? !test::saveNote("restored", staging, {}, true).isEmpty()
-                       : test::writeFile(staging, "Dear diary,\nthis is not a backup.\n"));
+        QVERIFY(!test::saveNote("restored", staging, {}, true).isEmpty());
 
         DataStore store(m_clock);
         FakeStartupSteps steps;
         QCOMPARE(run(store, steps), Outcome::SavedAndEnded);
-        QCOMPARE(store.notes[0]->text, backup ? QByteArray("restored") : QByteArray("current"));
+        QCOMPARE(store.notes[0]->text, QByteArray("restored"));
         QVERIFY(!QFile::exists(staging));
-        QCOMPARE(QFile::exists(staging + u".refused"_s), !backup);
         QCOMPARE(steps.calls, (QStringList{u"icons"_s, u"main"_s, u"save icons"_s}));
     }
 
