@@ -81,15 +81,6 @@ private Q_SLOTS:
             QVERIFY2(!dvk::readNumberText(text), qPrintable(text));
     }
 
-    // The script the engine is given, byte for byte: 13 lines ended by CR LF, 116 characters.
-    void scriptText()
-    {
-        QCOMPARE(QByteArray(ScriptEvaluator::ScriptText),
-                 QByteArray("var fm=\"0\";\r\nvar er=false;\r\nfunction calc()\r\n{\r\n"
-                            "er=false;\r\ntry{\r\nreturn(eval(fm));\r\n}\r\ncatch(e)\r\n{\r\n"
-                            "er=true;\r\n}\r\n}\r\n"));
-    }
-
     void evaluate_data()
     {
         addColumns<QString, QString>({"expression", "shown"});
