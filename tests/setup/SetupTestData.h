@@ -48,7 +48,7 @@ inline bool emptyTestHome()
 }
 
 // Installer prompts with scripted answers: records every message and question shown and the
-// folder each browser opened at. An unscripted question is answered No and counted.
+// folder each browser opened at. An unscripted question is answered No.
 class FakeSetupPrompts final : public SetupPrompts
 {
 public:
@@ -56,11 +56,7 @@ public:
     bool confirm(QWidget*, const QString& question) override
     {
         messages << question;
-        if (answers.isEmpty()) {
-            ++unscripted;
-            return false;
-        }
-        return answers.takeFirst();
+        return !answers.isEmpty() && answers.takeFirst();
     }
     QString chooseFolder(QWidget*, const QString& startFolder) override
     {
@@ -72,7 +68,6 @@ public:
     QStringList folders;      // next folders chosen in the browser (empty = cancelled)
     QStringList messages;     // every message and question, in order
     QStringList startFolders; // where each folder browser opened
-    int unscripted = 0;
 };
 
 // The per-user places, emptied for every test function, a fresh folder to install below and an
