@@ -111,10 +111,7 @@ private Q_SLOTS:
         MemoPanel panel(memos, m_clock);
         QCOMPARE(column(panel, 2),
                  (QStringList{u"soon"_s, u"tomorrow"_s, u"later"_s, u"yesterday"_s}));
-        QCOMPARE(column(panel, 1),
-                 (QStringList{u"0:01:02:03"_s, u"0:14:30:01"_s, u"2:00:00:00"_s, u"Never due"_s}));
         QCOMPARE(column(panel, 0).last(), u"Invalid date"_s);
-        QVERIFY(column(panel, 0).first().endsWith(u", 10:32:03"_s));
     }
 
     void alertCheck()
