@@ -36,21 +36,7 @@ Q_DECLARE_METATYPE(EntryRows)
 
 namespace {
 
-// Enabled entries of a menu as one letter each (A, E, R for Reverse Order, X for Remove).
-QString enabledItems(const QMenu& menu)
-{
-    QString letters;
-    const QList<QAction*> actions = menu.actions();
-    for (const QAction* action : actions) {
-        if (action->isSeparator() || !action->isEnabled())
-            continue;
-        letters += action->text() == u"Remove"_s ? u'X' : action->text().at(0);
-    }
-    return letters;
-}
-
 // The eight cells of columns 1 and 2, row by row, joined by '|'; blank cells are empty.
-
 QString cells(const PurseStatistics& stats)
 {
     QStringList texts;
@@ -62,13 +48,6 @@ QString cells(const PurseStatistics& stats)
 EntryRow on(int y, int m, int d, double amount)
 {
     return {QDate(y, m, d), amount};
-}
-
-void setDate(PurseEntry* e, int y, int m, int d)
-{
-    e->year = y;
-    e->month = m;
-    e->day = d;
 }
 
 } // namespace
@@ -126,17 +105,19 @@ private Q_SLOTS:
 
         const QList<int> none;
         QTest::newRow("no category")
-            << none << none << u"A"_s << QString() << u"1130.00"_s << QString();
-        QTest::newRow("empty category")
-            << QList<int>{0} << none << u"AEX"_s << u"A"_s << u"0.00"_s << u"books"_s;
+            << none << none << u"Add..."_s << QString() << u"1130.00"_s << QString();
+        QTest::newRow("empty category") << QList<int>{0} << none << u"Add...|Edit...|Remove"_s
+                                        << u"Add..."_s << u"0.00"_s << u"books"_s;
         // Two entries are enough to reverse.
-        QTest::newRow("nothing selected")
-            << QList<int>{1} << none << u"AEX"_s << u"AR"_s << u"80.00"_s << u"car"_s;
+        QTest::newRow("nothing selected") << QList<int>{1} << none << u"Add...|Edit...|Remove"_s
+                                          << u"Add...|Reverse Order"_s << u"80.00"_s << u"car"_s;
         QTest::newRow("one entry")
-            << QList<int>{2} << QList<int>{1} << u"AEX"_s << u"AERX"_s << u"50.00"_s << u"Food"_s;
+            << QList<int>{2} << QList<int>{1} << u"Add...|Edit...|Remove"_s
+            << u"Add...|Edit...|Reverse Order|Remove"_s << u"50.00"_s << u"Food"_s;
         // The first row shown, not the first one selected, lists its entries.
-        QTest::newRow("two entries") << QList<int>{3, 2} << QList<int>{0, 2} << u"AX"_s << u"ARX"_s
-                                     << u"1050.00"_s << u"Food"_s;
+        QTest::newRow("two entries")
+            << QList<int>{3, 2} << QList<int>{0, 2} << u"Add...|Remove"_s
+            << u"Add...|Reverse Order|Remove"_s << u"1050.00"_s << u"Food"_s;
     }
 
     void menus()
@@ -155,8 +136,8 @@ private Q_SLOTS:
         const PurseCategory* category = entries.category();
         QCOMPARE(category ? QString::fromLatin1(category->name) : QString(), shown);
         test::selectRows(entries, entryRows);
-        QCOMPARE(enabledItems(*categories.makeContextMenu()), categoryMenu);
-        QCOMPARE(enabledItems(*entries.makeContextMenu()), entryMenu);
+        QCOMPARE(test::enabledEntries(*categories.makeContextMenu()), categoryMenu);
+        QCOMPARE(test::enabledEntries(*entries.makeContextMenu()), entryMenu);
 
         if (categoryRows.isEmpty()) {
             // Every entry command does nothing without a category.
@@ -615,18 +596,18 @@ private Q_SLOTS:
         PurseCategory category(m_clock);
         PurseEntry* a = test::addEntry(category, QDate(2005, 1, 1), 1);
         PurseEntry* b = test::addEntry(category, QDate(2005, 1, 1), 2);
-        setDate(b, 2005, 13, 40);
+        std::tie(b->year, b->month, b->day) = std::tuple(2005, 13, 40);
         const std::vector<const PurseEntry*> rows{a, b};
         QCOMPARE(cells(PurseStatistics::compute(rows)), u"|3.00||||||"_s);
 
         // Keys are unsigned 32-bit numbers and the smallest starts at 199999999: when every entry
         // lies in the year 20000 or later, that start value stays the earliest key, and as it names
         // no date (19999-99-99) only the total shows.
-        setDate(a, 20000, 1, 1);
-        setDate(b, 20001, 1, 1);
+        std::tie(a->year, a->month, a->day) = std::tuple(20000, 1, 1);
+        std::tie(b->year, b->month, b->day) = std::tuple(20001, 1, 1);
         QCOMPARE(PurseStatistics::statisticsKey(*b), 200010101u);
         QCOMPARE(cells(PurseStatistics::compute(rows)), u"|3.00||||||"_s);
-        setDate(b, -1, 1, 1);
+        std::tie(b->year, b->month, b->day) = std::tuple(-1, 1, 1);
         QCOMPARE(PurseStatistics::statisticsKey(*b), quint32(-10000 + 101));
         QCOMPARE(PurseStatistics::keyDate(20050307), QDate(2005, 3, 7));
     }
