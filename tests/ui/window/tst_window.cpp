@@ -157,7 +157,6 @@ private Q_SLOTS:
     void showsExactlyTheSelectedPanel_data()
     {
         QTest::addColumn<int>("entry");
-        QTest::newRow("Purse") << 1;
         QTest::newRow("Memo") << 2;
         QTest::newRow("Notes") << 3;
     }
