@@ -157,6 +157,7 @@ private Q_SLOTS:
     void showsExactlyTheSelectedPanel_data()
     {
         QTest::addColumn<int>("entry");
+        QTest::newRow("Purse") << 1;
         QTest::newRow("Memo") << 2;
         QTest::newRow("Notes") << 3;
     }
