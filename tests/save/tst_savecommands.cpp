@@ -44,12 +44,19 @@ struct Panels
         , memo(store.memos, store.clock())
         , notes(store.notes, store.clock())
     {
-        const auto nextIcon = [](QWidget*, int current) { return std::optional(current + 1); };
-        notes.setDialogRunner([](NoteDialog& d) { d.setText(u"changed note"_s); return true; });
+        const auto nextIcon = [](QWidget*, int current) {
+            return std::optional(current + 1);
+        };
+        notes.setDialogRunner([](NoteDialog& d) {
+            d.setText(u"changed note"_s);
+            return true;
+        });
         notes.setIconChooser(nextIcon);
         memo.setIconChooser(nextIcon);
-        archives.itemList()->setDialogRunner(
-            [](ArchiveItemDialog& d) { d.nameEdit()->setText(u"Insurance"_s); return true; });
+        archives.itemList()->setDialogRunner([](ArchiveItemDialog& d) {
+            d.nameEdit()->setText(u"Insurance"_s);
+            return true;
+        });
         archives.fieldList()->setDialogRunner([](ArchiveFieldDialog& dialog) {
             dialog.nameBox()->setEditText(u"IBAN"_s);
             dialog.valueEdit()->setText(u"DE12"_s);
@@ -126,46 +133,71 @@ void copy(const QString& text)
     QGuiApplication::clipboard()->setText(text);
 }
 
+Command cmd(const char* name, std::function<void(Panels&)> run, bool stores = true)
+{
+    return {name, std::move(run), stores};
+}
+
 const QList<Command>& commands()
 {
     static const QList<Command> all = {
-        {"Archives item Add", [](Panels& p) { p.archives.itemList()->add(); }},
-        {"Archives item Edit", [](Panels& p) { p.archives.itemList()->edit(); }},
-        {"Archives item Remove", [](Panels& p) { p.archives.itemList()->remove(); }},
-        {"Archives fact Add", [](Panels& p) { p.archives.fieldList()->add(); }},
-        {"Archives fact Edit", [](Panels& p) { p.archives.fieldList()->edit(); }},
-        {"Archives fact Remove", [](Panels& p) { p.archives.fieldList()->remove(); }},
-        {"Archives note Add", [](Panels& p) { p.archives.noteList()->add(); }},
-        {"Archives note Edit", [](Panels& p) { p.archives.noteList()->edit(); }},
-        {"Archives note Image", [](Panels& p) { p.archives.noteList()->chooseImage(); }},
-        {"Archives note Paste",
-         [](Panels& p) { copy(u"pasted into an item"_s); p.archives.noteList()->paste(); }},
-        {"Archives note Remove", [](Panels& p) { p.archives.noteList()->remove(); }},
-        {"Purse category Add", [](Panels& p) { p.purse.purseCategoryList()->add(); }},
-        {"Purse category Edit", [](Panels& p) { p.purse.purseCategoryList()->edit(); }},
-        {"Purse category Remove", [](Panels& p) { p.purse.purseCategoryList()->remove(); }},
-        {"Purse entry Add", [](Panels& p) { p.purse.purseEntryList()->add(); }},
-        {"Purse entry Edit", [](Panels& p) { p.purse.purseEntryList()->edit(); }},
-        {"Purse entry Remove", [](Panels& p) { p.purse.purseEntryList()->remove(); }},
-        {"Purse calculator stores nothing",
-         [](Panels& p) {
-             p.purse.purseTotalBox()->setText(u"2+3"_s);
-             QTest::keyClick(p.purse.purseTotalBox(), Qt::Key_Return);
-         },
-         false},
-        {"Memo Add", [](Panels& p) { p.answerMemo(true); p.memo.add(); }},
-        {"Memo Edit", [](Panels& p) { p.answerMemo(true); p.memo.edit(); }},
-        {"Memo dismissal and recurrence", [](Panels& p) { p.answerMemo(false); p.memo.edit(); }},
-        {"Memo Image", [](Panels& p) { p.memo.chooseImage(); }},
-        {"Memo Remove", [](Panels& p) { p.memo.remove(); }},
-        {"Notes Add", [](Panels& p) { p.notes.add(); }},
-        {"Notes Edit", [](Panels& p) { p.notes.edit(); }},
-        {"Notes Image", [](Panels& p) { p.notes.chooseImage(); }},
-        {"Notes Paste", [](Panels& p) { copy(u"pasted note"_s); p.notes.paste(); }},
-        {"Notes Remove", [](Panels& p) { p.notes.remove(); }},
-        {"Security password", [](Panels& p) { p.store.setPassword("sesame"); }},
-        {"Security encryption",
-         [](Panels&) { SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1); }},
+        cmd("Archives item Add", [](Panels& p) { p.archives.itemList()->add(); }),
+        cmd("Archives item Edit", [](Panels& p) { p.archives.itemList()->edit(); }),
+        cmd("Archives item Remove", [](Panels& p) { p.archives.itemList()->remove(); }),
+        cmd("Archives fact Add", [](Panels& p) { p.archives.fieldList()->add(); }),
+        cmd("Archives fact Edit", [](Panels& p) { p.archives.fieldList()->edit(); }),
+        cmd("Archives fact Remove", [](Panels& p) { p.archives.fieldList()->remove(); }),
+        cmd("Archives note Add", [](Panels& p) { p.archives.noteList()->add(); }),
+        cmd("Archives note Edit", [](Panels& p) { p.archives.noteList()->edit(); }),
+        cmd("Archives note Image", [](Panels& p) { p.archives.noteList()->chooseImage(); }),
+        cmd("Archives note Paste",
+            [](Panels& p) {
+                copy(u"pasted into an item"_s);
+                p.archives.noteList()->paste();
+            }),
+        cmd("Archives note Remove", [](Panels& p) { p.archives.noteList()->remove(); }),
+        cmd("Purse category Add", [](Panels& p) { p.purse.purseCategoryList()->add(); }),
+        cmd("Purse category Edit", [](Panels& p) { p.purse.purseCategoryList()->edit(); }),
+        cmd("Purse category Remove", [](Panels& p) { p.purse.purseCategoryList()->remove(); }),
+        cmd("Purse entry Add", [](Panels& p) { p.purse.purseEntryList()->add(); }),
+        cmd("Purse entry Edit", [](Panels& p) { p.purse.purseEntryList()->edit(); }),
+        cmd("Purse entry Remove", [](Panels& p) { p.purse.purseEntryList()->remove(); }),
+        cmd(
+            "Purse calculator stores nothing",
+            [](Panels& p) {
+                p.purse.purseTotalBox()->setText(u"2+3"_s);
+                QTest::keyClick(p.purse.purseTotalBox(), Qt::Key_Return);
+            },
+            false),
+        cmd("Memo Add",
+            [](Panels& p) {
+                p.answerMemo(true);
+                p.memo.add();
+            }),
+        cmd("Memo Edit",
+            [](Panels& p) {
+                p.answerMemo(true);
+                p.memo.edit();
+            }),
+        cmd("Memo dismissal and recurrence",
+            [](Panels& p) {
+                p.answerMemo(false);
+                p.memo.edit();
+            }),
+        cmd("Memo Image", [](Panels& p) { p.memo.chooseImage(); }),
+        cmd("Memo Remove", [](Panels& p) { p.memo.remove(); }),
+        cmd("Notes Add", [](Panels& p) { p.notes.add(); }),
+        cmd("Notes Edit", [](Panels& p) { p.notes.edit(); }),
+        cmd("Notes Image", [](Panels& p) { p.notes.chooseImage(); }),
+        cmd("Notes Paste",
+            [](Panels& p) {
+                copy(u"pasted note"_s);
+                p.notes.paste();
+            }),
+        cmd("Notes Remove", [](Panels& p) { p.notes.remove(); }),
+        cmd("Security password", [](Panels& p) { p.store.setPassword("sesame"); }),
+        cmd("Security encryption",
+            [](Panels&) { SettingsStore().writeNumber(SettingsStore::EncryptDVKFile, 1); }),
     };
     return all;
 }

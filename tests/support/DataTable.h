@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QTest>
-
 #include <array>
 #include <tuple>
 #include <utility>
@@ -27,16 +26,14 @@ std::tuple<T...> fetch(const std::array<const char*, sizeof...(T)>& names,
 } // namespace detail
 
 // Declares the columns of a data-driven test: addColumns<int, QString>({"a", "b"}).
-template <typename... T>
-void addColumns(const std::array<const char*, sizeof...(T)>& names)
+template <typename... T> void addColumns(const std::array<const char*, sizeof...(T)>& names)
 {
     detail::addColumns<T...>(names, std::index_sequence_for<T...>());
 }
 
 // The current row's values of the named columns, as QFETCH reads them:
 // const auto [a, b] = fetch<int, QString>({"a", "b"});
-template <typename... T>
-std::tuple<T...> fetch(const std::array<const char*, sizeof...(T)>& names)
+template <typename... T> std::tuple<T...> fetch(const std::array<const char*, sizeof...(T)>& names)
 {
     return detail::fetch<T...>(names, std::index_sequence_for<T...>());
 }

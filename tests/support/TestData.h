@@ -8,7 +8,8 @@ namespace dvk::test {
 // The path of a fixture under tests/data.
 inline QString testDataPath(const QString& name)
 {
-    return qEnvironmentVariable("DVK_TEST_DATA", QStringLiteral(DVK_SOURCE_TEST_DATA)) + u'/' + name;
+    return qEnvironmentVariable("DVK_TEST_DATA", QStringLiteral(DVK_SOURCE_TEST_DATA)) + u'/' +
+           name;
 }
 
 inline QByteArray readFile(const QString& path)
