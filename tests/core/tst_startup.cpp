@@ -97,22 +97,6 @@ private Q_SLOTS:
                      qPrintable(path));
     }
 
-    // A staged restore is swapped in before loading. (One that is no data file is set aside by
-    // the swap itself, below.)
-    void stagedRestoreAtStart()
-    {
-        test::saveNote("current");
-        const QString staging = DataPaths::stagingFilePath();
-        QVERIFY(!test::saveNote("restored", staging, {}, true).isEmpty());
-
-        DataStore store(m_clock);
-        FakeStartupSteps steps;
-        QCOMPARE(run(store, steps), Outcome::SavedAndEnded);
-        QCOMPARE(store.notes[0]->text, QByteArray("restored"));
-        QVERIFY(!QFile::exists(staging));
-        QCOMPARE(steps.calls, (QStringList{u"icons"_s, u"main"_s, u"save icons"_s}));
-    }
-
     // A damaged file: ending there leaves it as it is. Going on saves what was read, without the
     // password that could not be read, once a copy of the file is kept aside; when no copy can
     // be kept, the file is saved over only if the user says so.
@@ -203,7 +187,8 @@ private Q_SLOTS:
         QCOMPARE(DataFile::isEncrypted(test::readFile(target).left(4)), encrypted);
     }
 
-    // Restore stages a copy; the next start swaps it in and removes the staging file.
+    // Restore stages a copy; the next start swaps it in, keeps the file it replaces and removes
+    // the staging file. (One that is no data file is set aside by the swap itself, below.)
     void stageAndApply()
     {
         DataStore current(m_clock);
@@ -223,10 +208,14 @@ private Q_SLOTS:
         QVERIFY(current.save().ok);
         const QByteArray replaced = test::readFile(DataPaths::dataFilePath());
 
-        QVERIFY(Backup::applyStagedRestore());
+        DataStore store(m_clock);
+        FakeStartupSteps steps;
+        steps.passwords = {"old password"};
+        QCOMPARE(run(store, steps), Outcome::SavedAndEnded);
+        QCOMPARE(store.notes.count() == 1 ? store.notes[0]->text : "",
+                 QByteArray("from the backup"));
         QCOMPARE(test::readFile(DataPaths::dataFilePath() + u".before-restore"_s), replaced);
         QVERIFY(!QFile::exists(DataPaths::stagingFilePath()));
-        QCOMPARE(test::readFile(DataPaths::dataFilePath()), test::readFile(backup));
     }
 
     // A backup to a folder that is not there fails; the staging file itself or a missing file
