@@ -403,7 +403,6 @@ private Q_SLOTS:
         QVERIFY(settings.writeNumber(SettingsStore::BeepFlag, 1));
         QVERIFY(QFileInfo::exists(settings.filePath()));
         QCOMPARE(settings.readNumber(SettingsStore::BeepFlag), std::optional<quint32>(1));
-        QVERIFY(!settings.readNumber(SettingsStore::EncryptDVKFile));
     }
 
     // A value is read back only as the type it was written as.
