@@ -50,7 +50,6 @@ public:
     }
     bool retryFailedSave(const FileResult&) override { return log(u"retry?"_s, retries-- > 0); }
     void saveIconLibrary() override { log(u"save icons"_s); }
-    // Records a step; returns the step's answer.
     bool log(const QString& step, bool answer = true)
     {
         calls << step;
