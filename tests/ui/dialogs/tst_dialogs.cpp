@@ -108,8 +108,6 @@ private Q_SLOTS:
         QTest::newRow("off, boxes ignored") << false << u"abc"_s << u"x"_s << true << true;
         QTest::newRow("on, nothing typed, no password")
             << true << QString() << QString() << false << false;
-        QTest::newRow("on, nothing typed, keeps password")
-            << true << QString() << QString() << true << true;
         QTest::newRow("five characters") << true << u"abcde"_s << u"abcde"_s << false << false;
         QTest::newRow("six characters") << true << u"abcdef"_s << u"abcdef"_s << false << true;
         QTest::newRow("case differs") << true << u"abcdef"_s << u"abcdeF"_s << false << false;
@@ -149,7 +147,6 @@ private Q_SLOTS:
         addColumns<bool, QString, bool>({"hasPassword", "encryptValue", "encrypt"});
         QTest::newRow("nothing set") << false << QString() << false;
         QTest::newRow("password, encrypt 1") << true << u"1"_s << true;
-        QTest::newRow("encrypt 0") << false << u"0"_s << false;
         QTest::newRow("encrypt 7") << false << u"7"_s << true;
         QTest::newRow("encrypt unreadable") << false << u"yes"_s << false;
     }

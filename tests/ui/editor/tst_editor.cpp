@@ -239,7 +239,6 @@ private Q_SLOTS:
     void okRule_data()
     {
         addColumns<QString, bool>({"text", "ok"});
-        QTest::newRow("empty") << QString() << false;
         QTest::newRow("blanks and line breaks") << u"  \n\t \r\n  \n"_s << false;
         QTest::newRow("one character after blank lines") << u"\n\n  x"_s << true;
     }

@@ -182,7 +182,6 @@ private Q_SLOTS:
         addColumns<QSize, int>({"client", "leftWidth"});
 
         QTest::newRow("designed size") << QSize(475, 322) << 150;
-        QTest::newRow("200 wide") << QSize(200, 322) << 150;
         QTest::newRow("160 wide clamps") << QSize(160, 322) << 144;
         QTest::newRow("taller") << QSize(475, 700) << 150;
     }

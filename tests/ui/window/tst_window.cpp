@@ -123,8 +123,6 @@ private Q_SLOTS:
         QTest::newRow("Esc on the window") << u"window"_s << int(Qt::Key_Escape) << false << false;
         QTest::newRow("Enter on the window")
             << u"window"_s << int(Qt::Key_Return) << false << false;
-        QTest::newRow("keypad Enter on the window")
-            << u"window"_s << int(Qt::Key_Enter) << false << false;
         QTest::newRow("Enter on Close") << u"close"_s << int(Qt::Key_Return) << false << false;
         QTest::newRow("close box") << u"window"_s << 0 << true << false;
         QTest::newRow("Close button") << u"close"_s << 0 << true << false;
