@@ -182,6 +182,7 @@ private Q_SLOTS:
         if (moment.time().isValid())
             dialog.setTime(moment.time());
         QCOMPARE(dialog.anyTime(), !moment.time().isValid());
+        QCoreApplication::processEvents(); // the queued refresh of the OK button
         if (wait > 0) {
             QTRY_VERIFY(dialog.isOkEnabled());
             m_clock.advance(wait);
