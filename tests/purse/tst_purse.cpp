@@ -75,28 +75,6 @@ private Q_SLOTS:
         m_store.reset();
     }
 
-    void sorting()
-    {
-        PurseCategoryList& categories = *m_panel->purseCategoryList();
-        QCOMPARE(names(), u"books|car|Food|rent"_s);
-        QCOMPARE(test::column(*categories.model(), 1).join(u'|'), u"0.00|80.00|50.00|1000.00"_s);
-
-        test::selectRows(categories, {2});
-        QVERIFY(categories.isSettling());
-        QTRY_VERIFY(!categories.isSettling());
-        PurseEntryList& entries = *m_panel->purseEntryList();
-        QCOMPARE(entries.category(), m_store->at(1));
-        const auto amounts = [&entries] {
-            return test::column(*entries.model(), 2).join(u'|');
-        };
-        QCOMPARE(amounts(), u"30.00|7.50|12.50"_s);
-        entries.reverseOrder();
-        QVERIFY(!entries.isOldestFirst());
-        QCOMPARE(amounts(), u"12.50|7.50|30.00"_s);
-        entries.reverseOrder();
-        QCOMPARE(amounts(), u"30.00|7.50|12.50"_s);
-    }
-
     void menus_data()
     {
         // shown: the category whose entries are listed
@@ -159,7 +137,6 @@ private Q_SLOTS:
 
         QTest::newRow("earliest, oldest first") << false << QDate(2004, 12, 1) << 0;
         QTest::newRow("earliest, newest first") << true << QDate(2004, 12, 1) << 3;
-        QTest::newRow("latest, oldest first") << false << QDate(2006, 1, 1) << 3;
         QTest::newRow("in between") << false << QDate(2005, 1, 9) << 2;
     }
 
@@ -495,7 +472,6 @@ private Q_SLOTS:
     {
         addColumns<bool, Qt::Key>({"engine", "key"});
 
-        QTest::newRow("Return") << true << Qt::Key_Return;
         QTest::newRow("keypad Enter") << true << Qt::Key_Enter;
         QTest::newRow("no engine") << false << Qt::Key_Return;
     }
@@ -536,7 +512,6 @@ private Q_SLOTS:
         };
         const QString blank = u"|||||||"_s;
         row("no entries", {}, blank);
-        row("selection without rows", {}, blank, {0, 1});
         row("one entry", {on(2005, 1, 1, 12.5)}, u"|12.50||||||"_s);
         row("d = 1", {on(2005, 1, 1, 10), on(2005, 1, 2, 20)}, u"|30.00||||||"_s);
         row("d = 2", {on(2005, 1, 1, 10), on(2005, 1, 3, 20)}, u"|30.00|2|15.00||||"_s);
@@ -550,8 +525,10 @@ private Q_SLOTS:
         row("over a year, in any row order",
             {on(2006, 1, 1, 365), on(2005, 1, 1, 0), on(2005, 6, 1, 0)},
             u"|365.00|365|1.00|52.1|7.00|12.2|30.00"_s);
-        row("negative amounts", {on(2005, 1, 1, -100), on(2005, 1, 31, -200)},
-            u"|-300.00|30|-10.00|4.3|-70.00||"_s);
+        // Keys are unsigned 32-bit numbers and the smallest starts at 199999999: when every entry
+        // lies in the year 20000 or later, that start value stays the earliest key, and as it names
+        // no date (19999-99-99) only the total shows.
+        row("years from 20000 on", {on(20000, 1, 1, 1), on(20001, 1, 1, 2)}, u"|3.00||||||"_s);
 
         const EntryRows many{on(2005, 1, 1, 1000), on(2005, 1, 5, 10), on(2005, 1, 9, 20),
                              on(2005, 3, 1, 5000)};
@@ -578,73 +555,16 @@ private Q_SLOTS:
 
     void labels()
     {
-        const PurseStatistics blank;
-        QVERIFY(blank.isBlank());
-        QCOMPARE(cells(blank), u"|||||||"_s);
         QStringList labels;
         for (int row = 0; row <= PurseStatistics::RowCount; ++row)
-            labels << blank.text(row, 0);
+            labels << PurseStatistics().text(row, 0);
         QCOMPARE(labels, (QStringList{u"Total Amount"_s, u"Days | Average"_s, u"Weeks | Average"_s,
                                       u"Months | Average"_s, QString()}));
-        QCOMPARE(blank.text(0, 3), QString());
+        QCOMPARE(PurseStatistics().text(0, 3), QString());
     }
 
-    void damagedDates()
+    void selectedRows()
     {
-        // A damaged file may hold any numbers; a key that names no calendar date leaves the period
-        // rows blank, and the total still shows.
-        PurseCategory category(m_clock);
-        PurseEntry* a = test::addEntry(category, QDate(2005, 1, 1), 1);
-        PurseEntry* b = test::addEntry(category, QDate(2005, 1, 1), 2);
-        std::tie(b->year, b->month, b->day) = std::tuple(2005, 13, 40);
-        const std::vector<const PurseEntry*> rows{a, b};
-        QCOMPARE(cells(PurseStatistics::compute(rows)), u"|3.00||||||"_s);
-
-        // Keys are unsigned 32-bit numbers and the smallest starts at 199999999: when every entry
-        // lies in the year 20000 or later, that start value stays the earliest key, and as it names
-        // no date (19999-99-99) only the total shows.
-        std::tie(a->year, a->month, a->day) = std::tuple(20000, 1, 1);
-        std::tie(b->year, b->month, b->day) = std::tuple(20001, 1, 1);
-        QCOMPARE(PurseStatistics::statisticsKey(*b), 200010101u);
-        QCOMPARE(cells(PurseStatistics::compute(rows)), u"|3.00||||||"_s);
-        std::tie(b->year, b->month, b->day) = std::tuple(-1, 1, 1);
-        QCOMPARE(PurseStatistics::statisticsKey(*b), quint32(-10000 + 101));
-        QCOMPARE(PurseStatistics::keyDate(20050307), QDate(2005, 3, 7));
-    }
-
-    void panelTotal_data()
-    {
-        addColumns<QList<int>, QString>({"selected", "total"});
-
-        // Rows in the category list's order: Food 12.50, Rent -0.50 + 1000, Empty 0.
-        QTest::newRow("none selected: all rows") << QList<int>{} << u"1012.00"_s;
-        QTest::newRow("one selected") << QList<int>{1} << u"999.50"_s;
-        QTest::newRow("several selected") << QList<int>{2, 0} << u"12.50"_s;
-        QTest::newRow("empty category selected") << QList<int>{2} << u"0.00"_s;
-        QTest::newRow("strays ignored") << QList<int>{5, -2} << u"1012.00"_s;
-    }
-
-    void panelTotal()
-    {
-        const auto [selected, total] = fetch<QList<int>, QString>({"selected", "total"});
-
-        RecordList<PurseCategory> store(m_clock);
-        const auto add = [&store](const char* name, std::initializer_list<double> amounts) {
-            PurseCategory* category = store.add();
-            category->name = name;
-            for (const double amount : amounts)
-                category->entries.add()->amount = amount;
-            return category;
-        };
-        const PurseCategory* rent = add("Rent", {-0.5, 1000});
-        const PurseCategory* food = add("Food", {12.5});
-        const PurseCategory* empty = add("Empty", {});
-
-        const QList<const PurseCategory*> rows{food, rent, empty};
-        QCOMPARE(formatAmount(::dvk::panelTotal(rows, selected)), total);
-        // Before the list has a window: every category of the store.
-        QCOMPARE(formatAmount(::dvk::panelTotal(store)), u"1012.00"_s);
-        QCOMPARE(formatAmount(sumOfCategoryTotals(rows)), u"1012.00"_s);
         // Only row numbers below the row count exist, each once.
         QCOMPARE(selectedRowsInOrder({3, 2, -1, 2, 0}, 3), (QList<int>{0, 2}));
     }
