@@ -85,8 +85,6 @@ private Q_SLOTS:
         const QStringList banks{u"Broker"_s, u"credit card"_s, u"Giro account"_s,
                                 u"Giro account"_s};
         const QStringList piggy{u"Piggy bank"_s};
-        QTest::newRow("nothing chosen") << QStringList() << QStringList() << 0;
-        QTest::newRow("empty lists all") << QStringList{QString()} << banks + piggy << 1;
         // Two items of the same name in one category are both listed.
         QTest::newRow("bank") << QStringList{u"bank"_s} << banks << 1;
         QTest::newRow("blanks trimmed") << QStringList{u"  Savings "_s} << piggy << 1;
@@ -118,20 +116,12 @@ private Q_SLOTS:
             {"rows", "category", "presetCategory", "boxText", "names"});
 
         const QList<int> add;
-        const QList<int> creditCard{1};
         const QStringList giros{u"Giro account"_s, u"Giro account"_s};
         QTest::newRow("add matching")
             << add << u"Bank"_s << u"Bank"_s << u"bank"_s
             << QStringList{u"Broker"_s, u"credit card"_s} + giros + QStringList{u"New one"_s};
-        QTest::newRow("add to a new category")
-            << add << u"Travel"_s << u"Bank"_s << u"Travel"_s << QStringList{u"New one"_s};
-        // The comparison is with the filter, not the old category: an unchanged category still
-        // replaces a filter that is only part of it.
-        QTest::newRow("edit keeps a longer category")
-            << creditCard << u"Bank accounts"_s << u"Bank accounts"_s << u"Bank accounts"_s
-            << QStringList{u"New one"_s};
         QTest::newRow("edit within the filter")
-            << creditCard << u"BANK"_s << u"Bank accounts"_s << u"bank"_s
+            << QList<int>{1} << u"BANK"_s << u"Bank accounts"_s << u"bank"_s
             << QStringList{u"Broker"_s} + giros + QStringList{u"New one"_s};
         // Several items keep their names and take the first one's category as the preset.
         QTest::newRow("edit several") << QList<int>{1, 2, 3} << u"Finance"_s << u"Bank accounts"_s
@@ -294,7 +284,6 @@ private Q_SLOTS:
     {
         addColumns<QString, QByteArray, bool>({"filter", "category", "match"});
 
-        QTest::newRow("bank in Bank") << u"bank"_s << QByteArray("Bank") << true;
         QTest::newRow("capital filter") << u"BANK"_s << QByteArray("online banking") << true;
         QTest::newRow("beyond ASCII") << u"ärzte"_s << QByteArray("Meine ÄRZTE") << true;
         QTest::newRow("empty filter") << QString() << QByteArray("Savings") << true;
@@ -314,19 +303,16 @@ private Q_SLOTS:
     {
         addColumns<QLocale, QStringList, QStringList>({"locale", "stored", "sorted"});
 
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        for (const QLocale& locale : {QLocale::c(), english}) {
-            const QByteArray name = locale.name().toUtf8();
-            QTest::newRow(name + " case ignored")
-                << locale << QStringList{u"beta"_s, u"Gamma"_s, u"alpha"_s}
-                << QStringList{u"alpha"_s, u"beta"_s, u"Gamma"_s};
-            // Names equal but for case keep the store order.
-            QTest::newRow(name + " equal names")
-                << locale << QStringList{u"bank"_s, u"Bank"_s, u"BANK"_s, u"Atm"_s}
-                << QStringList{u"Atm"_s, u"bank"_s, u"Bank"_s, u"BANK"_s};
-        }
+        QTest::newRow("case ignored")
+            << QLocale::c() << QStringList{u"beta"_s, u"Gamma"_s, u"alpha"_s}
+            << QStringList{u"alpha"_s, u"beta"_s, u"Gamma"_s};
+        // Names equal but for case keep the store order.
+        QTest::newRow("equal names")
+            << QLocale::c() << QStringList{u"bank"_s, u"Bank"_s, u"BANK"_s, u"Atm"_s}
+            << QStringList{u"Atm"_s, u"bank"_s, u"Bank"_s, u"BANK"_s};
         QTest::newRow("accents sort with their letter")
-            << english << QStringList{u"zebra"_s, u"éclair"_s, u"apple"_s}
+            << QLocale(QLocale::English, QLocale::UnitedStates)
+            << QStringList{u"zebra"_s, u"éclair"_s, u"apple"_s}
             << QStringList{u"apple"_s, u"éclair"_s, u"zebra"_s};
     }
 
@@ -423,7 +409,6 @@ private Q_SLOTS:
         // list with its name width
         addColumns<int, bool, int, int, Widths>({"base", "notes", "nameWidth", "client", "widths"});
 
-        QTest::newRow("facts, wide") << 6 << false << 120 << 400 << std::pair(120, 280);
         QTest::newRow("facts, narrow keeps 100 for the value")
             << 6 << false << 120 << 200 << std::pair(120, 100);
         QTest::newRow("facts, name at most client - 5")
