@@ -82,13 +82,7 @@ private Q_SLOTS:
     {
         addColumns<QStringList, QStringList, int>({"typed", "names", "applied"});
 
-        const QStringList banks{u"Broker"_s, u"credit card"_s, u"Giro account"_s,
-                                u"Giro account"_s};
         const QStringList piggy{u"Piggy bank"_s};
-        QTest::newRow("nothing chosen") << QStringList() << QStringList() << 0;
-        QTest::newRow("empty lists all") << QStringList{QString()} << banks + piggy << 1;
-        // Two items of the same name in one category are both listed.
-        QTest::newRow("bank") << QStringList{u"bank"_s} << banks << 1;
         QTest::newRow("blanks trimmed") << QStringList{u"  Savings "_s} << piggy << 1;
         QTest::newRow("same text again") << QStringList{u"Savings"_s, u"Savings"_s} << piggy << 1;
         // A change of case alone counts as a change.
@@ -118,20 +112,12 @@ private Q_SLOTS:
             {"rows", "category", "presetCategory", "boxText", "names"});
 
         const QList<int> add;
-        const QList<int> creditCard{1};
         const QStringList giros{u"Giro account"_s, u"Giro account"_s};
         QTest::newRow("add matching")
             << add << u"Bank"_s << u"Bank"_s << u"bank"_s
             << QStringList{u"Broker"_s, u"credit card"_s} + giros + QStringList{u"New one"_s};
-        QTest::newRow("add to a new category")
-            << add << u"Travel"_s << u"Bank"_s << u"Travel"_s << QStringList{u"New one"_s};
-        // The comparison is with the filter, not the old category: an unchanged category still
-        // replaces a filter that is only part of it.
-        QTest::newRow("edit keeps a longer category")
-            << creditCard << u"Bank accounts"_s << u"Bank accounts"_s << u"Bank accounts"_s
-            << QStringList{u"New one"_s};
         QTest::newRow("edit within the filter")
-            << creditCard << u"BANK"_s << u"Bank accounts"_s << u"bank"_s
+            << QList<int>{1} << u"BANK"_s << u"Bank accounts"_s << u"bank"_s
             << QStringList{u"Broker"_s} + giros + QStringList{u"New one"_s};
         // Several items keep their names and take the first one's category as the preset.
         QTest::newRow("edit several") << QList<int>{1, 2, 3} << u"Finance"_s << u"Bank accounts"_s
@@ -189,7 +175,6 @@ private Q_SLOTS:
     {
         addColumns<bool, QString, QString, bool>({"editable", "category", "name", "ok"});
 
-        QTest::newRow("name") << true << u"Bank"_s << u"Giro"_s << true;
         QTest::newRow("blank name") << true << u"Bank"_s << u"  "_s << false;
         QTest::newRow("no category needed") << true << QString() << u"Giro"_s << true;
         QTest::newRow("read-only name") << false << QString() << QString() << true;
@@ -294,7 +279,6 @@ private Q_SLOTS:
     {
         addColumns<QString, QByteArray, bool>({"filter", "category", "match"});
 
-        QTest::newRow("bank in Bank") << u"bank"_s << QByteArray("Bank") << true;
         QTest::newRow("capital filter") << u"BANK"_s << QByteArray("online banking") << true;
         QTest::newRow("beyond ASCII") << u"ärzte"_s << QByteArray("Meine ÄRZTE") << true;
         QTest::newRow("empty filter") << QString() << QByteArray("Savings") << true;
@@ -314,19 +298,16 @@ private Q_SLOTS:
     {
         addColumns<QLocale, QStringList, QStringList>({"locale", "stored", "sorted"});
 
-        const QLocale english(QLocale::English, QLocale::UnitedStates);
-        for (const QLocale& locale : {QLocale::c(), english}) {
-            const QByteArray name = locale.name().toUtf8();
-            QTest::newRow(name + " case ignored")
-                << locale << QStringList{u"beta"_s, u"Gamma"_s, u"alpha"_s}
-                << QStringList{u"alpha"_s, u"beta"_s, u"Gamma"_s};
-            // Names equal but for case keep the store order.
-            QTest::newRow(name + " equal names")
-                << locale << QStringList{u"bank"_s, u"Bank"_s, u"BANK"_s, u"Atm"_s}
-                << QStringList{u"Atm"_s, u"bank"_s, u"Bank"_s, u"BANK"_s};
-        }
+        QTest::newRow("case ignored")
+            << QLocale::c() << QStringList{u"beta"_s, u"Gamma"_s, u"alpha"_s}
+            << QStringList{u"alpha"_s, u"beta"_s, u"Gamma"_s};
+        // Names equal but for case keep the store order.
+        QTest::newRow("equal names")
+            << QLocale::c() << QStringList{u"bank"_s, u"Bank"_s, u"BANK"_s, u"Atm"_s}
+            << QStringList{u"Atm"_s, u"bank"_s, u"Bank"_s, u"BANK"_s};
         QTest::newRow("accents sort with their letter")
-            << english << QStringList{u"zebra"_s, u"éclair"_s, u"apple"_s}
+            << QLocale(QLocale::English, QLocale::UnitedStates)
+            << QStringList{u"zebra"_s, u"éclair"_s, u"apple"_s}
             << QStringList{u"apple"_s, u"éclair"_s, u"zebra"_s};
     }
 
@@ -374,7 +355,6 @@ private Q_SLOTS:
         QTest::newRow("leading blank lines and tab")
             << QByteArray("\r\n\r\n\t  First line\r\nsecond\tpart") << u"First line  second part"_s;
         QTest::newRow("blanks only") << QByteArray(" \t\r\n ") << QString();
-        QTest::newRow("long") << QByteArray(300, 'x') << QString(254, u'x');
         QTest::newRow("long after many blank lines")
             << QByteArray(5000, '\n') + QByteArray(300, 'y') << QString(254, u'y');
         // 253 letters and a character outside the basic plane: the pair is not split.
@@ -423,7 +403,6 @@ private Q_SLOTS:
         // list with its name width
         addColumns<int, bool, int, int, Widths>({"base", "notes", "nameWidth", "client", "widths"});
 
-        QTest::newRow("facts, wide") << 6 << false << 120 << 400 << std::pair(120, 280);
         QTest::newRow("facts, narrow keeps 100 for the value")
             << 6 << false << 120 << 200 << std::pair(120, 100);
         QTest::newRow("facts, name at most client - 5")
@@ -433,7 +412,6 @@ private Q_SLOTS:
         QTest::newRow("notes, 220") << 6 << true << 0 << 220 << std::pair(120, 100);
         QTest::newRow("wider font, facts, narrow keeps 150 for the value")
             << 9 << false << 180 << 200 << std::pair(180, 150);
-        QTest::newRow("wider font, notes, 329") << 9 << true << 0 << 329 << std::pair(164, 165);
         QTest::newRow("wider font, notes, 330") << 9 << true << 0 << 330 << std::pair(180, 150);
     }
 
@@ -451,8 +429,6 @@ private Q_SLOTS:
     {
         // Which texts open is ClassifyLink's rule; these rows pin that the list follows it.
         addColumns<QByteArray, QString>({"value", "opened"});
-        QTest::newRow("http") << QByteArray("http://example.com/a b")
-                              << u"http://example.com/a b"_s;
         QTest::newRow("bare mail") << QByteArray("me@example.com") << u"mailto:me@example.com"_s;
         QTest::newRow("plain") << QByteArray("DE00 1234") << QString();
     }
@@ -522,7 +498,6 @@ private Q_SLOTS:
 
         QTest::newRow("prefix selects the entry") << u"we"_s << u"Web"_s << u"x"_s << true;
         QTest::newRow("exact case wins") << u"url"_s << u"url"_s << u"x"_s << true;
-        QTest::newRow("unknown kept") << u"Phone"_s << u"Phone"_s << u"x"_s << true;
         QTest::newRow("blank value") << u"Phone"_s << u"Phone"_s << u" \t"_s << false;
         QTest::newRow("blank name") << u"  "_s << u"  "_s << u"x"_s << false;
     }
