@@ -191,6 +191,19 @@ private Q_SLOTS:
         QCOMPARE(m_installer->isInstalled(), state == u"installed"_s);
     }
 
+    void reinstallKeepsRecordAndData()
+    {
+        QCOMPARE(m_installer->newInstall(folder()), Installer::Result::Done);
+        writeUserFiles(true);
+        QVERIFY(writeBytes(folder() + u"/dvk"_s, "older version"));
+        QCOMPARE(m_installer->reinstall(), Installer::Result::Done);
+        QCOMPARE(readFile(folder() + u"/dvk"_s), m_installer->payload().program);
+        QVERIFY(QFileInfo(folder() + u"/dvk"_s).isExecutable());
+        QVERIFY(QFile::exists(InstallPaths::userDataFolder() + u"/DVK.DAT"_s));
+        QVERIFY(QFile::exists(InstallPaths::userSettingsFile()));
+        QCOMPARE(m_installer->recordedFolder(), folder());
+    }
+
     // Only a live holder of the lock means DVK runs: an empty lock file is left from a crash.
     void remove_data()
     {
