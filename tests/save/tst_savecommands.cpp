@@ -98,8 +98,8 @@ struct Panels
                                        QItemSelectionModel::ClearAndSelect |
                                            QItemSelectionModel::Rows);
     }
-    // Memo's property dialog: OK with a new text, or closed without a change.
-    void answerMemo(bool ok)
+    // Memo's property dialog: OK with a new text, or closed without a change; gives the panel.
+    MemoPanel& answerMemo(bool ok)
     {
         memo.setDialogRunner([ok](MemoPropertyDialog& dialog) {
             if (!ok)
@@ -111,6 +111,7 @@ struct Panels
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
             return dialog.result() == QDialog::Accepted;
         });
+        return memo;
     }
 
     DataStore& store;
@@ -169,21 +170,9 @@ const QList<Command>& commands()
                 QTest::keyClick(p.purse.purseTotalBox(), Qt::Key_Return);
             },
             false),
-        cmd("Memo Add",
-            [](Panels& p) {
-                p.answerMemo(true);
-                p.memo.add();
-            }),
-        cmd("Memo Edit",
-            [](Panels& p) {
-                p.answerMemo(true);
-                p.memo.edit();
-            }),
-        cmd("Memo dismissal and recurrence",
-            [](Panels& p) {
-                p.answerMemo(false);
-                p.memo.edit();
-            }),
+        cmd("Memo Add", [](Panels& p) { p.answerMemo(true).add(); }),
+        cmd("Memo Edit", [](Panels& p) { p.answerMemo(true).edit(); }),
+        cmd("Memo dismissal and recurrence", [](Panels& p) { p.answerMemo(false).edit(); }),
         cmd("Memo Image", [](Panels& p) { p.memo.chooseImage(); }),
         cmd("Memo Remove", [](Panels& p) { p.memo.remove(); }),
         cmd("Notes Add", [](Panels& p) { p.notes.add(); }),
